@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Makes sure the Debian packages needed to build Quintavo are installed.
+# Usage: scripts/ensure-deps.sh [extra-package ...]
+# As root, missing packages are installed with apt-get; otherwise the exact
+# install command is printed and the script fails.
+set -euo pipefail
+
+packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5test5 "$@")
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Faltan paquetes de Debian. Instálelos con:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+fi
+
+echo "Instalando: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq "${missing[@]}"

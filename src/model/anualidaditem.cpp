@@ -1,0 +1,26 @@
+#include "anualidaditem.h"
+
+#include "figurereader.h"
+#include "flowworth.h"
+
+AnualidadItem::AnualidadItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type)
+    : FlowItem(parent, projectTable, type)
+{
+    buildTable({tr("Nombre"), tr("Anualidad"), tr("Número Períodos"), tr("Inicia en")});
+}
+
+AnualidadItem::~AnualidadItem() = default;
+
+double AnualidadItem::presentValue() const
+{
+    const QTableWidget *table = propertyTable();
+    return uniformFlowWorth(rate(), FigureReader::amount(table, PaymentRow),
+                            FigureReader::wholeNumber(table, CountRow),
+                            FigureReader::wholeNumber(table, StartRow));
+}
+
+QString AnualidadItem::cashFlowRow(QList<double> *amounts) const
+{
+    Q_UNUSED(amounts)
+    return QString();
+}

@@ -1,0 +1,28 @@
+#include "aritmeticoitem.h"
+
+#include "figurereader.h"
+#include "flowworth.h"
+
+AritmeticoItem::AritmeticoItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type)
+    : FlowItem(parent, projectTable, type)
+{
+    buildTable({tr("Nombre"), tr("Anualidad"), tr("Gradiente Aritmético"), tr("Número Períodos"),
+                tr("Inicia en")});
+}
+
+AritmeticoItem::~AritmeticoItem() = default;
+
+double AritmeticoItem::presentValue() const
+{
+    const QTableWidget *table = propertyTable();
+    return arithmeticFlowWorth(rate(), FigureReader::amount(table, PaymentRow),
+                               FigureReader::amount(table, GradientRow),
+                               FigureReader::wholeNumber(table, CountRow),
+                               FigureReader::wholeNumber(table, StartRow));
+}
+
+QString AritmeticoItem::cashFlowRow(QList<double> *amounts) const
+{
+    Q_UNUSED(amounts)
+    return QString();
+}

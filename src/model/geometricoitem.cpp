@@ -1,0 +1,28 @@
+#include "geometricoitem.h"
+
+#include "figurereader.h"
+#include "flowworth.h"
+
+GeometricoItem::GeometricoItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type)
+    : FlowItem(parent, projectTable, type)
+{
+    buildTable({tr("Nombre"), tr("Anualidad"), tr("Gradiente Geométrico"), tr("Número Períodos"),
+                tr("Inicia en")});
+}
+
+GeometricoItem::~GeometricoItem() = default;
+
+double GeometricoItem::presentValue() const
+{
+    const QTableWidget *table = propertyTable();
+    return geometricFlowWorth(rate(), FigureReader::amount(table, PaymentRow),
+                              FigureReader::amount(table, GrowthRow),
+                              FigureReader::wholeNumber(table, CountRow),
+                              FigureReader::wholeNumber(table, StartRow));
+}
+
+QString GeometricoItem::cashFlowRow(QList<double> *amounts) const
+{
+    Q_UNUSED(amounts)
+    return QString();
+}
