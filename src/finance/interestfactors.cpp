@@ -193,12 +193,12 @@ Scaled uniformFuture(double i, int n)
     return powerSum(i, logAbs(i), li, n);
 }
 
-// sum_{k=1}^{n} (k - 1)(1 + i)^-k = (1 - (1 + i)^-n (1 + n i)) / i^2
-Scaled gradientPresent(double i, int n)
+// sum_{k=1}^{n} (k - 1)(1 + i)^-k = (1 - (1 + i)^-n (1 + n i)) / i^2, given
+// li = log(1 + i), which can be more accurate than log1p(i) of the rounded i.
+Scaled gradientPresent(double i, double li, int n)
 {
     if (n == 0)
         return {0.0, 0.0};
-    const double li = std::log1p(i);
     if (fewTerms(n))
         return directSum(n, -1.0, 1.0, -li, 0.0);
     const double nd = n;
@@ -226,11 +226,10 @@ Scaled gradientPresent(double i, int n)
 }
 
 // sum_{k=1}^{n} (k - 1)(1 + i)^(n - k) = ((1 + i)^n - 1 - n i) / i^2
-Scaled gradientFuture(double i, int n)
+Scaled gradientFuture(double i, double li, int n)
 {
     if (n == 0)
         return {0.0, 0.0};
-    const double li = std::log1p(i);
     if (fewTerms(n)) // sum_{k=1}^{n} (n - k)(1 + i)^(k - 1)
         return directSum(n, n, -1.0, li, -li);
     const double nd = n;
@@ -372,9 +371,22 @@ double arithmeticGradientWorth(double i, int n, double G, bool future, double A)
         return kNaN;
     if (!(i > -1.0))
         return plainUniform(i, n, A, future) + plainGradient(i, n, G, future);
-    const Scaled a = times(A, future ? uniformFuture(i, n) : uniformPresent(i, n));
-    const Scaled b = times(G, future ? gradientFuture(i, n) : gradientPresent(i, n));
-    return toDouble(plus(a, b));
+    const double li = std::log1p(i);
+    const Scaled uniform = future ? uniformFuture(i, n) : uniformPresent(i, n);
+    if ((n > 0 && i < 0.0) || (n < 0 && i > 0.0)) {
+        // The weights grow towards payment n. Counted from the first payment,
+        // A and (n - 1)G would cancel there when the last payment is near 0;
+        // counted back from the last one, B = A + (n - 1)G, they do not:
+        // B times the uniform factor less G times sum (n - k) of the weights,
+        // which is the gradient of the rate j that runs time backwards,
+        // 1 + j = 1 / (1 + i).
+        const double j = -i / (1.0 + i); // rounds to -1 when i is huge; -li does not
+        Scaled back = future ? gradientPresent(j, -li, n) : gradientFuture(j, -li, n);
+        back.e -= li;
+        return toDouble(plus(times(A + (n - 1.0) * G, uniform), times(-G, back)));
+    }
+    const Scaled gradient = future ? gradientFuture(i, li, n) : gradientPresent(i, li, n);
+    return toDouble(plus(times(A, uniform), times(G, gradient)));
 }
 
 double geometricGradientWorth(double i, int n, double A1, double g, bool future)
