@@ -55,7 +55,8 @@ QString FigureDelegate::explanation(const QString &typed, FigureReader::Kind kin
         return tr("Se lee como 0: escriba sin separador de miles, %1")
             .arg(shortened(reading.suggestion));
     case Problem::PercentSign:
-        return tr("Se lee como 0: escriba la fracción sin %, %1").arg(shortened(reading.suggestion));
+        return tr("Se lee como 0: escriba la fracción sin %, %1")
+            .arg(shortened(reading.suggestion));
     case Problem::NotWhole:
         return tr("Se lee como 0: escriba un número entero, sin decimales");
     case Problem::OutOfRange:

@@ -115,10 +115,7 @@ void explainWholeNumber(const QString &text, FigureReader::Reading *reading)
     using Problem = FigureReader::Problem;
     if (isWholeLiteral(text)) {
         // Digits only: the conversion refuses numbers beyond 64 bits.
-        bool ok = false;
-        const double number = text.toDouble(&ok);
-        reading->problem = ok && std::fabs(number) > INT_MAX ? Problem::OutOfRange
-                                                             : Problem::NotANumber;
+        reading->problem = Problem::OutOfRange;
         return;
     }
     Problem ignored = Problem::None;
