@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QMdiSubWindow>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
