@@ -8,7 +8,9 @@
 AnualidadItem::AnualidadItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type)
     : FlowItem(parent, projectTable, type)
 {
-    buildTable({tr("Nombre"), tr("Anualidad"), tr("Número Períodos"), tr("Inicia en")});
+    using Kind = FigureReader::Kind;
+    buildTable({tr("Nombre"), tr("Anualidad"), tr("Número Períodos"), tr("Inicia en")},
+               {Kind::Text, Kind::Amount, Kind::WholeNumber, Kind::WholeNumber});
 }
 
 AnualidadItem::~AnualidadItem() = default;

@@ -8,8 +8,10 @@
 AritmeticoItem::AritmeticoItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type)
     : FlowItem(parent, projectTable, type)
 {
+    using Kind = FigureReader::Kind;
     buildTable({tr("Nombre"), tr("Anualidad"), tr("Gradiente Aritmético"), tr("Número Períodos"),
-                tr("Inicia en")});
+                tr("Inicia en")},
+               {Kind::Text, Kind::Amount, Kind::Amount, Kind::WholeNumber, Kind::WholeNumber});
 }
 
 AritmeticoItem::~AritmeticoItem() = default;

@@ -1,9 +1,11 @@
 #include "figurereader.h"
 
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QVariant>
 
 #include <climits>
+#include <cmath>
 
 namespace {
 
@@ -15,23 +17,173 @@ QVariant displayData(const QTableWidget *table, int row)
     return cell ? cell->data(Qt::DisplayRole) : QVariant();
 }
 
+// Patterns are anchored and take ASCII digits only: QRegularExpression's \d
+// would also take digits of other scripts, which the conversion does not.
+QRegularExpression pattern(const char *expression)
+{
+    return QRegularExpression(QRegularExpression::anchoredPattern(QLatin1String(expression)));
+}
+
+// A whole number as the conversion accepts it: optional sign, digits.
+bool isWholeLiteral(const QString &text)
+{
+    static const QRegularExpression whole = pattern("[+-]?[0-9]+");
+    return whole.match(text).hasMatch();
+}
+
+// A number with a decimal point and an optional exponent.
+bool isDecimalLiteral(const QString &text)
+{
+    static const QRegularExpression decimal =
+        pattern("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?");
+    return decimal.match(text).hasMatch();
+}
+
+// The text that a number written the Spanish or the English way, with a
+// decimal comma or with thousands separators, means with a decimal point
+// and no separators; empty when the text is not written that way.
+QString withDecimalPoint(const QString &text, FigureReader::Problem *why)
+{
+    static const QRegularExpression spanishGrouping =
+        pattern("[+-]?[0-9]{1,3}(\\.[0-9]{3})+,[0-9]*");
+    static const QRegularExpression englishGrouping =
+        pattern("[+-]?[0-9]{1,3}(,[0-9]{3})+(\\.[0-9]*)?");
+    QString candidate;
+    if (text.count(QLatin1Char(',')) == 1 && !text.contains(QLatin1Char('.'))) {
+        // 0,12  1500,50  -2,5e3
+        candidate = text;
+        candidate.replace(QLatin1Char(','), QLatin1Char('.'));
+        *why = FigureReader::Problem::DecimalComma;
+    } else if (spanishGrouping.match(text).hasMatch()) {
+        // 1.500,50  1.000.000,
+        candidate = text;
+        candidate.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
+        *why = FigureReader::Problem::DecimalComma;
+    } else if (englishGrouping.match(text).hasMatch()) {
+        // 1,500.50  1,000,000
+        candidate = text;
+        candidate.remove(QLatin1Char(','));
+        *why = FigureReader::Problem::GroupSeparator;
+    }
+    return isDecimalLiteral(candidate) ? candidate : QString();
+}
+
+QString fraction(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+// Why the text of an amount or a rate does not convert.
+void explainAmount(const QString &text, FigureReader::Reading *reading)
+{
+    using Problem = FigureReader::Problem;
+    bool ok = false;
+    if (isDecimalLiteral(text)) {
+        // Written as a number; Qt's conversion refuses results beyond double.
+        text.toDouble(&ok);
+        reading->problem = ok ? Problem::NotANumber : Problem::OutOfRange;
+        return;
+    }
+    if (text.endsWith(QLatin1Char('%'))) {
+        QString number = text.chopped(1).trimmed();
+        Problem ignored = Problem::None;
+        if (!isDecimalLiteral(number))
+            number = withDecimalPoint(number, &ignored);
+        const double percent = number.toDouble(&ok);
+        if (ok && std::isfinite(percent)) {
+            reading->problem = Problem::PercentSign;
+            reading->suggestion = fraction(percent / 100.0);
+            return;
+        }
+    }
+    Problem why = Problem::None;
+    const QString candidate = withDecimalPoint(text, &why);
+    if (!candidate.isEmpty()) {
+        candidate.toDouble(&ok);
+        if (ok) {
+            reading->problem = why;
+            reading->suggestion = candidate;
+            return;
+        }
+    }
+    reading->problem = Problem::NotANumber;
+}
+
+// Why the text of a whole number does not convert.
+void explainWholeNumber(const QString &text, FigureReader::Reading *reading)
+{
+    using Problem = FigureReader::Problem;
+    if (isWholeLiteral(text)) {
+        // Digits only: the conversion refuses numbers beyond 64 bits.
+        reading->problem = Problem::OutOfRange;
+        return;
+    }
+    Problem ignored = Problem::None;
+    if (isDecimalLiteral(text) || !withDecimalPoint(text, &ignored).isEmpty())
+        reading->problem = Problem::NotWhole;
+    else
+        reading->problem = Problem::NotANumber;
+}
+
 } // namespace
+
+FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
+{
+    Reading reading;
+    bool ok = false;
+    switch (kind) {
+    case Kind::Text:
+        return reading;
+    case Kind::WholeNumber: {
+        const qlonglong wide = display.toLongLong(&ok);
+        if (ok && wide >= INT_MIN && wide <= INT_MAX) {
+            reading.value = static_cast<int>(wide);
+            reading.converted = true;
+            return reading;
+        }
+        if (ok) {
+            reading.problem = Problem::OutOfRange;
+            return reading;
+        }
+        break;
+    }
+    case Kind::Amount:
+    case Kind::Rate: {
+        const double number = display.toDouble(&ok);
+        if (ok) {
+            reading.value = number;
+            reading.converted = true;
+            if (kind == Kind::Rate && std::isfinite(number) && number > 1.0)
+                reading.problem = Problem::RateAsPercentage;
+            return reading;
+        }
+        break;
+    }
+    }
+
+    // Not converted: an empty cell is simply 0; anything else says why.
+    const QString text = display.toString().trimmed();
+    if (text.isEmpty())
+        return reading;
+    if (kind == Kind::WholeNumber)
+        explainWholeNumber(text, &reading);
+    else
+        explainAmount(text, &reading);
+    return reading;
+}
 
 bool FigureReader::toWholeNumber(const QVariant &display, int *value)
 {
-    bool ok = false;
-    const qlonglong wide = display.toLongLong(&ok);
-    ok = ok && wide >= INT_MIN && wide <= INT_MAX;
-    *value = ok ? static_cast<int>(wide) : 0;
-    return ok;
+    const Reading reading = read(display, Kind::WholeNumber);
+    *value = static_cast<int>(reading.value);
+    return reading.converted;
 }
 
 bool FigureReader::toAmount(const QVariant &display, double *value)
 {
-    bool ok = false;
-    const double number = display.toDouble(&ok);
-    *value = ok ? number : 0.0;
-    return ok;
+    const Reading reading = read(display, Kind::Amount);
+    *value = reading.value;
+    return reading.converted;
 }
 
 int FigureReader::wholeNumber(const QTableWidget *table, int row)

@@ -12,9 +12,45 @@ class QVariant;
 // is needed. A cell that holds no item (never typed into) and text that does
 // not convert both read as 0; so does a whole number beyond the int range,
 // which Qt's own conversion would silently wrap.
+//
+// read() is the one place that decides how a cell reads: the figures below
+// and the tint of the property tables both come from it.
 class FigureReader
 {
 public:
+    // What a row of a property table holds.
+    enum class Kind {
+        Text,        // the name: never read as a number
+        WholeNumber, // horizon, number of payments, first period
+        Amount,      // payments, increments, growth
+        Rate         // opportunity rate, a fraction per period
+    };
+
+    // Why a cell's text is not used as the number it shows.
+    enum class Problem {
+        None,
+        DecimalComma,     // "0,12", "1.500,50": reads with a decimal point
+        GroupSeparator,   // "1,500.50": reads without the thousands commas
+        PercentSign,      // "12%": reads as a fraction without the sign
+        NotWhole,         // a fraction, decimal point or exponent in a whole-number row
+        OutOfRange,       // beyond int (whole numbers) or beyond double (amounts)
+        NotANumber,       // letters or anything else that does not convert
+        RateAsPercentage  // converts, but a rate above 1 is more than 100 % per period
+    };
+
+    struct Reading {
+        // The figure that is used: 0 when the text does not convert.
+        double value = 0.0;
+        // The text converted as typed. False for an empty cell too, which
+        // reads as 0 but has no problem: nobody typed into it.
+        bool converted = false;
+        Problem problem = Problem::None;
+        // What to type instead, when the text says what was meant.
+        QString suggestion;
+    };
+
+    static Reading read(const QVariant &display, Kind kind);
+
     // Whole numbers: horizon, number of payments, first period.
     static bool toWholeNumber(const QVariant &display, int *value);
     // Amounts, increments and rates.

@@ -41,9 +41,10 @@ const FlowItem *FlowItem::fromTreeItem(const QTreeWidgetItem *item)
     return fromTreeItem(const_cast<QTreeWidgetItem *>(item));
 }
 
-void FlowItem::buildTable(const QStringList &rowLabels)
+void FlowItem::buildTable(const QStringList &rowLabels,
+                          const QVector<FigureReader::Kind> &rowKinds)
 {
-    m_propertyTable = PropertyTable::create(rowLabels);
+    m_propertyTable = PropertyTable::create(rowLabels, rowKinds);
     setData(0, Qt::DisplayRole, tr("Pago"));
     m_propertyTable->setItem(0, 0, new QTableWidgetItem(text(0)));
     connectTable();

@@ -1,6 +1,8 @@
 #ifndef FLOWITEM_H
 #define FLOWITEM_H
 
+#include "figurereader.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -36,9 +38,10 @@ protected slots:
     void tableItemChanged(int row, int column);
 
 protected:
-    // Builds the flow's property table with the kind's rows, the name "Pago"
-    // in row 0, then connects it.
-    void buildTable(const QStringList &rowLabels);
+    // Builds the flow's property table with the kind's rows, read as
+    // `rowKinds`, the name "Pago" in row 0, then connects it.
+    void buildTable(const QStringList &rowLabels,
+                    const QVector<FigureReader::Kind> &rowKinds = {});
     void connectTable();
 
     // The alternative's horizon ("Total Períodos") and rate.

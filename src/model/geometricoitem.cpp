@@ -8,8 +8,10 @@
 GeometricoItem::GeometricoItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type)
     : FlowItem(parent, projectTable, type)
 {
+    using Kind = FigureReader::Kind;
     buildTable({tr("Nombre"), tr("Anualidad"), tr("Gradiente Geométrico"), tr("Número Períodos"),
-                tr("Inicia en")});
+                tr("Inicia en")},
+               {Kind::Text, Kind::Amount, Kind::Amount, Kind::WholeNumber, Kind::WholeNumber});
 }
 
 GeometricoItem::~GeometricoItem() = default;

@@ -14,6 +14,11 @@ int ProjectItem::alternativeCounter = 0;
 
 namespace {
 
+// Name, horizon ("Total Períodos"), opportunity rate.
+const QVector<FigureReader::Kind> rowKinds = {FigureReader::Kind::Text,
+                                              FigureReader::Kind::WholeNumber,
+                                              FigureReader::Kind::Rate};
+
 void paintRow(QTreeWidgetItem *item, const char *colour)
 {
     const QBrush brush(QColor(colour), Qt::SolidPattern);
@@ -53,7 +58,8 @@ ProjectItem::~ProjectItem()
 void ProjectItem::createTable()
 {
     m_propertyTable = PropertyTable::create({tr("Nombre"), tr("Total Períodos"),
-                                             tr("Interés de Oportunidad")});
+                                             tr("Interés de Oportunidad")},
+                                            rowKinds);
     m_propertyTable->setItem(NameRow, 0, new QTableWidgetItem(text(0)));
     connectTable();
 }
@@ -61,8 +67,10 @@ void ProjectItem::createTable()
 void ProjectItem::setTable(QTableWidget *table)
 {
     m_propertyTable = table;
-    if (table)
+    if (table) {
         table->setItem(NameRow, 0, new QTableWidgetItem(text(0)));
+        PropertyTable::flagFigures(table, rowKinds);
+    }
 }
 
 void ProjectItem::connectTable()

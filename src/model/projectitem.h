@@ -24,8 +24,9 @@ public:
 
     // Gives the alternative a new property table of its own and connects it.
     void createTable();
-    // Adopts an existing table (the window's form table) and writes the name
-    // into it; connectTable() is called afterwards by the caller.
+    // Adopts an existing table (the window's form table), lets it flag the
+    // figures that are not read as typed, and writes the name into it;
+    // connectTable() is called afterwards by the caller.
     void setTable(QTableWidget *table);
     void connectTable();
     void setName(const QString &name);

@@ -1,9 +1,12 @@
 #include "propertytable.h"
 
+#include "figuredelegate.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
 
-QTableWidget *PropertyTable::create(const QStringList &rowLabels)
+QTableWidget *PropertyTable::create(const QStringList &rowLabels,
+                                    const QVector<FigureReader::Kind> &rowKinds)
 {
     auto *table = new QTableWidget(rowLabels.size(), 1);
     table->horizontalHeader()->setVisible(false);
@@ -11,7 +14,20 @@ QTableWidget *PropertyTable::create(const QStringList &rowLabels)
         table->setVerticalHeaderItem(row, new QTableWidgetItem(rowLabels.at(row)));
     table->setMinimumSize(128, 0);
     table->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
+    if (!rowKinds.isEmpty())
+        flagFigures(table, rowKinds);
     return table;
+}
+
+void PropertyTable::flagFigures(QTableWidget *table, const QVector<FigureReader::Kind> &rowKinds)
+{
+    if (!table)
+        return;
+    if (auto *flags = qobject_cast<FigureDelegate *>(table->itemDelegate())) {
+        flags->setRowKinds(rowKinds);
+        return;
+    }
+    table->setItemDelegate(new FigureDelegate(rowKinds, table));
 }
 
 void PropertyTable::releaseIfUnshown(QPointer<QTableWidget> &table)

@@ -1,8 +1,11 @@
 #ifndef PROPERTYTABLE_H
 #define PROPERTYTABLE_H
 
+#include "figurereader.h"
+
 #include <QPointer>
 #include <QStringList>
+#include <QVector>
 
 #include <QTableWidget>
 
@@ -13,7 +16,13 @@ class PropertyTable
 public:
     // A table with one row per label, the labels in the vertical header, the
     // horizontal header hidden. It has no parent until the panel shows it.
-    static QTableWidget *create(const QStringList &rowLabels);
+    // With `rowKinds` its cells flag figures that are not read as typed.
+    static QTableWidget *create(const QStringList &rowLabels,
+                                const QVector<FigureReader::Kind> &rowKinds = {});
+
+    // Lets the cells of `table` flag figures that are not read as typed,
+    // each row read as its kind.
+    static void flagFigures(QTableWidget *table, const QVector<FigureReader::Kind> &rowKinds);
 
     // A table that the panel showed belongs to the project window; one that
     // was never shown has no parent and is deleted here with its node.

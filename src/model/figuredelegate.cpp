@@ -1,0 +1,114 @@
+#include "figuredelegate.h"
+
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QToolTip>
+
+#include <cmath>
+
+namespace {
+
+// Typed text echoed in a tooltip stays short.
+QString shortened(const QString &text)
+{
+    const int longest = 24;
+    if (text.size() <= longest)
+        return text;
+    return text.left(longest - 1) + QChar(0x2026);
+}
+
+QString number(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+} // namespace
+
+FigureDelegate::FigureDelegate(const QVector<FigureReader::Kind> &rowKinds, QObject *parent)
+    : QStyledItemDelegate(parent)
+    , kinds(rowKinds)
+{
+}
+
+FigureDelegate::~FigureDelegate() = default;
+
+void FigureDelegate::setRowKinds(const QVector<FigureReader::Kind> &rowKinds)
+{
+    kinds = rowKinds;
+}
+
+FigureReader::Kind FigureDelegate::rowKind(int row) const
+{
+    return kinds.value(row, FigureReader::Kind::Text);
+}
+
+QString FigureDelegate::explanation(const QString &typed, FigureReader::Kind kind,
+                                    const FigureReader::Reading &reading)
+{
+    using Problem = FigureReader::Problem;
+    switch (reading.problem) {
+    case Problem::None:
+        break;
+    case Problem::DecimalComma:
+        return tr("Se lee como 0: use punto decimal, %1").arg(shortened(reading.suggestion));
+    case Problem::GroupSeparator:
+        return tr("Se lee como 0: escriba sin separador de miles, %1")
+            .arg(shortened(reading.suggestion));
+    case Problem::PercentSign:
+        return tr("Se lee como 0: escriba la fracción sin %, %1")
+            .arg(shortened(reading.suggestion));
+    case Problem::NotWhole:
+        return tr("Se lee como 0: escriba un número entero, sin decimales");
+    case Problem::OutOfRange:
+        return kind == FigureReader::Kind::WholeNumber
+            ? tr("Se lee como 0: el número entero es demasiado grande")
+            : tr("Se lee como 0: el número está fuera del rango que se puede calcular");
+    case Problem::NotANumber:
+        return tr("Se lee como 0: no es un número");
+    case Problem::RateAsPercentage: {
+        const double percent = reading.value * 100.0;
+        const QString asPercent = std::isfinite(percent)
+            ? number(percent)
+            : number(reading.value) + QStringLiteral(" × 100");
+        return tr("%1 se usa como %2 % por período; para %1 % escriba %3")
+            .arg(shortened(typed.trimmed()), asPercent, number(reading.value / 100.0));
+    }
+    }
+    return QString();
+}
+
+FigureReader::Reading FigureDelegate::readingAt(const QModelIndex &index) const
+{
+    return FigureReader::read(index.data(Qt::DisplayRole), rowKind(index.row()));
+}
+
+void FigureDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    const FigureReader::Reading reading = readingAt(index);
+    if (reading.problem == FigureReader::Problem::None)
+        return;
+    option->backgroundBrush = QColor(reading.converted ? DoubtfulTint : UnreadableTint);
+    const QColor highlight(reading.converted ? DoubtfulHighlight : UnreadableHighlight);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        option->palette.setColor(group, QPalette::Highlight, highlight);
+        option->palette.setColor(group, QPalette::HighlightedText, Qt::white);
+    }
+}
+
+bool FigureDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                               const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event && view && index.isValid() && event->type() == QEvent::ToolTip) {
+        const QVariant display = index.data(Qt::DisplayRole);
+        const FigureReader::Kind kind = rowKind(index.row());
+        const QString flag =
+            explanation(display.toString(), kind, FigureReader::read(display, kind));
+        if (!flag.isEmpty()) {
+            QToolTip::showText(event->globalPos(), flag, view->viewport(), view->visualRect(index));
+            event->accept();
+            return true;
+        }
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+}
