@@ -3,6 +3,8 @@
 #include "ui_projectwindow.h"
 
 #include "anualidaditem.h"
+#include "comparisonreport.h"
+#include "figurereader.h"
 #include "aritmeticoitem.h"
 #include "flowitem.h"
 #include "geometricoitem.h"
@@ -145,4 +147,18 @@ void ProjectWindow::on_pbVisualizar_clicked()
 
 void ProjectWindow::on_pbComparar_clicked()
 {
+    ComparisonReport report;
+    for (int i = 0; i < ui->twProjectList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *node = ui->twProjectList->topLevelItem(i);
+        if (node->type() != ProjectItemType)
+            continue;
+        const auto *alternative = dynamic_cast<const ProjectItem *>(node);
+        if (!alternative)
+            continue;
+        const double income = alternative->incomePresentValue();
+        const double expenses = alternative->expensePresentValue();
+        report.addAlternative(FigureReader::text(alternative->propertyTable(), ProjectItem::NameRow),
+                              income, expenses);
+    }
+    ui->teReporte->setHtml(report.document());
 }

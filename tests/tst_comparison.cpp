@@ -1,0 +1,328 @@
+// "Comparar": the present worth of every flow as the user types it, and the
+// report that sets the alternatives side by side. Expected figures come from
+// discounting each scheduled payment one by one.
+#include "comparisonreport.h"
+#include "reportformat.h"
+#include "flowitem.h"
+#include "guidriver.h"
+#include "mainwindow.h"
+#include "projectitem.h"
+#include "projectwindow.h"
+
+#include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QTreeWidget>
+
+#include <climits>
+#include <cmath>
+
+using namespace GuiDriver;
+
+namespace {
+
+const QString anualidad = QStringLiteral("Pago Anualidad");
+const QString aritmetico = QStringLiteral("Pago con incremento Aritmético");
+const QString geometrico = QStringLiteral("Pago con incremento geométrico");
+
+// Worth at period 0 of the payments a flow makes from period 0 on: the k-th
+// payment (k from 0) of the series falls in period max(s, 0) + k.
+double discountedPayments(const QString &kind, double i, double a, double g, int n, int s)
+{
+    const long long first = std::max(s, 0);
+    const long long last = static_cast<long long>(s) + n - 1;
+    long double payment = a;
+    long double sum = 0;
+    for (long long p = first; p <= last; ++p) {
+        sum += payment / std::pow(1.0L + i, static_cast<long double>(p));
+        if (kind == aritmetico)
+            payment += g;
+        else if (kind == geometrico)
+            payment *= 1.0L + g;
+    }
+    return static_cast<double>(sum);
+}
+
+// The cells of every table in the shown report, row by row.
+QList<QList<QStringList>> shownTables(ProjectWindow *project)
+{
+    QList<QList<QStringList>> tables;
+    QTextDocument *doc = project->findChild<QTextEdit *>(QStringLiteral("teReporte"))->document();
+    for (QTextFrame *frame : doc->rootFrame()->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        QList<QStringList> rows;
+        for (int r = 0; r < table->rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columns(); ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                QTextCursor cursor = cell.firstCursorPosition();
+                cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                cells << cursor.selectedText();
+            }
+            rows << cells;
+        }
+        tables << rows;
+    }
+    return tables;
+}
+
+bool closeEnough(double actual, double expected, double tolerance)
+{
+    if (std::isnan(expected))
+        return std::isnan(actual);
+    if (std::isinf(expected))
+        return actual == expected;
+    return std::fabs(actual - expected) <= tolerance * std::max(1.0, std::fabs(expected));
+}
+
+} // namespace
+
+class TestComparison : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void markupOfWorkedExample();
+    void workedExampleThroughWindow();
+    void alternativesSideBySide();
+    void flowWorthAsTyped_data();
+    void flowWorthAsTyped();
+
+private:
+    ProjectItem *alternative(int index) const;
+    void setAlternative(ProjectItem *alt, const QString &periods, const QString &rate);
+    void setFlow(QTreeWidgetItem *group, const QString &kind, const QStringList &figures);
+
+    MainWindow *main = nullptr;
+    ProjectWindow *project = nullptr;
+};
+
+void TestComparison::init()
+{
+    main = new MainWindow;
+    main->show();
+    project = newProject(main);
+}
+
+void TestComparison::cleanup()
+{
+    delete main;
+}
+
+ProjectItem *TestComparison::alternative(int index) const
+{
+    return static_cast<ProjectItem *>(tree(project)->topLevelItem(index));
+}
+
+void TestComparison::setAlternative(ProjectItem *alt, const QString &periods, const QString &rate)
+{
+    clickNode(tree(project), alt);
+    typeIntoCell(panelTable(project), 1, periods);
+    typeIntoCell(panelTable(project), 2, rate);
+}
+
+// Adds a flow of `kind` under `group` and types its figures, row 1 onwards.
+void TestComparison::setFlow(QTreeWidgetItem *group, const QString &kind, const QStringList &figures)
+{
+    QTreeWidgetItem *flow = addFlow(project, group, kind);
+    QVERIFY(flow);
+    clickNode(tree(project), flow);
+    for (int row = 0; row < figures.size(); ++row) {
+        if (!figures.at(row).isNull())
+            typeIntoCell(panelTable(project), row + 1, figures.at(row));
+    }
+}
+
+void TestComparison::markupOfWorkedExample()
+{
+    ComparisonReport empty;
+    const QString tableStart = QStringLiteral(
+        "<html><head/><body><table border=\"1\" style=\" margin-top:0px; margin-bottom:0px; "
+        "margin-left:0px; margin-right:0px;\" cellspacing=\"0\" cellpadding=\"5\">");
+    QCOMPARE(empty.document(),
+             tableStart
+                 + QStringLiteral("<tr style=\"background-color:#B89AFE\"><th></th></tr>"
+                                  "<tr style=\"background-color:#86BCFF\"><td>VPI</td></tr>"
+                                  "<tr style=\"background-color:#FF8A8A\"><td>VPE</td></tr>"
+                                  "<tr style=\"background-color:#6CA870\"><td>VPN</td></tr>"
+                                  "</table></body></html>"));
+
+    ComparisonReport report;
+    report.addAlternative(QStringLiteral("A"), 379.078677, 189.5393385);
+    report.addAlternative(QStringLiteral("I&D <%1>"), 0, 1234567);
+    QCOMPARE(report.document(),
+             tableStart
+                 + QStringLiteral(
+                     "<tr style=\"background-color:#B89AFE\"><th></th>"
+                     "<th><p align=\"center\"><span style=\"font-weight:600;\">A</span></th>"
+                     "<th><p align=\"center\"><span style=\"font-weight:600;\">I&amp;D &lt;%1&gt;</span></th></tr>"
+                     "<tr style=\"background-color:#86BCFF\"><td>VPI</td>"
+                     "<td><p align=\"center\">379.079</td><td><p align=\"center\">0</td></tr>"
+                     "<tr style=\"background-color:#FF8A8A\"><td>VPE</td>"
+                     "<td><p align=\"center\">189.539</td><td><p align=\"center\">1.23457e+06</td></tr>"
+                     "<tr style=\"background-color:#6CA870\"><td>VPN</td>"
+                     "<td><p align=\"center\">189.539</td><td><p align=\"center\">-1.23457e+06</td></tr>"
+                     "</table></body></html>"));
+}
+
+void TestComparison::workedExampleThroughWindow()
+{
+    ProjectItem *a = alternative(0);
+    clickNode(tree(project), a);
+    typeIntoCell(panelTable(project), 0, QStringLiteral("A"));
+    setAlternative(a, QStringLiteral("5"), QStringLiteral("0.1"));
+    setFlow(a->child(0), anualidad, {"100", "5", "1"});
+    setFlow(a->child(1), anualidad, {"50", "5", "1"});
+
+    click(project, "pbComparar");
+    const auto tables = shownTables(project);
+    QCOMPARE(tables.size(), 1);
+    QCOMPARE(tables.at(0), (QList<QStringList>{{"", "A"},
+                                               {"VPI", "379.079"},
+                                               {"VPE", "189.539"},
+                                               {"VPN", "189.539"}}));
+    const QString first = reportHtml(project);
+    click(project, "pbComparar");
+    QCOMPARE(reportHtml(project), first);
+}
+
+void TestComparison::alternativesSideBySide()
+{
+    // Norte has no flows; Sur loses money; Este has markup in its name.
+    addAlternative(project, QStringLiteral("Sur"));
+    addAlternative(project, QStringLiteral("I&D <2027>"));
+    clickNode(tree(project), alternative(0));
+    typeIntoCell(panelTable(project), 0, QStringLiteral("Norte"));
+
+    setAlternative(alternative(1), QStringLiteral("3"), QStringLiteral("0.2"));
+    setFlow(alternative(1)->child(0), anualidad, {"100", "1", "1"});
+    setFlow(alternative(1)->child(1), anualidad, {"300", "1", "0"});
+    setAlternative(alternative(2), QStringLiteral("3"), QStringLiteral("0.5"));
+    setFlow(alternative(2)->child(0), geometrico, {"100", "0.5", "2", "1"});
+
+    click(project, "pbComparar");
+    const QList<QStringList> rows = shownTables(project).value(0);
+    QCOMPARE(rows.value(0), (QStringList{"", "Norte", "Sur", "I&D <2027>"}));
+    QCOMPARE(rows.value(1), (QStringList{"VPI", "0", "83.3333", "133.333"}));
+    QCOMPARE(rows.value(2), (QStringList{"VPE", "0", "300", "0"}));
+    QCOMPARE(rows.value(3), (QStringList{"VPN", "0", "-216.667", "133.333"}));
+}
+
+void TestComparison::flowWorthAsTyped_data()
+{
+    // What the user types, then what the program must read from it.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("rateText");
+    QTest::addColumn<QStringList>("figures"); // rows 1.. of the flow's table
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("g");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("s");
+
+    const double nan = std::nan("");
+    QTest::newRow("uniform, deferred start")
+        << anualidad << "0.1" << QStringList{"100", "5", "3"} << 0.1 << 100.0 << 0.0 << 5 << 3;
+    QTest::newRow("uniform, paid now") << anualidad << "0.1" << QStringList{"100", "5", "0"} << 0.1
+                                       << 100.0 << 0.0 << 5 << 0;
+    QTest::newRow("uniform, start before the present")
+        << anualidad << "0.1" << QStringList{"100", "5", "-2"} << 0.1 << 100.0 << 0.0 << 5 << -2;
+    QTest::newRow("uniform, all before the present")
+        << anualidad << "0.1" << QStringList{"100", "2", "-2"} << 0.1 << 100.0 << 0.0 << 2 << -2;
+    QTest::newRow("uniform, rate 0") << anualidad << "0" << QStringList{"100", "5", "1"} << 0.0
+                                     << 100.0 << 0.0 << 5 << 1;
+    QTest::newRow("uniform, tiny rate") << anualidad << "1e-15" << QStringList{"100", "5", "1"}
+                                        << 1e-15 << 100.0 << 0.0 << 5 << 1;
+    QTest::newRow("arithmetic") << aritmetico << "0.1" << QStringList{"50", "10", "5", "1"} << 0.1
+                                << 50.0 << 10.0 << 5 << 1;
+    QTest::newRow("arithmetic, rate 0") << aritmetico << "0" << QStringList{"50", "10", "5", "0"}
+                                        << 0.0 << 50.0 << 10.0 << 5 << 0;
+    QTest::newRow("arithmetic, rate 1e-8") << aritmetico << "1e-8"
+                                           << QStringList{"50", "10", "5", "1"} << 1e-8 << 50.0
+                                           << 10.0 << 5 << 1;
+    QTest::newRow("arithmetic, negative base") << aritmetico << "0.1"
+                                               << QStringList{"-50", "-10", "5", "2"} << 0.1
+                                               << -50.0 << -10.0 << 5 << 2;
+    QTest::newRow("arithmetic, negative start")
+        << aritmetico << "0.05" << QStringList{"100", "10", "4", "-1"} << 0.05 << 100.0 << 10.0
+        << 4 << -1;
+    QTest::newRow("geometric") << geometrico << "0.1" << QStringList{"100", "0.04", "5", "1"} << 0.1
+                               << 100.0 << 0.04 << 5 << 1;
+    QTest::newRow("geometric, growth equal to rate")
+        << geometrico << "0.1" << QStringList{"100", "0.1", "5", "1"} << 0.1 << 100.0 << 0.1 << 5
+        << 1;
+    QTest::newRow("geometric, growth -1") << geometrico << "0.1"
+                                          << QStringList{"100", "-1", "5", "0"} << 0.1 << 100.0
+                                          << -1.0 << 5 << 0;
+    QTest::newRow("empty cells") << geometrico << "" << QStringList{"100", QString(), QString(), "1"}
+                                 << 0.0 << 100.0 << 0.0 << 0 << 1;
+    QTest::newRow("decimal comma rate") << anualidad << "0,1" << QStringList{"100", "2", "1"}
+                                        << 0.0 << 100.0 << 0.0 << 2 << 1;
+    QTest::newRow("letters and fractions") << anualidad << "0.1" << QStringList{"cien", "2.5", "1"}
+                                           << 0.1 << 0.0 << 0.0 << 0 << 1;
+    QTest::newRow("count beyond int") << anualidad << "0.1" << QStringList{"100", "99999999999", "1"}
+                                      << 0.1 << 100.0 << 0.0 << 0 << 1;
+    QTest::newRow("nan rate") << anualidad << "nan" << QStringList{"100", "5", "1"} << nan << 100.0
+                              << 0.0 << 5 << 1;
+    QTest::newRow("rate -1") << anualidad << "-1" << QStringList{"100", "3", "1"} << -1.0 << 100.0
+                             << 0.0 << 3 << 1;
+    QTest::newRow("start beyond reach") << anualidad << "0.1"
+                                        << QStringList{"100", "5", "2147483647"} << 0.1 << 100.0
+                                        << 0.0 << 5 << INT_MAX;
+    QTest::newRow("longest count, earliest start")
+        << aritmetico << "0.1" << QStringList{"100", "1", "2147483647", "-2147483648"} << 0.1
+        << 100.0 << 1.0 << INT_MAX << INT_MIN;
+}
+
+void TestComparison::flowWorthAsTyped()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, rateText);
+    QFETCH(QStringList, figures);
+    QFETCH(double, rate);
+    QFETCH(double, a);
+    QFETCH(double, g);
+    QFETCH(int, n);
+    QFETCH(int, s);
+
+    // The same flow as income of the first alternative and as expense of a
+    // second one with the same rate.
+    addAlternative(project, QStringLiteral("Costos"));
+    for (int index : {0, 1}) {
+        ProjectItem *alt = alternative(index);
+        setAlternative(alt, QStringLiteral("5"), rateText);
+        setFlow(alt->child(index), kind, figures);
+    }
+
+    const double income = alternative(0)->incomePresentValue();
+    if (rate <= -1.0) {
+        // No meaningful interest: Qt shows whatever IEEE arithmetic gives.
+        QVERIFY(!std::isfinite(income));
+    } else {
+        const double expected = discountedPayments(kind, rate, a, g, n, s);
+        QVERIFY2(closeEnough(income, expected, 1e-9),
+                 qPrintable(QStringLiteral("%1 against %2")
+                                .arg(income, 0, 'g', 17)
+                                .arg(expected, 0, 'g', 17)));
+    }
+    QCOMPARE(alternative(1)->expensePresentValue(), income);
+    QCOMPARE(alternative(0)->expensePresentValue(), 0.0);
+
+    click(project, "pbComparar");
+    const QList<QStringList> rows = shownTables(project).value(0);
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows.at(1).at(1), ReportFormat::amount(income));
+    QCOMPARE(rows.at(2).at(2), ReportFormat::amount(income));
+    QCOMPARE(rows.at(3).at(1), ReportFormat::amount(income - 0.0));
+    QCOMPARE(rows.at(3).at(2), ReportFormat::amount(0.0 - income));
+}
+
+QTEST_MAIN(TestComparison)
+#include "tst_comparison.moc"
