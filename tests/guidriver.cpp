@@ -55,7 +55,7 @@ std::shared_ptr<bool> poll(std::function<QWidget *()> find, std::function<void(Q
             *step = nullptr;
             return;
         }
-        QTimer::singleShot(5, [step]() {
+        QTimer::singleShot(1, [step]() {
             if (*step)
                 (*step)();
         });
@@ -70,6 +70,23 @@ std::shared_ptr<bool> poll(std::function<QWidget *()> find, std::function<void(Q
 QMenu *openPopup()
 {
     return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+// Types into a line edit: key by key for short ASCII text, as one insertion
+// (an input method's commit, or a paste) for long or non-ASCII text, which
+// has no key codes.
+void typeText(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    bool ascii = text.size() <= 200;
+    for (const QChar c : text)
+        ascii = ascii && c.unicode() >= 0x20 && c.unicode() < 0x7f;
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else if (ascii)
+        QTest::keyClicks(edit, text);
+    else
+        edit->insert(text);
 }
 
 void rightClick(QTreeWidget *tree, QPoint pos)
@@ -97,11 +114,7 @@ void answerText(const QString &title)
             return;
         }
         if (QLineEdit *edit = dialog->findChild<QLineEdit *>()) {
-            edit->selectAll();
-            if (title.size() <= 200)
-                QTest::keyClicks(edit, title);
-            else
-                edit->setText(title);
+            typeText(edit, title);
         } else {
             dialog->setTextValue(title);
         }
@@ -175,7 +188,12 @@ QPoint centreOf(QTreeWidget *tree, QTreeWidgetItem *item)
 QPoint emptySpot(QTreeWidget *tree)
 {
     const QRect area = tree->viewport()->rect();
-    return QPoint(area.width() / 2, area.bottom() - 2);
+    for (int y = area.bottom() - 2; y > 0; y -= 4) {
+        const QPoint spot(area.width() / 2, y);
+        if (!tree->itemAt(spot))
+            return spot;
+    }
+    return QPoint(-1, -1);
 }
 
 void clickNode(QTreeWidget *tree, QTreeWidgetItem *item)
@@ -194,13 +212,7 @@ void typeIntoCell(QTableWidget *table, int row, const QString &text)
         qWarning("GuiDriver: no editor opened in row %d", row);
         return;
     }
-    editor->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(editor, Qt::Key_Delete);
-    else if (text.size() <= 200)
-        QTest::keyClicks(editor, text);
-    else
-        editor->setText(text);
+    typeText(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
     // The delegate commits the editor's text from a queued call.
     QCoreApplication::sendPostedEvents();
@@ -239,9 +251,15 @@ void click(ProjectWindow *project, const char *buttonName)
 
 void addAlternative(ProjectWindow *project, const QString &title)
 {
+    // Below the last node, or on an alternative when the tree is full.
     QTreeWidget *t = tree(project);
+    QPoint spot = emptySpot(t);
+    if (spot.x() < 0) {
+        t->scrollToItem(t->topLevelItem(0));
+        spot = centreOf(t, t->topLevelItem(0));
+    }
     answerText(title);
-    chooseFromContextMenu(t, emptySpot(t), QStringLiteral("Añadir Alternativa"));
+    chooseFromContextMenu(t, spot, QStringLiteral("Añadir Alternativa"));
 }
 
 QTreeWidgetItem *addFlow(ProjectWindow *project, QTreeWidgetItem *group, const QString &choice)

@@ -38,7 +38,8 @@ QStringList contextMenuAt(QTreeWidget *tree, QPoint pos);
 // Right-clicks at `pos` and picks the menu entry `entry`.
 void chooseFromContextMenu(QTreeWidget *tree, QPoint pos, const QString &entry);
 QPoint centreOf(QTreeWidget *tree, QTreeWidgetItem *item);
-// A point below the last node, where no node is.
+// A point below the last node, where no node is; (-1, -1) when the
+// nodes fill the whole view.
 QPoint emptySpot(QTreeWidget *tree);
 
 // Clicks a node with the left button, making it the current node.
