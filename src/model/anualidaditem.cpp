@@ -1,5 +1,7 @@
 #include "anualidaditem.h"
 
+#include "cashflowreport.h"
+#include "cashflowschedule.h"
 #include "figurereader.h"
 #include "flowworth.h"
 
@@ -21,6 +23,13 @@ double AnualidadItem::presentValue() const
 
 QString AnualidadItem::cashFlowRow(QList<double> *amounts) const
 {
-    Q_UNUSED(amounts)
-    return QString();
+    const QTableWidget *table = propertyTable();
+    const CashFlowSchedule schedule(CashFlowSchedule::Uniform,
+                                    FigureReader::amount(table, PaymentRow), 0.0,
+                                    FigureReader::wholeNumber(table, CountRow),
+                                    FigureReader::wholeNumber(table, StartRow), horizon());
+    const QList<double> own = schedule.amounts();
+    if (amounts)
+        amounts->append(own);
+    return CashFlowReport::flowRow(name(), own, schedule.firstPaying(), schedule.endPaying());
 }

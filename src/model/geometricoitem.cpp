@@ -1,5 +1,7 @@
 #include "geometricoitem.h"
 
+#include "cashflowreport.h"
+#include "cashflowschedule.h"
 #include "figurereader.h"
 #include "flowworth.h"
 
@@ -23,6 +25,14 @@ double GeometricoItem::presentValue() const
 
 QString GeometricoItem::cashFlowRow(QList<double> *amounts) const
 {
-    Q_UNUSED(amounts)
-    return QString();
+    const QTableWidget *table = propertyTable();
+    const CashFlowSchedule schedule(CashFlowSchedule::Geometric,
+                                    FigureReader::amount(table, PaymentRow),
+                                    FigureReader::amount(table, GrowthRow),
+                                    FigureReader::wholeNumber(table, CountRow),
+                                    FigureReader::wholeNumber(table, StartRow), horizon());
+    const QList<double> own = schedule.amounts();
+    if (amounts)
+        amounts->append(own);
+    return CashFlowReport::flowRow(name(), own, schedule.firstPaying(), schedule.endPaying());
 }

@@ -1,5 +1,7 @@
 #include "projectitem.h"
 
+#include "cashflowreport.h"
+#include "figurereader.h"
 #include "flowitem.h"
 #include "itemtypes.h"
 #include "propertytable.h"
@@ -117,5 +119,32 @@ double ProjectItem::groupPresentValue(int groupType) const
 
 QString ProjectItem::cashFlowTable() const
 {
-    return QString();
+    QString table = CashFlowReport::tableStart();
+    const QString name = text(0);
+    const int horizon = FigureReader::wholeNumber(m_propertyTable, PeriodsRow);
+    if (!CashFlowReport::showsPeriodByPeriod(horizon))
+        return table + CashFlowReport::tooLongNotice(name, horizon) + CashFlowReport::tableEnd();
+
+    table += CashFlowReport::titleRow(name, horizon);
+    table += CashFlowReport::headerRow(horizon);
+    // Every flow's amounts, kept in the order the rows are shown, for the totals.
+    QList<QList<double>> flows;
+    for (int g = 0; g < childCount(); ++g) {
+        const QTreeWidgetItem *group = child(g);
+        if (group->type() == IncomeGroupType)
+            table += CashFlowReport::incomeSectionRow(horizon);
+        else if (group->type() == ExpenseGroupType)
+            table += CashFlowReport::expenseSectionRow(horizon);
+        else
+            continue;
+        for (int f = 0; f < group->childCount(); ++f) {
+            if (const auto *flow = FlowItem::fromTreeItem(group->child(f))) {
+                QList<double> amounts;
+                table += flow->cashFlowRow(&amounts);
+                flows.append(amounts);
+            }
+        }
+    }
+    table += CashFlowReport::totalRow(flows, horizon);
+    return table + CashFlowReport::tableEnd();
 }

@@ -6,6 +6,7 @@
 #include "comparisonreport.h"
 #include "figurereader.h"
 #include "aritmeticoitem.h"
+#include "cashflowreport.h"
 #include "flowitem.h"
 #include "geometricoitem.h"
 #include "itemtypes.h"
@@ -143,6 +144,16 @@ void ProjectWindow::on_twProjectList_currentItemChanged(QTreeWidgetItem *current
 
 void ProjectWindow::on_pbVisualizar_clicked()
 {
+    QString document = CashFlowReport::documentStart();
+    for (int i = 0; i < ui->twProjectList->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *node = ui->twProjectList->topLevelItem(i);
+        if (node->type() != ProjectItemType)
+            continue;
+        if (const auto *alternative = dynamic_cast<const ProjectItem *>(node))
+            document += alternative->cashFlowTable();
+    }
+    document += CashFlowReport::documentEnd();
+    ui->teReporte->setHtml(document);
 }
 
 void ProjectWindow::on_pbComparar_clicked()
