@@ -23,7 +23,9 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
