@@ -5,6 +5,8 @@
 //
 //   QUINTAVO_STRESS_SEED    the seed (default 20261206)
 //   QUINTAVO_STRESS_ACTIONS how many actions (default 2000)
+// A long run also needs QTEST_FUNCTION_TIMEOUT (milliseconds) above QTest's
+// five minutes.
 #include "anualidaditem.h"
 #include "aritmeticoitem.h"
 #include "figurereader.h"
@@ -429,6 +431,8 @@ void TestStress::randomUse()
     newProject(main);
 
     for (action = 0; action < actions; ++action) {
+        if (action > 0 && action % 10000 == 0)
+            qInfo("%d actions done", action);
         const int pick = rng.bounded(100);
         if (pick < 3 && projects().size() < 4)
             openProject();
