@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Takes docs/quintavo.png: the release build's main window with two filled-in
+# projects, under a virtual X server. Needs xvfb and imagemagick.
+# Usage: bench/screenshot.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/ensure-deps.sh xvfb xauth imagemagick
+
+build=build/release
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j 2 --target bench_showcase >/dev/null
+mkdir -p docs
+
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+    QT_QPA_PLATFORM=xcb "$1" 30 &
+    scene=$!
+    sleep 4
+    import -window root "$2"
+    kill "$scene"
+    wait "$scene" || true
+' screenshot "$build/bench/bench_showcase" docs/quintavo.png
+echo "docs/quintavo.png"
