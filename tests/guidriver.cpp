@@ -20,7 +20,10 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -242,6 +245,31 @@ QTableWidget *panelTable(ProjectWindow *project)
 QString reportHtml(ProjectWindow *project)
 {
     return project->findChild<QTextEdit *>(QStringLiteral("teReporte"))->toHtml();
+}
+
+QList<QList<QStringList>> reportTables(ProjectWindow *project)
+{
+    QList<QList<QStringList>> tables;
+    QTextDocument *document = project->findChild<QTextEdit *>(QStringLiteral("teReporte"))->document();
+    for (QTextFrame *frame : document->rootFrame()->childFrames()) {
+        const auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        QList<QStringList> rows;
+        for (int r = 0; r < table->rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columns();) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                QTextCursor text = cell.firstCursorPosition();
+                text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                cells << text.selectedText();
+                c += cell.columnSpan();
+            }
+            rows << cells;
+        }
+        tables << rows;
+    }
+    return tables;
 }
 
 void click(ProjectWindow *project, const char *buttonName)

@@ -1,6 +1,7 @@
 #ifndef GUIDRIVER_H
 #define GUIDRIVER_H
 
+#include <QList>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -56,6 +57,9 @@ ProjectWindow *newProject(MainWindow *main);
 QTreeWidget *tree(ProjectWindow *project);
 QTableWidget *panelTable(ProjectWindow *project);
 QString reportHtml(ProjectWindow *project);
+// The text of every cell of every table of the shown report, row by row; a
+// cell that spans several columns appears once.
+QList<QList<QStringList>> reportTables(ProjectWindow *project);
 void click(ProjectWindow *project, const char *buttonName);
 
 // Adds an alternative titled `title` through the tree's context menu.

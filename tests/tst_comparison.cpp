@@ -45,31 +45,6 @@ double discountedPayments(const QString &kind, double i, double a, double g, int
     return static_cast<double>(sum);
 }
 
-// The cells of every table in the shown report, row by row.
-QList<QList<QStringList>> shownTables(ProjectWindow *project)
-{
-    QList<QList<QStringList>> tables;
-    QTextDocument *doc = project->findChild<QTextEdit *>(QStringLiteral("teReporte"))->document();
-    for (QTextFrame *frame : doc->rootFrame()->childFrames()) {
-        auto *table = qobject_cast<QTextTable *>(frame);
-        if (!table)
-            continue;
-        QList<QStringList> rows;
-        for (int r = 0; r < table->rows(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < table->columns(); ++c) {
-                const QTextTableCell cell = table->cellAt(r, c);
-                QTextCursor cursor = cell.firstCursorPosition();
-                cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-                cells << cursor.selectedText();
-            }
-            rows << cells;
-        }
-        tables << rows;
-    }
-    return tables;
-}
-
 bool closeEnough(double actual, double expected, double tolerance)
 {
     if (std::isnan(expected))
@@ -182,7 +157,7 @@ void TestComparison::workedExampleThroughWindow()
     setFlow(a->child(1), anualidad, {"50", "5", "1"});
 
     click(project, "pbComparar");
-    const auto tables = shownTables(project);
+    const auto tables = reportTables(project);
     QCOMPARE(tables.size(), 1);
     QCOMPARE(tables.at(0), (QList<QStringList>{{"", "A"},
                                                {"VPI", "379.079"},
@@ -208,7 +183,7 @@ void TestComparison::alternativesSideBySide()
     setFlow(alternative(2)->child(0), geometrico, {"100", "0.5", "2", "1"});
 
     click(project, "pbComparar");
-    const QList<QStringList> rows = shownTables(project).value(0);
+    const QList<QStringList> rows = reportTables(project).value(0);
     QCOMPARE(rows.value(0), (QStringList{"", "Norte", "Sur", "I&D <2027>"}));
     QCOMPARE(rows.value(1), (QStringList{"VPI", "0", "83.3333", "133.333"}));
     QCOMPARE(rows.value(2), (QStringList{"VPE", "0", "300", "0"}));
@@ -316,7 +291,7 @@ void TestComparison::flowWorthAsTyped()
     QCOMPARE(alternative(0)->expensePresentValue(), 0.0);
 
     click(project, "pbComparar");
-    const QList<QStringList> rows = shownTables(project).value(0);
+    const QList<QStringList> rows = reportTables(project).value(0);
     QCOMPARE(rows.size(), 4);
     QCOMPARE(rows.at(1).at(1), ReportFormat::amount(income));
     QCOMPARE(rows.at(2).at(2), ReportFormat::amount(income));

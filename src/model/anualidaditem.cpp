@@ -1,7 +1,5 @@
 #include "anualidaditem.h"
 
-#include "cashflowreport.h"
-#include "cashflowschedule.h"
 #include "figurereader.h"
 #include "flowworth.h"
 
@@ -30,8 +28,5 @@ QString AnualidadItem::cashFlowRow(QList<double> *amounts) const
                                     FigureReader::amount(table, PaymentRow), 0.0,
                                     FigureReader::wholeNumber(table, CountRow),
                                     FigureReader::wholeNumber(table, StartRow), horizon());
-    const QList<double> own = schedule.amounts();
-    if (amounts)
-        amounts->append(own);
-    return CashFlowReport::flowRow(name(), own, schedule.firstPaying(), schedule.endPaying());
+    return scheduleRow(schedule, amounts);
 }

@@ -1,7 +1,5 @@
 #include "aritmeticoitem.h"
 
-#include "cashflowreport.h"
-#include "cashflowschedule.h"
 #include "figurereader.h"
 #include "flowworth.h"
 
@@ -33,8 +31,5 @@ QString AritmeticoItem::cashFlowRow(QList<double> *amounts) const
                                     FigureReader::amount(table, GradientRow),
                                     FigureReader::wholeNumber(table, CountRow),
                                     FigureReader::wholeNumber(table, StartRow), horizon());
-    const QList<double> own = schedule.amounts();
-    if (amounts)
-        amounts->append(own);
-    return CashFlowReport::flowRow(name(), own, schedule.firstPaying(), schedule.endPaying());
+    return scheduleRow(schedule, amounts);
 }

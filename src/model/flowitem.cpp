@@ -1,5 +1,6 @@
 #include "flowitem.h"
 
+#include "cashflowreport.h"
 #include "figurereader.h"
 #include "itemtypes.h"
 #include "projectitem.h"
@@ -78,4 +79,12 @@ double FlowItem::rate() const
 QString FlowItem::name() const
 {
     return data(0, Qt::DisplayRole).toString();
+}
+
+QString FlowItem::scheduleRow(const CashFlowSchedule &schedule, QList<double> *amounts) const
+{
+    const QList<double> own = schedule.amounts();
+    if (amounts)
+        amounts->append(own);
+    return CashFlowReport::flowRow(name(), own, schedule.firstPaying(), schedule.endPaying());
 }

@@ -1,6 +1,7 @@
 #ifndef FLOWITEM_H
 #define FLOWITEM_H
 
+#include "cashflowschedule.h"
 #include "figurereader.h"
 
 #include <QList>
@@ -46,6 +47,9 @@ protected:
 
     // The alternative's horizon ("Total Períodos") and rate.
     int horizon() const;
+    // The report row of payments laid out as `schedule` says, with their
+    // amounts appended to `amounts`.
+    QString scheduleRow(const CashFlowSchedule &schedule, QList<double> *amounts) const;
     double rate() const;
     QString name() const;
 
