@@ -88,7 +88,6 @@ private slots:
     void readings();
     void flagsWhatDoesNotRead_data();
     void flagsWhatDoesNotRead();
-    void selectedCellStaysMarked();
     void flagNeverChangesData();
 
 private:
@@ -146,22 +145,19 @@ void TestFigureFlags::readings_data()
 
     const Kind whole = Kind::WholeNumber;
     row("whole empty", "", whole, false, 0);
-    row("whole blank", "   ", whole, false, 0);
     row("whole -0", "-0", whole, true, 0);
     row("whole spaced", " 5 ", whole, true, 5);
     row("whole max", "2147483647", whole, true, 2147483647.0);
     row("whole min", "-2147483648", whole, true, -2147483648.0);
     row("whole max+1", "2147483648", whole, false, 0, Problem::OutOfRange);
-    row("whole min-1", "-2147483649", whole, false, 0, Problem::OutOfRange);
     row("whole 11 digits", "99999999999", whole, false, 0, Problem::OutOfRange);
-    row("whole beyond 64 bits", "99999999999999999999", whole, false, 0, Problem::OutOfRange);
     row("whole beyond double", digits400, whole, false, 0, Problem::OutOfRange);
     row("whole 5.0", "5.0", whole, false, 0, Problem::NotWhole);
     row("whole 1e3", "1e3", whole, false, 0, Problem::NotWhole);
     row("whole 1e308", "1e308", whole, false, 0, Problem::NotWhole);
     row("whole 0,12", "0,12", whole, false, 0, Problem::NotWhole);
     row("whole nan", "nan", whole, false, 0, Problem::NotANumber);
-    row("whole arabic digit", QStringLiteral("٣"), whole, false, 0, Problem::NotANumber);
+    row("whole inf", "inf", whole, false, 0, Problem::NotANumber);
 
     const Kind amount = Kind::Amount;
     row("amount empty", "", amount, false, 0);
@@ -169,27 +165,16 @@ void TestFigureFlags::readings_data()
     row("amount inf", "inf", amount, true, inf);
     row("amount 1e308", "1e308", amount, true, 1e308);
     row("amount 1e309", "1e309", amount, false, 0, Problem::OutOfRange);
-    row("amount 400 digits", digits400, amount, false, 0, Problem::OutOfRange);
     row("amount -0", "-0", amount, true, -0.0);
-    row("amount spaced", " 5 ", amount, true, 5);
-    row("amount 5.0", "5.0", amount, true, 5);
     row("amount 1e3", "1e3", amount, true, 1000);
-    row("amount 0,12", "0,12", amount, false, 0, Problem::DecimalComma, "0.12");
     row("amount 1.500,50", "1.500,50", amount, false, 0, Problem::DecimalComma, "1500.50");
     row("amount 1,500.50", "1,500.50", amount, false, 0, Problem::GroupSeparator, "1500.50");
-    row("amount 1,2,3", "1,2,3", amount, false, 0, Problem::NotANumber);
     row("amount 12,5 %", "12,5 %", amount, false, 0, Problem::PercentSign, "0.125");
     row("amount letters", "abc", amount, false, 0, Problem::NotANumber);
 
-    const Kind rate = Kind::Rate;
-    row("rate 0.12", "0.12", rate, true, 0.12);
-    row("rate 1", "1", rate, true, 1);
-    row("rate just above 1", "1.000001", rate, true, 1.000001, Problem::RateAsPercentage);
-    row("rate 12", "12", rate, true, 12, Problem::RateAsPercentage);
-    row("rate inf", "inf", rate, true, inf);
-    row("rate nan", "nan", rate, true, notANumber);
-    row("rate 12%", "12%", rate, false, 0, Problem::PercentSign, "0.12");
-
+    row("rate 0,12", "0,12", Kind::Rate, false, 0, Problem::DecimalComma, "0.12");
+    row("rate 1", "1", Kind::Rate, true, 1);
+    row("rate just above 1", "1.000001", Kind::Rate, true, 1.000001, Problem::RateAsPercentage);
     row("name 0,12", "0,12", Kind::Text, false, 0);
 }
 
@@ -250,27 +235,21 @@ void TestFigureFlags::flagsWhatDoesNotRead_data()
     flag("rate 0,12", "form", 2, "0,12", red, comma.arg("0.12"));
     flag("rate 12", "form", 2, "12", amber, percent.arg("12", "1200", "0.12"));
     flag("rate 0.12", "form", 2, "0.12");
-    flag("rate 1", "form", 2, "1");
     flag("rate 12%", "form", 2, "12%", red, noPercent.arg("0.12"));
     flag("rate 1e309", "form", 2, "1e309", red,
          QStringLiteral("Se lee como 0: el número está fuera del rango que se puede calcular"));
-    flag("rate long comma", "form", 2, "0," + QString(40, QLatin1Char('1')), red,
-         comma.arg(QStringLiteral("0.111111111111111111111…")));
     flag("name 0,12", "form", 0, "0,12");
-    flag("name letters", "form", 0, "abc");
     flag("added horizon 2,5", "added", 1, "2,5", red, notWhole);
     flag("added rate 150", "added", 2, "150", amber, percent.arg("150", "15000", "1.5"));
     flag("payment 1500,50", "uniform", 1, "1500,50", red, comma.arg("1500.50"));
     flag("payment 1,500.50", "uniform", 1, "1,500.50", red,
          QStringLiteral("Se lee como 0: escriba sin separador de miles, 1500.50"));
-    flag("payment 12", "uniform", 1, "12");
     flag("count 99999999999", "uniform", 2, "99999999999", red, tooBig);
     flag("start 1e3", "uniform", 3, "1e3", red, notWhole);
     flag("flow name letters", "uniform", 0, "abc");
     flag("gradient 0,5", "arithmetic", 2, "0,5", red, comma.arg("0.5"));
     flag("count 2.5", "arithmetic", 3, "2.5", red, notWhole);
     flag("growth 5%", "geometric", 2, "5%", red, noPercent.arg("0.05"));
-    flag("growth 12", "geometric", 2, "12");
     flag("start letters", "geometric", 4, "x", red, notNumber);
 }
 
@@ -302,11 +281,16 @@ void TestFigureFlags::flagsWhatDoesNotRead()
     QTRY_COMPARE(tintOf(table, row), plain);
     QCOMPARE(toolTipOf(table, row), QString());
 
+    // The flag is painted, never stored: the cell keeps its text and roles.
     typeIntoCell(table, row, typed);
-    QCOMPARE(table->item(row, 0)->text(), typed);
+    QSignalSpy edits(table, &QTableWidget::cellChanged);
     QTRY_COMPARE(tintOf(table, row), tint ? QColor(tint) : plain);
     QCOMPARE(toolTipOf(table, row), toolTip);
     QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(edits.count(), 0);
+    QCOMPARE(table->item(row, 0)->text(), typed);
+    QVERIFY(!table->item(row, 0)->data(Qt::BackgroundRole).isValid());
+    QVERIFY(!table->item(row, 0)->data(Qt::ToolTipRole).isValid());
 
     // Fixed, and then emptied: the flag goes at once.
     for (const QString &fix : {QStringLiteral("1"), QString()}) {
@@ -316,70 +300,24 @@ void TestFigureFlags::flagsWhatDoesNotRead()
     }
 }
 
-void TestFigureFlags::selectedCellStaysMarked()
-{
-    // Return leaves the edited cell selected: its highlight turns from the
-    // style's blue to a deep red or amber as soon as the text is typed.
-    clickNode(tree(project), tree(project)->topLevelItem(0));
-    QTableWidget *table = panelTable(project);
-    const auto shade = [table]() {
-        const QColor c = screenColour(table, 2);
-        if (c.blue() > c.red() + 40)
-            return "blue";
-        if (c.red() > c.blue() + 80)
-            return c.green() > c.blue() + 40 ? "amber" : "red";
-        return "other";
-    };
-    const char *const steps[][2] = {
-        {"0.12", "blue"}, {"0,12", "red"}, {"12", "amber"}, {"0.12", "blue"}};
-    for (const auto &step : steps) {
-        typeIntoCell(table, 2, QString::fromLatin1(step[0]));
-        QTRY_COMPARE(QByteArray(shade()), QByteArray(step[1]));
-    }
-}
-
 void TestFigureFlags::flagNeverChangesData()
 {
+    // A rate of 12 is used as typed, 1200 % per period; a payment with a
+    // decimal comma reads as 0, flagged or not.
     QTreeWidget *t = tree(project);
     auto *alternative = static_cast<ProjectItem *>(t->topLevelItem(0));
     FlowItem *flow = FlowItem::fromTreeItem(
         addFlow(project, alternative->child(0), QStringLiteral("Pago Anualidad")));
-    QTableWidget *rates = alternative->propertyTable();
-    QTableWidget *figures = flow->propertyTable();
-
     clickNode(t, alternative);
-    typeIntoCell(rates, 1, QStringLiteral("5"));
-    typeIntoCell(rates, 2, QStringLiteral("12"));
+    typeIntoCell(panelTable(project), 1, QStringLiteral("5"));
+    typeIntoCell(panelTable(project), 2, QStringLiteral("12"));
+    QTRY_COMPARE(tintOf(panelTable(project), 2), QColor(FigureDelegate::DoubtfulTint));
     clickNode(t, flow);
-    typeIntoCell(figures, 1, QStringLiteral("1500,50"));
-    typeIntoCell(figures, 2, QStringLiteral("2"));
-    typeIntoCell(figures, 3, QStringLiteral("1"));
-
-    const double before = flow->presentValue();
-    QSignalSpy rateEdits(rates, &QTableWidget::cellChanged);
-    QSignalSpy figureEdits(figures, &QTableWidget::cellChanged);
+    QTableWidget *figures = panelTable(project);
+    for (int row : {1, 2, 3})
+        typeIntoCell(figures, row, QStringList{"", "1500,50", "2", "1"}.at(row));
     QTRY_COMPARE(tintOf(figures, 1), QColor(FigureDelegate::UnreadableTint));
-    QVERIFY(!toolTipOf(figures, 1).isEmpty());
-    clickNode(t, alternative);
-    QTRY_COMPARE(tintOf(rates, 2), QColor(FigureDelegate::DoubtfulTint));
-    QVERIFY(!toolTipOf(rates, 2).isEmpty());
-
-    QCOMPARE(rateEdits.count(), 0);
-    QCOMPARE(figureEdits.count(), 0);
-    QCOMPARE(figures->item(1, 0)->text(), QStringLiteral("1500,50"));
-    QCOMPARE(rates->item(2, 0)->text(), QStringLiteral("12"));
-    for (const QTableWidgetItem *cell : {figures->item(1, 0), rates->item(2, 0)}) {
-        QVERIFY(!cell->data(Qt::BackgroundRole).isValid());
-        QVERIFY(!cell->data(Qt::ToolTipRole).isValid());
-    }
-    QCOMPARE(flow->text(0), QStringLiteral("Pago"));
-
-    // The comma reads as 0 with or without the flag; the rate of 12 is used
-    // as typed, 1200 % per period.
-    QCOMPARE(FigureReader::amount(figures, 1), 0.0);
-    QCOMPARE(flow->presentValue(), before);
-    QCOMPARE(before, 0.0);
-    clickNode(t, flow);
+    QCOMPARE(flow->presentValue(), 0.0);
     typeIntoCell(figures, 1, QStringLiteral("1500.50"));
     QCOMPARE(flow->presentValue(), 1500.5 / 13.0 + 1500.5 / (13.0 * 13.0));
 }
