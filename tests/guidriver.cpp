@@ -303,4 +303,19 @@ QTreeWidgetItem *addFlow(ProjectWindow *project, QTreeWidgetItem *group, const Q
     return group->childCount() > before ? group->child(group->childCount() - 1) : nullptr;
 }
 
+void ProjectTest::init()
+{
+    main = new MainWindow;
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    project = newProject(main);
+}
+
+void ProjectTest::cleanup()
+{
+    delete main;
+    main = nullptr;
+    project = nullptr;
+}
+
 } // namespace GuiDriver

@@ -2,6 +2,7 @@
 #define GUIDRIVER_H
 
 #include <QList>
+#include <QObject>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -67,6 +68,21 @@ void addAlternative(ProjectWindow *project, const QString &title);
 // Adds a flow of the kind `choice` under `group` through the context menu;
 // returns the new node.
 QTreeWidgetItem *addFlow(ProjectWindow *project, QTreeWidgetItem *group, const QString &choice);
+
+// Base of the GUI test classes: before each test function a shown main
+// window with one project window, `project`; after it, neither.
+class ProjectTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    MainWindow *main = nullptr;
+    ProjectWindow *project = nullptr;
+
+private slots:
+    void init();
+    void cleanup();
+};
 
 } // namespace GuiDriver
 

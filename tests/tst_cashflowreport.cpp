@@ -37,14 +37,11 @@ void addTypedFlow(ProjectWindow *project, QTreeWidgetItem *alternative, const QS
 
 } // namespace
 
-class TestCashFlowReport : public QObject
+class TestCashFlowReport : public ProjectTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void workedExample();
     void shownTable_data();
     void shownTable();
@@ -53,31 +50,14 @@ private slots:
     void longHorizons();
 
 private:
-    MainWindow *main = nullptr;
-    ProjectWindow *project = nullptr;
-    QTreeWidgetItem *first = nullptr;
+    QTreeWidgetItem *first() const { return tree(project)->topLevelItem(0); }
 };
-
-void TestCashFlowReport::init()
-{
-    main = new MainWindow;
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main));
-    project = newProject(main);
-    first = tree(project)->topLevelItem(0);
-}
-
-void TestCashFlowReport::cleanup()
-{
-    delete main;
-    main = nullptr;
-}
 
 void TestCashFlowReport::workedExample()
 {
-    fill(project, first, {"A", "2"});
-    addTypedFlow(project, first, {"U", "I", "Venta", "100", "2", "1"});
-    addTypedFlow(project, first, {"U", "E", "Costo", "40", "1", "0"});
+    fill(project, first(), {"A", "2"});
+    addTypedFlow(project, first(), {"U", "I", "Venta", "100", "2", "1"});
+    addTypedFlow(project, first(), {"U", "E", "Costo", "40", "1", "0"});
 
     const QString band = "<tr style=\"background-color:%1\"><th colspan=4>%2</th></tr>";
     const QString head = "<th><p align=\"center\"><span style=\"font-weight:600;\">%1</th>";
@@ -95,7 +75,7 @@ void TestCashFlowReport::workedExample()
         + "<tr style=\"background-color:#6CA870\"><td><span style=\"font-weight:bold;\">Total"
           "</span></td>"
         + total.arg(40) + total.arg(100) + total.arg(100) + "</tr></table>";
-    QCOMPARE(static_cast<ProjectItem *>(first)->cashFlowTable(), expected);
+    QCOMPARE(static_cast<ProjectItem *>(first())->cashFlowTable(), expected);
 
     click(project, "pbVisualizar");
     QCOMPARE(reportTables(project),
@@ -149,9 +129,9 @@ void TestCashFlowReport::shownTable()
     QFETCH(Rows, flows);
     QFETCH(Rows, expected);
 
-    fill(project, first, alternative);
+    fill(project, first(), alternative);
     for (const QStringList &flow : flows)
-        addTypedFlow(project, first, flow);
+        addTypedFlow(project, first(), flow);
     click(project, "pbVisualizar");
     QCOMPARE(reportTables(project), QList<Rows>{expected});
 }
@@ -164,7 +144,7 @@ void TestCashFlowReport::alternativesInTreeOrder()
             shown << table.value(0).value(0);
         return shown;
     };
-    fill(project, first, {"Norte"});
+    fill(project, first(), {"Norte"});
     addAlternative(project, QStringLiteral("Sur"));
     addAlternative(project, QStringLiteral("Este"));
     QTreeWidgetItem *sur = tree(project)->topLevelItem(1);
@@ -201,9 +181,9 @@ void TestCashFlowReport::longHorizons()
     // Qt's layout of the shown table dominates: a flow row would add a
     // third to the cells, so only the notice cases get a flow, one that
     // pays in every period.
-    fill(project, first, {"Largo", horizon});
+    fill(project, first(), {"Largo", horizon});
     if (!inFull)
-        addTypedFlow(project, first, {"U", "I", "Siempre", "1", "2147483647", "-5"});
+        addTypedFlow(project, first(), {"U", "I", "Siempre", "1", "2147483647", "-5"});
     click(project, "pbVisualizar");
     const QList<Rows> tables = reportTables(project);
     QCOMPARE(tables.size(), 1);

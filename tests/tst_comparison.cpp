@@ -49,14 +49,11 @@ bool closeEnough(double actual, double expected)
 
 } // namespace
 
-class TestComparison : public QObject
+class TestComparison : public ProjectTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void markupOfWorkedExample();
     void alternativesSideBySide();
     void flowWorthAsTyped_data();
@@ -66,22 +63,7 @@ private:
     ProjectItem *alternative(int index) const;
     void setAlternative(ProjectItem *alt, const QString &periods, const QString &rate);
     void setFlow(QTreeWidgetItem *group, const QString &kind, const QStringList &figures);
-
-    MainWindow *main = nullptr;
-    ProjectWindow *project = nullptr;
 };
-
-void TestComparison::init()
-{
-    main = new MainWindow;
-    main->show();
-    project = newProject(main);
-}
-
-void TestComparison::cleanup()
-{
-    delete main;
-}
 
 ProjectItem *TestComparison::alternative(int index) const
 {

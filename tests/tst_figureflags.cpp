@@ -74,58 +74,23 @@ QString toolTipOf(QTableWidget *table, int row)
 
 } // namespace
 
-class TestFigureFlags : public QObject
+class TestFigureFlags : public ProjectTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void cleanupTestCase();
-
     void readings_data();
     void readings();
     void flagsWhatDoesNotRead_data();
     void flagsWhatDoesNotRead();
     void flagNeverChangesData();
-
-private:
-    MainWindow *main = nullptr;
-    ProjectWindow *project = nullptr;
 };
-
-void TestFigureFlags::initTestCase()
-{
-    main = new MainWindow;
-    main->resize(1200, 900);
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main));
-}
-
-void TestFigureFlags::init()
-{
-    if (QByteArray(QTest::currentTestFunction()) == "readings")
-        return;
-    project = newProject(main);
-    project->parentWidget()->showMaximized();
-}
-
-void TestFigureFlags::cleanup()
-{
-    if (!project)
-        return;
-    QPointer<ProjectWindow> guard(project);
-    project->parentWidget()->close();
-    QTRY_VERIFY(guard.isNull());
-    project = nullptr;
-}
 
 void TestFigureFlags::cleanupTestCase()
 {
     QToolTip::hideText();
     QTRY_VERIFY(!QToolTip::isVisible());
-    delete main;
 }
 
 void TestFigureFlags::readings_data()
@@ -261,6 +226,7 @@ void TestFigureFlags::flagsWhatDoesNotRead()
     QFETCH(QRgb, tint);
     QFETCH(QString, toolTip);
 
+    project->parentWidget()->showMaximized();
     QTreeWidget *t = tree(project);
     QTreeWidgetItem *target = t->topLevelItem(0);
     if (node == "added") {
@@ -304,6 +270,7 @@ void TestFigureFlags::flagNeverChangesData()
 {
     // A rate of 12 is used as typed, 1200 % per period; a payment with a
     // decimal comma reads as 0, flagged or not.
+    project->parentWidget()->showMaximized();
     QTreeWidget *t = tree(project);
     auto *alternative = static_cast<ProjectItem *>(t->topLevelItem(0));
     FlowItem *flow = FlowItem::fromTreeItem(

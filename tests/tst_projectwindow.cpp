@@ -55,14 +55,11 @@ const QString geometrico = QStringLiteral("Pago con incremento geométrico");
 
 } // namespace
 
-class TestProjectWindow : public QObject
+class TestProjectWindow : public ProjectTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     // Runs first: the process-wide numbering starts at 0.
     void opensWithOneAlternative();
     void cellsOfAnAlternative_data();
@@ -76,25 +73,7 @@ private slots:
     void flowGoesToGroupOfTheMenu();
     void panelFollowsCurrentNodeUntilClosed();
 
-private:
-    MainWindow *main = nullptr;
-    ProjectWindow *project = nullptr;
 };
-
-void TestProjectWindow::init()
-{
-    main = new MainWindow;
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main));
-    project = newProject(main);
-}
-
-void TestProjectWindow::cleanup()
-{
-    delete main;
-    main = nullptr;
-    project = nullptr;
-}
 
 void TestProjectWindow::opensWithOneAlternative()
 {
