@@ -106,7 +106,6 @@ void TestFigureFlags::readings_data()
                         const QString &suggestion = QString()) {
         QTest::newRow(name) << text << kind << converted << value << problem << suggestion;
     };
-    const QString digits400 = QLatin1Char('1') + QString(400, QLatin1Char('0'));
 
     const Kind whole = Kind::WholeNumber;
     row("whole empty", "", whole, false, 0);
@@ -116,13 +115,11 @@ void TestFigureFlags::readings_data()
     row("whole min", "-2147483648", whole, true, -2147483648.0);
     row("whole max+1", "2147483648", whole, false, 0, Problem::OutOfRange);
     row("whole 11 digits", "99999999999", whole, false, 0, Problem::OutOfRange);
-    row("whole beyond double", digits400, whole, false, 0, Problem::OutOfRange);
     row("whole 5.0", "5.0", whole, false, 0, Problem::NotWhole);
     row("whole 1e3", "1e3", whole, false, 0, Problem::NotWhole);
     row("whole 1e308", "1e308", whole, false, 0, Problem::NotWhole);
     row("whole 0,12", "0,12", whole, false, 0, Problem::NotWhole);
     row("whole nan", "nan", whole, false, 0, Problem::NotANumber);
-    row("whole inf", "inf", whole, false, 0, Problem::NotANumber);
 
     const Kind amount = Kind::Amount;
     row("amount empty", "", amount, false, 0);
@@ -131,7 +128,6 @@ void TestFigureFlags::readings_data()
     row("amount 1e308", "1e308", amount, true, 1e308);
     row("amount 1e309", "1e309", amount, false, 0, Problem::OutOfRange);
     row("amount -0", "-0", amount, true, -0.0);
-    row("amount 1e3", "1e3", amount, true, 1000);
     row("amount 1.500,50", "1.500,50", amount, false, 0, Problem::DecimalComma, "1500.50");
     row("amount 1,500.50", "1,500.50", amount, false, 0, Problem::GroupSeparator, "1500.50");
     row("amount 12,5 %", "12,5 %", amount, false, 0, Problem::PercentSign, "0.125");

@@ -62,8 +62,6 @@ class TestProjectWindow : public ProjectTest
 private slots:
     // Runs first: the process-wide numbering starts at 0.
     void opensWithOneAlternative();
-    void cellsOfAnAlternative_data();
-    void cellsOfAnAlternative();
     void contextMenuDependsOnPlace_data();
     void contextMenuDependsOnPlace();
     void addAlternativeAsksForTitle_data();
@@ -89,35 +87,6 @@ void TestProjectWindow::opensWithOneAlternative()
     ProjectWindow *second = newProject(main);
     QCOMPARE(tree(second)->topLevelItem(0)->text(0), QStringLiteral("Proyecto 3"));
     QCOMPARE(panelTable(second)->item(0, 0)->text(), QStringLiteral("Proyecto 3"));
-}
-
-void TestProjectWindow::cellsOfAnAlternative_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("renames");
-    QTest::newRow("name") << 0 << "I&D <2027>" << true;
-    QTest::newRow("name cleared") << 0 << "" << true;
-    QTest::newRow("horizon") << 1 << "12" << false;
-    QTest::newRow("rate") << 2 << "0.1" << false;
-}
-
-void TestProjectWindow::cellsOfAnAlternative()
-{
-    QFETCH(int, row);
-    QFETCH(QString, typed);
-    QFETCH(bool, renames);
-
-    // Both a window's first alternative (form table) and an added one.
-    addAlternative(project, QStringLiteral("Sur"));
-    for (int index : {0, 1}) {
-        auto *alternative = static_cast<ProjectItem *>(tree(project)->topLevelItem(index));
-        const QString before = alternative->text(0);
-        clickNode(tree(project), alternative);
-        typeIntoCell(panelTable(project), row, typed);
-        QCOMPARE(alternative->propertyTable()->item(row, 0)->text(), typed);
-        QCOMPARE(alternative->text(0), renames ? typed : before);
-    }
 }
 
 void TestProjectWindow::contextMenuDependsOnPlace_data()
@@ -280,8 +249,20 @@ void TestProjectWindow::panelFollowsCurrentNodeUntilClosed()
     auto *b = static_cast<ProjectItem *>(t->topLevelItem(1));
     FlowItem *flow = FlowItem::fromTreeItem(addFlow(project, a->child(1), geometrico));
 
-    clickNode(t, a);
-    typeIntoCell(panelTable(project), 2, QStringLiteral("0.08"));
+    // The form's table and an added one: row 0 renames the node, also to
+    // nothing; rows 1 and 2 leave its text alone.
+    for (ProjectItem *alternative : {a, b}) {
+        clickNode(t, alternative);
+        QCOMPARE(panelTable(project), alternative->propertyTable());
+        const QString before = alternative->text(0);
+        typeIntoCell(panelTable(project), 1, QStringLiteral("12"));
+        typeIntoCell(panelTable(project), 2, QStringLiteral("0.08"));
+        QCOMPARE(alternative->text(0), before);
+        typeIntoCell(panelTable(project), 0, QStringLiteral("I&D <2027>"));
+        QCOMPARE(alternative->text(0), QStringLiteral("I&D <2027>"));
+        typeIntoCell(panelTable(project), 0, QString());
+        QCOMPARE(alternative->text(0), QString());
+    }
     clickNode(t, flow);
     QCOMPARE(panelTable(project), flow->propertyTable());
     typeIntoCell(panelTable(project), 1, QStringLiteral("250"));
@@ -293,6 +274,7 @@ void TestProjectWindow::panelFollowsCurrentNodeUntilClosed()
 
     clickNode(t, a);
     QCOMPARE(panelTable(project), a->propertyTable());
+    QCOMPARE(panelTable(project)->item(1, 0)->text(), QStringLiteral("12"));
     QCOMPARE(panelTable(project)->item(2, 0)->text(), QStringLiteral("0.08"));
     clickNode(t, flow);
     QCOMPARE(panelTable(project)->item(1, 0)->text(), QStringLiteral("250"));
