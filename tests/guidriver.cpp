@@ -222,6 +222,15 @@ void typeIntoCell(QTableWidget *table, int row, const QString &text)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void fillCells(ProjectWindow *project, QTreeWidgetItem *node, const QStringList &cells)
+{
+    clickNode(tree(project), node);
+    for (int row = 0; row < cells.size(); ++row) {
+        if (!cells.at(row).isNull())
+            typeIntoCell(panelTable(project), row, cells.at(row));
+    }
+}
+
 ProjectWindow *newProject(MainWindow *main)
 {
     auto *area = main->findChild<QMdiArea *>(QStringLiteral("mdiArea"));

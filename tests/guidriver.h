@@ -51,6 +51,10 @@ void clickNode(QTreeWidget *tree, QTreeWidgetItem *item);
 // starts editing, replaces the editor's text, presses Return.
 void typeIntoCell(QTableWidget *table, int row, const QString &text);
 
+// Clicks `node` and types `cells` into its property table from row 0 on,
+// leaving the cells given as null strings untouched.
+void fillCells(ProjectWindow *project, QTreeWidgetItem *node, const QStringList &cells);
+
 // Opens one more project window through "&Nuevo" and returns it.
 ProjectWindow *newProject(MainWindow *main);
 

@@ -16,14 +16,6 @@ using Rows = QList<QStringList>;
 
 namespace {
 
-// Clicks a node and types `cells` into its property table, row by row.
-void fill(ProjectWindow *project, QTreeWidgetItem *node, const QStringList &cells)
-{
-    clickNode(tree(project), node);
-    for (int row = 0; row < cells.size(); ++row)
-        typeIntoCell(panelTable(project), row, cells.at(row));
-}
-
 // A flow as {kind U/A/G, group I/E, name, A, [G,] n, s}.
 void addTypedFlow(ProjectWindow *project, QTreeWidgetItem *alternative, const QStringList &flow)
 {
@@ -32,7 +24,7 @@ void addTypedFlow(ProjectWindow *project, QTreeWidgetItem *alternative, const QS
         {"A", QStringLiteral("Pago con incremento Aritmético")},
         {"G", QStringLiteral("Pago con incremento geométrico")}};
     QTreeWidgetItem *group = alternative->child(flow.at(1) == QLatin1String("I") ? 0 : 1);
-    fill(project, addFlow(project, group, kinds.value(flow.at(0))), flow.mid(2));
+    fillCells(project, addFlow(project, group, kinds.value(flow.at(0))), flow.mid(2));
 }
 
 } // namespace
@@ -55,7 +47,7 @@ private:
 
 void TestCashFlowReport::workedExample()
 {
-    fill(project, first(), {"A", "2"});
+    fillCells(project, first(), {"A", "2"});
     addTypedFlow(project, first(), {"U", "I", "Venta", "100", "2", "1"});
     addTypedFlow(project, first(), {"U", "E", "Costo", "40", "1", "0"});
 
@@ -129,7 +121,7 @@ void TestCashFlowReport::shownTable()
     QFETCH(Rows, flows);
     QFETCH(Rows, expected);
 
-    fill(project, first(), alternative);
+    fillCells(project, first(), alternative);
     for (const QStringList &flow : flows)
         addTypedFlow(project, first(), flow);
     click(project, "pbVisualizar");
@@ -144,11 +136,11 @@ void TestCashFlowReport::alternativesInTreeOrder()
             shown << table.value(0).value(0);
         return shown;
     };
-    fill(project, first(), {"Norte"});
+    fillCells(project, first(), {"Norte"});
     addAlternative(project, QStringLiteral("Sur"));
     addAlternative(project, QStringLiteral("Este"));
     QTreeWidgetItem *sur = tree(project)->topLevelItem(1);
-    fill(project, sur, {"Sur", "1"});
+    fillCells(project, sur, {"Sur", "1"});
     addTypedFlow(project, sur, {"U", "E", "Luz", "3", "2", "0"});
 
     // The comparison shown before gives way to this report.
@@ -158,7 +150,7 @@ void TestCashFlowReport::alternativesInTreeOrder()
     QCOMPARE(reportTables(project).at(1).constLast(), (QStringList{"Total", "3", "3"}));
 
     // A new name shows at the next click, and the report does not pile up.
-    fill(project, sur, {"Sur Nuevo"});
+    fillCells(project, sur, {"Sur Nuevo"});
     click(project, "pbVisualizar");
     QCOMPARE(titles(), (QStringList{"Norte", "Sur Nuevo", "Este"}));
 }
@@ -181,7 +173,7 @@ void TestCashFlowReport::longHorizons()
     // Qt's layout of the shown table dominates: a flow row would add a
     // third to the cells, so only the notice cases get a flow, one that
     // pays in every period.
-    fill(project, first(), {"Largo", horizon});
+    fillCells(project, first(), {"Largo", horizon});
     if (!inFull)
         addTypedFlow(project, first(), {"U", "I", "Siempre", "1", "2147483647", "-5"});
     click(project, "pbVisualizar");

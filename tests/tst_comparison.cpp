@@ -61,8 +61,7 @@ private slots:
 
 private:
     ProjectItem *alternative(int index) const;
-    void setAlternative(ProjectItem *alt, const QString &periods, const QString &rate);
-    void setFlow(QTreeWidgetItem *group, const QString &kind, const QStringList &figures);
+    void addTypedFlow(QTreeWidgetItem *group, const QString &kind, const QStringList &figures);
 };
 
 ProjectItem *TestComparison::alternative(int index) const
@@ -70,23 +69,13 @@ ProjectItem *TestComparison::alternative(int index) const
     return static_cast<ProjectItem *>(tree(project)->topLevelItem(index));
 }
 
-void TestComparison::setAlternative(ProjectItem *alt, const QString &periods, const QString &rate)
-{
-    clickNode(tree(project), alt);
-    typeIntoCell(panelTable(project), 1, periods);
-    typeIntoCell(panelTable(project), 2, rate);
-}
-
 // Adds a flow of `kind` under `group` and types its figures, row 1 onwards.
-void TestComparison::setFlow(QTreeWidgetItem *group, const QString &kind, const QStringList &figures)
+void TestComparison::addTypedFlow(QTreeWidgetItem *group, const QString &kind,
+                                  const QStringList &figures)
 {
     QTreeWidgetItem *flow = addFlow(project, group, kind);
     QVERIFY(flow);
-    clickNode(tree(project), flow);
-    for (int row = 0; row < figures.size(); ++row) {
-        if (!figures.at(row).isNull())
-            typeIntoCell(panelTable(project), row + 1, figures.at(row));
-    }
+    fillCells(project, flow, QStringList{QString()} + figures);
 }
 
 void TestComparison::markupOfWorkedExample()
@@ -126,18 +115,16 @@ void TestComparison::alternativesSideBySide()
     // A is the worked example; Sur has no flows; Este loses money; the last
     // one has markup in its name.
     ProjectItem *a = alternative(0);
-    clickNode(tree(project), a);
-    typeIntoCell(panelTable(project), 0, QStringLiteral("A"));
-    setAlternative(a, QStringLiteral("5"), QStringLiteral("0.1"));
-    setFlow(a->child(0), anualidad, {"100", "5", "1"});
-    setFlow(a->child(1), anualidad, {"50", "5", "1"});
+    fillCells(project, a, {"A", "5", "0.1"});
+    addTypedFlow(a->child(0), anualidad, {"100", "5", "1"});
+    addTypedFlow(a->child(1), anualidad, {"50", "5", "1"});
     for (const char *title : {"Sur", "Este", "I&D <2027>"})
         addAlternative(project, QString::fromLatin1(title));
-    setAlternative(alternative(2), QStringLiteral("3"), QStringLiteral("0.2"));
-    setFlow(alternative(2)->child(0), anualidad, {"100", "1", "1"});
-    setFlow(alternative(2)->child(1), anualidad, {"300", "1", "0"});
-    setAlternative(alternative(3), QStringLiteral("3"), QStringLiteral("0.5"));
-    setFlow(alternative(3)->child(0), geometrico, {"100", "0.5", "2", "1"});
+    fillCells(project, alternative(2), {QString(), "3", "0.2"});
+    addTypedFlow(alternative(2)->child(0), anualidad, {"100", "1", "1"});
+    addTypedFlow(alternative(2)->child(1), anualidad, {"300", "1", "0"});
+    fillCells(project, alternative(3), {QString(), "3", "0.5"});
+    addTypedFlow(alternative(3)->child(0), geometrico, {"100", "0.5", "2", "1"});
 
     click(project, "pbComparar");
     QCOMPARE(reportTables(project),
@@ -194,8 +181,8 @@ void TestComparison::flowWorthAsTyped()
     QFETCH(QList<double>, read);
 
     ProjectItem *alt = alternative(0);
-    setAlternative(alt, QStringLiteral("5"), rateText);
-    setFlow(alt->child(0), kind, figures);
+    fillCells(project, alt, {QString(), QStringLiteral("5"), rateText});
+    addTypedFlow(alt->child(0), kind, figures);
     const double income = alt->incomePresentValue();
     if (read.at(0) <= -1.0) {
         // No meaningful interest: the report shows whatever IEEE arithmetic gives.
