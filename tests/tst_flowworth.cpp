@@ -27,6 +27,8 @@ private slots:
     void againstSchedule();
     void extremeCounts_data();
     void extremeCounts();
+    void extremeFigures_data();
+    void extremeFigures();
 };
 
 void TestFlowWorth::againstSchedule_data()
@@ -84,6 +86,42 @@ void TestFlowWorth::extremeCounts()
     QVERIFY2(std::fabs(got - uniform) <= 1e-9 * uniform, qPrintable(QString::number(got, 'g', 17)));
     QVERIFY(std::isfinite(arithmeticFlowWorth(0.1, 50, 10, n, s)));
     QVERIFY(std::isfinite(geometricFlowWorth(0.1, 100, 0.04, n, s)));
+}
+
+void TestFlowWorth::extremeFigures_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("i");
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("g");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("s");
+    // Worths that fit in a double although the series or the discount on
+    // the way would not.
+    QTest::newRow("growth -2, alternating, paid now") << 2 << 3.0 << 2e6 << -2.0 << 1500 << 0;
+    QTest::newRow("growth -5, deferred") << 2 << 0.1 << 100.0 << -5.0 << 30 << 4;
+    QTest::newRow("largest amounts, deferred") << 0 << 0.1 << 1e308 << 0.0 << 3 << 1500;
+    QTest::newRow("largest amounts, paid now") << 1 << 5.0 << 1e308 << 1e308 << 3 << 0;
+    QTest::newRow("discount beyond the range") << 1 << 1.0 << 1e308 << 1e308 << 8 << 1500;
+    QTest::newRow("growth far above the rate") << 2 << 0.1 << 1.0 << 1500.0 << 100 << 1500;
+}
+
+void TestFlowWorth::extremeFigures()
+{
+    QFETCH(int, kind); QFETCH(double, i); QFETCH(double, a); QFETCH(double, g);
+    QFETCH(int, n); QFETCH(int, s);
+    long double want = 0, size = 0, pay = a;
+    for (long long p = std::max(s, 0); p < static_cast<long long>(s) + n; ++p) {
+        const long double t = pay / powl(1 + static_cast<long double>(i), p);
+        want += t;
+        size += fabsl(t);
+        pay = kind == 1 ? pay + g : kind == 2 ? pay * (1 + static_cast<long double>(g)) : pay;
+    }
+    const double got = kind == 0 ? uniformFlowWorth(i, a, n, s)
+        : kind == 1 ? arithmeticFlowWorth(i, a, g, n, s)
+                    : geometricFlowWorth(i, a, g, n, s);
+    QVERIFY2(fabsl(got - want) <= 1e-9L * size,
+             qPrintable(QStringLiteral("%1 against %2").arg(got, 0, 'g', 17).arg(double(want), 0, 'g', 17)));
 }
 
 QTEST_APPLESS_MAIN(TestFlowWorth)

@@ -317,8 +317,15 @@ void TestStress::checkComparison(ProjectWindow *project)
         for (const int groupType : {int(IncomeGroupType), int(ExpenseGroupType)}) {
             long double sum = 0, magnitude = 0;
             bool checkable = true;
+            QString figures = QStringLiteral("rate %1").arg(i, 0, 'g', 17);
             for (const FlowItem *flow : flowsOf(alternative, groupType)) {
                 const FlowFigures f = figuresOf(flow);
+                figures += QStringLiteral("; %1 A=%2 G=%3 n=%4 s=%5")
+                               .arg(f.kind)
+                               .arg(f.a, 0, 'g', 17)
+                               .arg(f.g, 0, 'g', 17)
+                               .arg(f.n)
+                               .arg(f.s);
                 if (!std::isfinite(f.a) || !std::isfinite(f.g) || paymentsFromPresent(f) > 20000) {
                     checkable = false;
                     break;
@@ -334,10 +341,11 @@ void TestStress::checkComparison(ProjectWindow *project)
             const double value = groupType == IncomeGroupType ? vpi : vpe;
             const long double error = std::fabs(static_cast<long double>(value) - sum);
             QVERIFY2(error <= 1e-8L * magnitude + 1e-300L,
-                     qPrintable(QStringLiteral("%1: worth %2, payments discounted one by one %3")
+                     qPrintable(QStringLiteral("%1: worth %2, payments discounted one by one %3 (%4)")
                                     .arg(describe())
                                     .arg(value, 0, 'g', 17)
-                                    .arg(static_cast<double>(sum), 0, 'g', 17)));
+                                    .arg(static_cast<double>(sum), 0, 'g', 17)
+                                    .arg(figures)));
         }
     }
 }

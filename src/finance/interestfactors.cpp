@@ -21,7 +21,8 @@
 // convention  sum_{k=1}^{n} f(k) = -sum_{k=n+1}^{0} f(k).
 //
 // Rates of -1 and below have no logarithm; there the textbook closed forms
-// are evaluated as they stand.
+// are evaluated as they stand. A geometric growth of -1 or below under a rate
+// above -1 alternates the payments' signs and is summed as such.
 
 namespace {
 
@@ -325,6 +326,28 @@ double plainGeometric(double i, int n, double A1, double g, bool future)
     return future ? z : z / f;
 }
 
+// A growth of -1 or below under a rate above -1: the payments alternate in
+// sign (or stop after the first), and with r = (1 + g) / (1 + i) <= 0 the
+// series sum_{k=1}^{n} r^(k-1) = (1 - r^n) / (1 - r) has no cancellation.
+// Each form factors out the larger of the two bases, so that a long series
+// never multiplies an overflowed power by a vanished one.
+double alternatingGeometric(double i, int n, double A1, double g, bool future)
+{
+    if (A1 == 0.0)
+        return 0.0;
+    const double r = (1.0 + g) / (1.0 + i);
+    if (!future && r >= -1.0)
+        return A1 / (1.0 + i) * ((1.0 - integerPower(r, n)) / (1.0 - r));
+    if (!future) { // r^(n-1) sum q^(k-1), q = 1/r, |q| < 1
+        const double q = 1.0 / r;
+        return A1 / (1.0 + i) * integerPower(r, n - 1LL) * ((1.0 - integerPower(q, n)) / (1.0 - q));
+    }
+    if (r >= -1.0) // (1 + i)^(n - 1) sum r^(k-1)
+        return A1 * integerPower(1.0 + i, n - 1LL) * ((1.0 - integerPower(r, n)) / (1.0 - r));
+    const double q = 1.0 / r; // (1 + g)^(n - 1) sum q^(k-1), |q| < 1
+    return A1 * integerPower(1.0 + g, n - 1LL) * ((1.0 - integerPower(q, n)) / (1.0 - q));
+}
+
 } // namespace
 
 double compoundFactor(double i, int n)
@@ -393,7 +416,9 @@ double geometricGradientWorth(double i, int n, double A1, double g, bool future)
 {
     if (std::isnan(i) || std::isnan(g))
         return kNaN;
-    if (!(i > -1.0) || !(g > -1.0))
+    if (!(i > -1.0))
         return plainGeometric(i, n, A1, g, future);
+    if (!(g > -1.0))
+        return alternatingGeometric(i, n, A1, g, future);
     return toDouble(times(A1, geometricFactor(i, g, n, future)));
 }
