@@ -5,12 +5,7 @@
 // Usage: bench_reports [clicks]   (default 15; 5 for the largest report)
 #include "benchproject.h"
 #include "benchstats.h"
-#include "cashflowreport.h"
-#include "comparisonreport.h"
-#include "figurereader.h"
-#include "itemtypes.h"
 #include "mainwindow.h"
-#include "projectitem.h"
 #include "projectwindow.h"
 
 #include <QAction>
@@ -21,7 +16,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -39,32 +33,6 @@ ProjectWindow *openProject(MainWindow *main)
     sub->showMaximized();
     QCoreApplication::processEvents();
     return qobject_cast<ProjectWindow *>(sub->widget());
-}
-
-// The document the "Comparar" slot hands to setHtml, built the same way from
-// the same tree.
-QString comparisonDocument(QTreeWidget *tree)
-{
-    ComparisonReport report;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        const auto *alternative = dynamic_cast<const ProjectItem *>(tree->topLevelItem(i));
-        if (!alternative)
-            continue;
-        report.addAlternative(FigureReader::text(alternative->propertyTable(), ProjectItem::NameRow),
-                              alternative->incomePresentValue(), alternative->expensePresentValue());
-    }
-    return report.document();
-}
-
-// The document the "Visualizar" slot hands to setHtml, built the same way.
-QString cashFlowDocument(QTreeWidget *tree)
-{
-    QString document = CashFlowReport::documentStart();
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        if (const auto *alternative = dynamic_cast<const ProjectItem *>(tree->topLevelItem(i)))
-            document += alternative->cashFlowTable();
-    }
-    return document + CashFlowReport::documentEnd();
 }
 
 double elapsedMs(const std::function<void()> &work)
@@ -88,15 +56,14 @@ struct Row {
 // each click followed by setting that document on the same editor, so that
 // both timings see the same machine load.
 Row measure(ProjectWindow *project, const char *buttonName, const char *report, const QString &load,
-            int clicks, const std::function<QString(QTreeWidget *)> &document)
+            int clicks, QString (ProjectWindow::*document)() const)
 {
     auto *button = project->findChild<QPushButton *>(QLatin1String(buttonName));
     auto *editor = project->findChild<QTextEdit *>(QStringLiteral("teReporte"));
-    auto *tree = project->findChild<QTreeWidget *>(QStringLiteral("twProjectList"));
 
     button->click();
     QCoreApplication::processEvents();
-    const QString html = document(tree);
+    const QString html = (project->*document)();
     // The document is the exact one when a fresh editor shows it the same.
     QTextEdit check;
     check.setHtml(html);
@@ -133,14 +100,15 @@ int main(int argc, char *argv[])
         BenchProject(project).fillTypical(100, 20, 30);
         rows.push_back(measure(project, "pbComparar", "Comparar",
                                QStringLiteral("100 alternatives x 20 flows, N = 30"), clicks,
-                               comparisonDocument));
+                               &ProjectWindow::comparisonDocument));
     }
     for (const int horizon : {100, 1000}) {
         ProjectWindow *project = openProject(&main);
         BenchProject(project).fillTypical(1, 20, horizon);
         rows.push_back(measure(project, "pbVisualizar", "Visualizar",
                                QStringLiteral("1 alternative x 20 flows, N = %1").arg(horizon),
-                               horizon > 100 ? std::max(1, clicks / 3) : clicks, cashFlowDocument));
+                               horizon > 100 ? std::max(1, clicks / 3) : clicks,
+                               &ProjectWindow::cashFlowDocument));
     }
 
     std::printf("Report buttons (median of repeated clicks; own share = (click - setHtml) / click)\n");

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 // The factors value a series of m payments at the ends of periods 1 to m, at
 // period 0. A flow starting at s >= 1 is that series seen from period s - 1,
@@ -38,11 +37,10 @@ int scaleOf(double a, double b)
     return std::max(std::ilogb(top) - kHeadroom, 0);
 }
 
-// How one kind values `count` of its payments at the ends of periods 1 to
-// count, all amounts multiplied by `c`: from its first payment, or, with
-// `afterFirst`, from its second one.
-using Series = std::function<double(int count, double c, bool afterFirst)>;
-
+// `series(count, c, afterFirst)` is how one kind values `count` of its
+// payments at the ends of periods 1 to count, all amounts multiplied by `c`:
+// from its first payment, or, with `afterFirst`, from its second one.
+template <typename Series>
 double flowWorth(double i, int n, int s, double first, double step, const Series &series)
 {
     const long long m = paymentsFromPresent(n, s);

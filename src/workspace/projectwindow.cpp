@@ -142,7 +142,7 @@ void ProjectWindow::on_twProjectList_currentItemChanged(QTreeWidgetItem *current
     }
 }
 
-void ProjectWindow::on_pbVisualizar_clicked()
+QString ProjectWindow::cashFlowDocument() const
 {
     QString document = CashFlowReport::documentStart();
     for (int i = 0; i < ui->twProjectList->topLevelItemCount(); ++i) {
@@ -152,15 +152,14 @@ void ProjectWindow::on_pbVisualizar_clicked()
         if (const auto *alternative = dynamic_cast<const ProjectItem *>(node))
             document += alternative->cashFlowTable();
     }
-    document += CashFlowReport::documentEnd();
-    ui->teReporte->setHtml(document);
+    return document + CashFlowReport::documentEnd();
 }
 
-void ProjectWindow::on_pbComparar_clicked()
+QString ProjectWindow::comparisonDocument() const
 {
     ComparisonReport report;
     for (int i = 0; i < ui->twProjectList->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *node = ui->twProjectList->topLevelItem(i);
+        const QTreeWidgetItem *node = ui->twProjectList->topLevelItem(i);
         if (node->type() != ProjectItemType)
             continue;
         const auto *alternative = dynamic_cast<const ProjectItem *>(node);
@@ -171,5 +170,15 @@ void ProjectWindow::on_pbComparar_clicked()
         report.addAlternative(FigureReader::text(alternative->propertyTable(), ProjectItem::NameRow),
                               income, expenses);
     }
-    ui->teReporte->setHtml(report.document());
+    return report.document();
+}
+
+void ProjectWindow::on_pbVisualizar_clicked()
+{
+    ui->teReporte->setHtml(cashFlowDocument());
+}
+
+void ProjectWindow::on_pbComparar_clicked()
+{
+    ui->teReporte->setHtml(comparisonDocument());
 }

@@ -23,6 +23,11 @@ public:
     // Puts `table` into the property panel; the window owns it from then on.
     void showPropertyTable(QTableWidget *table);
 
+    // The documents that "Visualizar" and "Comparar" show, built afresh
+    // from the tree and the property tables.
+    QString cashFlowDocument() const;
+    QString comparisonDocument() const;
+
 private slots:
     void on_twProjectList_customContextMenuRequested(QPoint pos);
     void addFlow();
