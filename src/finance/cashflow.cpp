@@ -1,0 +1,24 @@
+#include "cashflow.h"
+
+#include "flowworth.h"
+
+double flowWorth(const CashFlow &flow, double i)
+{
+    switch (flow.kind) {
+    case CashFlow::Uniform:
+        return uniformFlowWorth(i, flow.amount, flow.payments, flow.start);
+    case CashFlow::Arithmetic:
+        return arithmeticFlowWorth(i, flow.amount, flow.change, flow.payments, flow.start);
+    case CashFlow::Geometric:
+        return geometricFlowWorth(i, flow.amount, flow.change, flow.payments, flow.start);
+    }
+    return 0.0;
+}
+
+double flowsWorth(const std::vector<CashFlow> &flows, double i)
+{
+    double sum = 0.0;
+    for (const CashFlow &flow : flows)
+        sum += flowWorth(flow, i);
+    return sum;
+}

@@ -1,0 +1,27 @@
+#ifndef CASHFLOW_H
+#define CASHFLOW_H
+
+#include <vector>
+
+// One flow of an alternative as plain figures, read once from its table.
+//
+// It pays `payments` times, in the periods start, start + 1, ...; the
+// payments are `amount` (uniform), amount + k * change (arithmetic) or
+// amount * (1 + change)^k (geometric), k = 0, 1, ...
+struct CashFlow {
+    enum Kind { Uniform, Arithmetic, Geometric };
+
+    Kind kind = Uniform;
+    double amount = 0.0;
+    double change = 0.0;
+    int payments = 0;
+    int start = 0;
+};
+
+// Worth of the flow at period 0 at the rate i per period.
+double flowWorth(const CashFlow &flow, double i);
+
+// Sum of the worths of `flows` at the rate i.
+double flowsWorth(const std::vector<CashFlow> &flows, double i);
+
+#endif // CASHFLOW_H

@@ -1,0 +1,36 @@
+#ifndef ALTERNATIVEFIGURES_H
+#define ALTERNATIVEFIGURES_H
+
+#include "cashflow.h"
+
+#include <QString>
+#include <QVector>
+
+#include <vector>
+
+// An alternative as the reports see it: its name, horizon, rate and flows,
+// read once per report from its property tables. The reports value these
+// plain figures at any rate without going back to the tables.
+struct AlternativeFigures {
+    struct Flow {
+        QString name;
+        CashFlow figures;
+    };
+
+    QString name;
+    int horizon = 0;
+    double rate = 0.0;
+    QVector<Flow> income;
+    QVector<Flow> expenses;
+
+    static std::vector<CashFlow> figuresOf(const QVector<Flow> &flows)
+    {
+        std::vector<CashFlow> result;
+        result.reserve(static_cast<size_t>(flows.size()));
+        for (const Flow &flow : flows)
+            result.push_back(flow.figures);
+        return result;
+    }
+};
+
+#endif // ALTERNATIVEFIGURES_H

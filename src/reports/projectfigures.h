@@ -1,0 +1,22 @@
+#ifndef PROJECTFIGURES_H
+#define PROJECTFIGURES_H
+
+#include "alternativefigures.h"
+
+#include <QString>
+#include <QVector>
+
+// Every alternative of a project, in tree order, and the cells whose text
+// could not be read and counted as 0.
+struct ProjectFigures {
+    struct UnreadCell {
+        QString text;  // as typed
+        QString row;   // the row's label, "Interés de Oportunidad"
+        QString node;  // the alternative's or the flow's name
+    };
+
+    QVector<AlternativeFigures> alternatives;
+    QVector<UnreadCell> unread;
+};
+
+#endif // PROJECTFIGURES_H
