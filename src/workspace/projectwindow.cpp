@@ -7,13 +7,13 @@
 #include "figurereader.h"
 #include "aritmeticoitem.h"
 #include "cashflowreport.h"
+#include "dialogs.h"
 #include "flowitem.h"
 #include "geometricoitem.h"
 #include "itemtypes.h"
 #include "projectitem.h"
 
 #include <QAction>
-#include <QInputDialog>
 #include <QMenu>
 
 ProjectWindow::ProjectWindow(QWidget *parent)
@@ -27,8 +27,8 @@ ProjectWindow::ProjectWindow(QWidget *parent)
 
     flowAction = new QAction(tr("Añadir Flujo"), ui->twProjectList);
     alternativeAction = new QAction(tr("Añadir Alternativa"), ui->twProjectList);
-    connect(flowAction, SIGNAL(triggered()), this, SLOT(addFlow()));
-    connect(alternativeAction, SIGNAL(triggered()), this, SLOT(addAlternative()));
+    connect(flowAction, SIGNAL(triggered()), this, SLOT(askFlow()));
+    connect(alternativeAction, SIGNAL(triggered()), this, SLOT(askAlternative()));
 
     first->connectTable();
 }
@@ -84,7 +84,7 @@ void ProjectWindow::on_twProjectList_customContextMenuRequested(QPoint pos)
     flowGroup = nullptr;
 }
 
-void ProjectWindow::addFlow()
+void ProjectWindow::askFlow()
 {
     // The group is the one the menu was opened on; without a menu (the action
     // triggered otherwise) it is the current node, if that is a group.
@@ -93,39 +93,45 @@ void ProjectWindow::addFlow()
         group = ui->twProjectList->currentItem();
     if (!group || (group->type() != IncomeGroupType && group->type() != ExpenseGroupType))
         return;
-
-    const QStringList kinds = {tr("Pago Anualidad"), tr("Pago con incremento Aritmético"),
-                               tr("Pago con incremento geométrico")};
-    bool ok = false;
-    const QString kind = QInputDialog::getItem(this, tr("Añadir Flujo"), tr("Tipo de Pago:"),
-                                               kinds, 0, false, &ok);
-    if (!ok)
-        return;
-
-    auto *alternative = dynamic_cast<ProjectItem *>(group->parent());
-    if (!alternative)
-        return;
-    QTableWidget *projectTable = alternative->propertyTable();
-    if (kind == kinds.at(0))
-        new AnualidadItem(group, projectTable, FlowItemType);
-    else if (kind == kinds.at(1))
-        new AritmeticoItem(group, projectTable, FlowItemType);
-    else if (kind == kinds.at(2))
-        new GeometricoItem(group, projectTable, FlowItemType);
+    int kind = 0;
+    if (Dialogs::instance()->flowKind(this, &kind))
+        addFlow(group, kind);
 }
 
-void ProjectWindow::addAlternative()
+FlowItem *ProjectWindow::addFlow(QTreeWidgetItem *group, int kind)
 {
-    const QString title = QInputDialog::getText(this, tr("Añadir Alternativa"),
-                                                tr("Título Alternativa"), QLineEdit::Normal,
-                                                QString());
-    if (title.isEmpty())
-        return;
+    if (!group || (group->type() != IncomeGroupType && group->type() != ExpenseGroupType))
+        return nullptr;
+    auto *alternative = dynamic_cast<ProjectItem *>(group->parent());
+    if (!alternative)
+        return nullptr;
+    QTableWidget *projectTable = alternative->propertyTable();
+    switch (kind) {
+    case 0:
+        return new AnualidadItem(group, projectTable, FlowItemType);
+    case 1:
+        return new AritmeticoItem(group, projectTable, FlowItemType);
+    case 2:
+        return new GeometricoItem(group, projectTable, FlowItemType);
+    default:
+        return nullptr;
+    }
+}
 
+void ProjectWindow::askAlternative()
+{
+    addAlternative(Dialogs::instance()->alternativeTitle(this));
+}
+
+ProjectItem *ProjectWindow::addAlternative(const QString &title)
+{
+    if (title.isEmpty())
+        return nullptr;
     auto *alternative = new ProjectItem(ui->twProjectList, ProjectItemType);
     alternative->createTable();
     alternative->setName(title);
     showPropertyTable(alternative->propertyTable());
+    return alternative;
 }
 
 void ProjectWindow::on_twProjectList_currentItemChanged(QTreeWidgetItem *current,
@@ -173,12 +179,37 @@ QString ProjectWindow::comparisonDocument() const
     return report.document();
 }
 
-void ProjectWindow::on_pbVisualizar_clicked()
+void ProjectWindow::showCashFlows()
 {
     ui->teReporte->setHtml(cashFlowDocument());
 }
 
-void ProjectWindow::on_pbComparar_clicked()
+void ProjectWindow::showComparison()
 {
     ui->teReporte->setHtml(comparisonDocument());
+}
+
+void ProjectWindow::on_pbVisualizar_clicked()
+{
+    showCashFlows();
+}
+
+void ProjectWindow::on_pbComparar_clicked()
+{
+    showComparison();
+}
+
+QTreeWidget *ProjectWindow::tree() const
+{
+    return ui->twProjectList;
+}
+
+QTextEdit *ProjectWindow::report() const
+{
+    return ui->teReporte;
+}
+
+QTableWidget *ProjectWindow::panelTable() const
+{
+    return ui->twProperty;
 }

@@ -4,8 +4,12 @@
 #include <QPoint>
 #include <QWidget>
 
+class FlowItem;
+class ProjectItem;
 class QAction;
 class QTableWidget;
+class QTextEdit;
+class QTreeWidget;
 class QTreeWidgetItem;
 class Ui_ProjectWindow;
 
@@ -28,10 +32,25 @@ public:
     QString cashFlowDocument() const;
     QString comparisonDocument() const;
 
+    // What the commands of the window do once the user has answered their
+    // dialogs; tests and other windows call them directly.
+    // Appends an alternative titled `title`; null for an empty title.
+    ProjectItem *addAlternative(const QString &title);
+    // Appends a flow of `kind` (0 uniform, 1 arithmetic, 2 geometric) to the
+    // group "Ingresos" or "Egresos" `group`; null when `group` is no group.
+    FlowItem *addFlow(QTreeWidgetItem *group, int kind);
+    // "Visualizar" and "Comparar".
+    void showCashFlows();
+    void showComparison();
+
+    QTreeWidget *tree() const;
+    QTextEdit *report() const;
+    QTableWidget *panelTable() const;
+
 private slots:
     void on_twProjectList_customContextMenuRequested(QPoint pos);
-    void addFlow();
-    void addAlternative();
+    void askFlow();
+    void askAlternative();
     void on_twProjectList_currentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
     void on_pbVisualizar_clicked();
     void on_pbComparar_clicked();
