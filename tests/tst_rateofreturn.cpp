@@ -64,7 +64,7 @@ void TestRateOfReturn::rates_data()
     QTest::newRow("-1000 now, 300 for 5") << (Flows{0, -1000, 0, 1, 0, 0, 300, 0, 5, 1}) << QVector<double>{0.152382};
     QTest::newRow("two roots") << periods({-100, 230, -132}) << QVector<double>{0.1, 0.2};
     QTest::newRow("expenses only") << (Flows{1, -10, 5, 6, 2, 2, -7, 0.1, 4, 0}) << QVector<double>{};
-    QTest::newRow("root at 0") << periods({-100, 50, 50}) << QVector<double>{0.0};
+    QTest::newRow("root at 0") << periods({-0.3, 0.1, 0.2}) << QVector<double>{0.0}; // not 2.2e-16
     QTest::newRow("near both ends") << periods({1, -100.515, 1.5075}) << QVector<double>{-0.985, 99.5};
     QTest::newRow("double and simple") << periods({1, -4, 5.3125, -2.34375}) << QVector<double>{0.5};
     QTest::newRow("three roots") << periods({1, -3.6, 4.31, -1.716}) << QVector<double>{0.1, 0.2, 0.3};
@@ -98,7 +98,7 @@ void TestRateOfReturn::rates()
     if (!QByteArray(QTest::currentDataTag()).startsWith("random"))
         QCOMPARE(int(got.size()), want.size());
     for (int j = 0; j < want.size(); ++j)
-        QVERIFY2(std::fabs(got[j] - want[j]) <= 1e-6 * (1 + want[j]), qPrintable(QString::number(got[j], 'g', 17)));
+        QCOMPARE(QString::number(got[j], 'g', 6), QString::number(want[j], 'g', 6)); // as rates are typed
     // Every change of sign on the grid holds a reported root, to which a
     // bisection in long double also comes.
     Worth prev = oracle(flows, rateAt(0));

@@ -8,6 +8,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 // The search runs on u = 1 + r over (0.01, 101]. The figures are read once
 // and valued at as many rates as needed:
@@ -167,7 +168,8 @@ int signOf(const Sample &s)
     return s.value > 0.0 ? 1 : -1;
 }
 
-// The root of the net worth in (a, b), where its signs at a and b differ.
+// The rate r of the root of the net worth in (a, b), where its signs at a and
+// b differ; NaN if the net worth cannot be valued on the way.
 double refine(const NetWorth &worth, double a, double b, double fa, double fb)
 {
     const auto f = [&worth](double u) { return worth.at(u).value; };
@@ -180,7 +182,19 @@ double refine(const NetWorth &worth, double a, double b, double fa, double fb)
         iterations = 4 * kMaxIterations;
         bracket = boost::math::tools::bisect(f, bracket.first, bracket.second, tolerance, iterations);
     }
-    return bracket.first + (bracket.second - bracket.first) / 2;
+    const double u = bracket.first + (bracket.second - bracket.first) / 2;
+    if (!(u > a && u < b))
+        return std::numeric_limits<double>::quiet_NaN();
+    // 1 + r is known to a few units in its last place: a rate within them
+    // of 0 is 0, not 2.2e-16.
+    const double r = u - 1.0;
+    return std::fabs(r) <= 4.0 * DBL_EPSILON ? 0.0 : r;
+}
+
+void add(std::vector<double> &roots, double r)
+{
+    if (!std::isnan(r))
+        roots.push_back(r);
 }
 
 class Search
@@ -212,7 +226,9 @@ private:
         const int kb = signOf(sb);
         if (ka == 0 || kb == 0 || ka == kb)
             return {};
-        return {refine(m_worth, a, b, sa.value, sb.value) - 1.0};
+        std::vector<double> roots;
+        add(roots, refine(m_worth, a, b, sa.value, sb.value));
+        return roots;
     }
 
     std::vector<double> scan()
@@ -235,7 +251,7 @@ private:
             if (k[j] == 0)
                 continue;
             if (last < u.size() && k[last] != k[j])
-                roots.push_back(refine(m_worth, u[last], u[j], s[last].value, s[j].value) - 1.0);
+                add(roots, refine(m_worth, u[last], u[j], s[last].value, s[j].value));
             last = j;
         }
         // A sample closer to zero than its neighbours of the same sign.
@@ -265,8 +281,8 @@ private:
         const Sample sm = m_worth.at(um);
         if (!(um > a && um < b) || signOf(sm) != -sign)
             return;
-        roots.push_back(refine(m_worth, a, um, sa.value, sm.value) - 1.0);
-        roots.push_back(refine(m_worth, um, b, sm.value, sb.value) - 1.0);
+        add(roots, refine(m_worth, a, um, sa.value, sm.value));
+        add(roots, refine(m_worth, um, b, sm.value, sb.value));
     }
 
     const NetWorth &m_worth;
