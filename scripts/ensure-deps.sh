@@ -5,7 +5,8 @@
 # install command is printed and the script fails.
 set -euo pipefail
 
-packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5test5 libboost-dev "$@")
+# poppler-utils (pdftotext) and unzip let the tests read exported PDF and ODT files.
+packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5test5 libboost-dev poppler-utils unzip "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,62 @@
+#include "flowscsv.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QSaveFile>
+#include <QStringList>
+
+QString FlowsCsv::field(const QString &text)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    bool quoted = false;
+    for (const QChar c : text)
+        quoted = quoted || special.contains(c);
+    if (!quoted)
+        return text;
+    QString escaped = text;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString FlowsCsv::number(double value)
+{
+    // Shortest text that reads back as the same double, whatever the locale.
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QByteArray FlowsCsv::text(const QVector<Alternative> &alternatives)
+{
+    int periods = 0;
+    for (const Alternative &alternative : alternatives) {
+        for (const Row &row : alternative.rows)
+            periods = std::max(periods, row.amounts.size());
+    }
+    const QString end = QStringLiteral("\r\n");
+    QStringList header{field(tr("Alternativa")), field(tr("Concepto"))};
+    for (int period = 0; period < periods; ++period)
+        header << QString::number(period);
+    QString csv = header.join(QLatin1Char(',')) + end;
+    for (const Alternative &alternative : alternatives) {
+        for (const Row &row : alternative.rows) {
+            QStringList line{field(alternative.name), field(row.label)};
+            for (const double amount : row.amounts)
+                line << number(amount);
+            while (line.size() < periods + 2)
+                line << QString();
+            csv += line.join(QLatin1Char(',')) + end;
+        }
+    }
+    return QByteArrayLiteral("\xEF\xBB\xBF") + csv.toUtf8();
+}
+
+QString FlowsCsv::write(const QVector<Alternative> &alternatives, const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text(alternatives));
+        if (file.commit())
+            return QString();
+    }
+    return tr("No se pudo escribir «%1»: %2")
+        .arg(QDir::toNativeSeparators(fileName), file.errorString());
+}

@@ -1,0 +1,249 @@
+#include "reportexport.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QPdfWriter>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+// Pages carry 2 cm margins on every side (QTextDocument::print).
+constexpr double PrintMarginsMm = 40.0;
+
+struct ImageUse {
+    int position;
+    int length;
+    QTextImageFormat format;
+};
+
+QVector<ImageUse> imagesOf(const QTextDocument &document)
+{
+    QVector<ImageUse> uses;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.isValid() && fragment.charFormat().isImageFormat())
+                uses.append({fragment.position(), fragment.length(),
+                             fragment.charFormat().toImageFormat()});
+        }
+    }
+    return uses;
+}
+
+QImage imageOf(const QTextDocument &document, const QString &name)
+{
+    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(name));
+    if (resource.userType() == QMetaType::QImage)
+        return resource.value<QImage>();
+    if (resource.userType() == QMetaType::QPixmap)
+        return resource.value<QPixmap>().toImage();
+    if (resource.userType() == QMetaType::QByteArray)
+        return QImage::fromData(resource.toByteArray());
+    return QImage();
+}
+
+// A copy that owns the images it names, whether or not clone() shares them.
+std::unique_ptr<QTextDocument> copyOf(const QTextDocument &document)
+{
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    for (const ImageUse &use : imagesOf(document)) {
+        const QImage image = imageOf(document, use.format.name());
+        if (!image.isNull())
+            copy->addResource(QTextDocument::ImageResource, QUrl(use.format.name()), image);
+    }
+    return copy;
+}
+
+// The OpenDocument writer drops the backgrounds of table cells: give each
+// cell's paragraphs the cell's background instead.
+void carryCellBackgrounds(QTextFrame *frame)
+{
+    const QList<QTextFrame *> children = frame->childFrames();
+    for (QTextFrame *child : children) {
+        if (auto *table = qobject_cast<QTextTable *>(child)) {
+            for (int row = 0; row < table->rows(); ++row) {
+                for (int column = 0; column < table->columns(); ++column) {
+                    const QTextTableCell cell = table->cellAt(row, column);
+                    const QBrush background = cell.format().background();
+                    if (cell.row() != row || cell.column() != column
+                        || background.style() == Qt::NoBrush)
+                        continue;
+                    QTextBlockFormat format;
+                    format.setBackground(background);
+                    QTextCursor cursor = cell.firstCursorPosition();
+                    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                    cursor.mergeBlockFormat(format);
+                }
+            }
+        }
+        carryCellBackgrounds(child);
+    }
+}
+
+} // namespace
+
+ReportExport::Format ReportExport::formatOf(const QString &fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return Format::Pdf;
+    if (suffix == QLatin1String("odt"))
+        return Format::Odt;
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm"))
+        return Format::Html;
+    return Format::Unknown;
+}
+
+QString ReportExport::fileFilter()
+{
+    return tr("Documento PDF (*.pdf);;Texto OpenDocument (*.odt);;Página web (*.html *.htm)");
+}
+
+QString ReportExport::imageFolder(const QString &htmlFileName)
+{
+    const QFileInfo info(htmlFileName);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral("_archivos"));
+}
+
+QString ReportExport::failure(const QString &fileName, const QString &reason)
+{
+    return tr("No se pudo escribir «%1»: %2").arg(QDir::toNativeSeparators(fileName), reason);
+}
+
+QString ReportExport::write(const QTextDocument &document, const QString &fileName)
+{
+    switch (formatOf(fileName)) {
+    case Format::Pdf:
+        return writePdf(document, fileName);
+    case Format::Odt:
+        return writeOdt(document, fileName);
+    case Format::Html:
+        return writeHtml(document, fileName);
+    case Format::Unknown:
+        break;
+    }
+    return failure(fileName, tr("el tipo de archivo no es PDF, ODT ni HTML."));
+}
+
+QPageLayout ReportExport::pageLayout(const QTextDocument &document)
+{
+    // Laid out at the width of a portrait page, in the document's own units
+    // (pixels at the screen's logical resolution), a report that is wider
+    // than that overflows it.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const QPageSize a4(QPageSize::A4);
+    const double portrait = (a4.size(QPageSize::Millimeter).width() - PrintMarginsMm) / 25.4 * dpi;
+    const std::unique_ptr<QTextDocument> copy = copyOf(document);
+    copy->setDocumentMargin(0);
+    copy->setTextWidth(portrait);
+    const bool wide = copy->idealWidth() > portrait + 0.5 || copy->size().width() > portrait + 0.5;
+    return QPageLayout(a4, wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+QString ReportExport::writePdf(const QTextDocument &document, const QString &fileName)
+{
+    // QPdfWriter rather than a QPrinter in PDF mode: it writes into a
+    // QSaveFile, so that the file is replaced whole and a failure has a reason.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(fileName, file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Quintavo"));
+        writer.setPageLayout(pageLayout(document));
+        document.print(&writer);
+    }
+    if (!file.commit())
+        return failure(fileName, file.errorString());
+    return QString();
+}
+
+QString ReportExport::writeOdt(const QTextDocument &document, const QString &fileName)
+{
+    const std::unique_ptr<QTextDocument> copy = copyOf(document);
+    carryCellBackgrounds(copy->rootFrame());
+    // The zip writer closes its device when it is done, which a QSaveFile
+    // forbids: the file is composed in memory first.
+    QBuffer zip;
+    QTextDocumentWriter writer(&zip, QByteArrayLiteral("odf"));
+    if (!writer.write(copy.get()))
+        return failure(fileName, tr("no se pudo componer el documento OpenDocument."));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(fileName, file.errorString());
+    file.write(zip.data());
+    if (!file.commit())
+        return failure(fileName, file.errorString());
+    return QString();
+}
+
+QString ReportExport::writeHtml(const QTextDocument &document, const QString &fileName)
+{
+    // Images first, each under a plain name of its own, so that the page is
+    // only replaced once everything it shows is in place.
+    const std::unique_ptr<QTextDocument> copy = copyOf(document);
+    const QString folder = imageFolder(fileName);
+    const QString folderUrl =
+        QString::fromUtf8(QUrl::toPercentEncoding(QFileInfo(folder).fileName()));
+    QHash<QString, QString> written;
+    const QVector<ImageUse> uses = imagesOf(*copy);
+    for (const ImageUse &use : uses) {
+        const QString name = use.format.name();
+        if (written.contains(name))
+            continue;
+        const QImage image = imageOf(document, name);
+        if (image.isNull())
+            continue;
+        if (written.isEmpty() && !QDir().mkpath(folder))
+            return failure(fileName, tr("no se pudo crear la carpeta de sus imágenes «%1».")
+                                         .arg(QDir::toNativeSeparators(folder)));
+        const QString own = QStringLiteral("imagen-%1.png").arg(written.size() + 1);
+        QSaveFile file(QDir(folder).filePath(own));
+        if (!file.open(QIODevice::WriteOnly))
+            return failure(file.fileName(), file.errorString());
+        if (!image.save(&file, "PNG")) {
+            const QString reason = file.error() != QFileDevice::NoError
+                ? file.errorString()
+                : tr("no se pudo codificar la imagen.");
+            file.cancelWriting();
+            return failure(file.fileName(), reason);
+        }
+        if (!file.commit())
+            return failure(file.fileName(), file.errorString());
+        written.insert(name, folderUrl + QLatin1Char('/') + own);
+    }
+    for (const ImageUse &use : uses) {
+        if (!written.contains(use.format.name()))
+            continue;
+        QTextImageFormat format = use.format;
+        format.setName(written.value(use.format.name()));
+        QTextCursor cursor(copy.get());
+        cursor.setPosition(use.position);
+        cursor.setPosition(use.position + use.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(format);
+    }
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(fileName, file.errorString());
+    file.write(copy->toHtml(QByteArrayLiteral("utf-8")).toUtf8());
+    if (!file.commit())
+        return failure(fileName, file.errorString());
+    return QString();
+}

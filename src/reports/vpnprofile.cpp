@@ -1,0 +1,266 @@
+#include "vpnprofile.h"
+
+#include "reportformat.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double Gap = 6.0;
+constexpr double Swatch = 12.0;
+
+bool valued(double rate)
+{
+    return std::isfinite(rate) && rate > -1.0;
+}
+
+// A step of 1, 2 or 5 times a power of ten that cuts the span in about
+// `parts` pieces.
+double niceStep(double span, int parts)
+{
+    const double raw = span / parts;
+    if (!(raw > 0.0) || !std::isfinite(raw))
+        return 1.0;
+    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * decade >= raw)
+            return factor * decade;
+    }
+    return 10.0 * decade;
+}
+
+// Digits after the point that a tick step in percent needs.
+int decimalsOf(double step)
+{
+    return std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
+}
+
+} // namespace
+
+double VpnProfile::vpn(const AlternativeFigures &alternative, double rate)
+{
+    return flowsWorth(AlternativeFigures::figuresOf(alternative.income), rate)
+        - flowsWorth(AlternativeFigures::figuresOf(alternative.expenses), rate);
+}
+
+QColor VpnProfile::colour(int alternative)
+{
+    static const QRgb palette[] = {0x1f77b4, 0xd62728, 0x2ca02c, 0x9467bd, 0xff7f0e,
+                                   0x8c564b, 0xe377c2, 0x17becf, 0x7f7f7f, 0xbcbd22};
+    constexpr int size = sizeof palette / sizeof palette[0];
+    if (alternative < size)
+        return QColor(palette[alternative]);
+    // Past the palette, hues a golden angle apart, in darker shades by turns.
+    const int hue = static_cast<int>((alternative * 137.508)) % 360;
+    return QColor::fromHsv(hue, 200, alternative % 2 ? 150 : 200);
+}
+
+VpnProfile::Profile VpnProfile::compute(const QVector<AlternativeFigures> &alternatives,
+                                        const QVector<std::vector<double>> &tirs, int samples)
+{
+    Profile profile;
+    QVector<Mark> wanted;
+    for (int a = 0; a < alternatives.size(); ++a) {
+        wanted.append({a, Mark::Opportunity, alternatives.at(a).rate, 0.0});
+        if (a < tirs.size()) {
+            for (const double tir : tirs.at(a))
+                wanted.append({a, Mark::Tir, tir, 0.0});
+        }
+    }
+    double low = 0.0;
+    double high = 0.0;
+    bool any = false;
+    for (const Mark &mark : qAsConst(wanted)) {
+        if (!valued(mark.rate))
+            continue;
+        low = any ? std::min(low, mark.rate) : mark.rate;
+        high = any ? std::max(high, mark.rate) : mark.rate;
+        any = true;
+    }
+    // A quarter of the span on each side, at least five points of rate, and
+    // never down to -100 %, where nothing can be valued.
+    const double margin = std::max((high - low) / 4, 0.05);
+    profile.lowRate = std::max(low - margin, (low - 1.0) / 2);
+    profile.highRate = std::isfinite(high + margin) ? high + margin : high;
+
+    samples = std::max(samples, 2);
+    profile.lowVpn = profile.highVpn = 0.0;
+    const auto extend = [&](double value) {
+        if (std::isfinite(value)) {
+            profile.lowVpn = std::min(profile.lowVpn, value);
+            profile.highVpn = std::max(profile.highVpn, value);
+        }
+    };
+    for (const AlternativeFigures &alternative : alternatives) {
+        Curve curve{alternative.name, {}};
+        curve.points.reserve(samples);
+        for (int k = 0; k < samples; ++k) {
+            const double t = static_cast<double>(k) / (samples - 1);
+            const double rate = profile.lowRate * (1 - t) + profile.highRate * t;
+            curve.points.append({rate, vpn(alternative, rate)});
+            extend(curve.points.constLast().y());
+        }
+        profile.curves.append(curve);
+    }
+    for (Mark mark : qAsConst(wanted)) {
+        if (!valued(mark.rate))
+            continue;
+        mark.vpn = vpn(alternatives.at(mark.alternative), mark.rate);
+        extend(mark.vpn);
+        profile.marks.append(mark);
+    }
+    return profile;
+}
+
+QImage VpnProfile::render(const Profile &profile, int width)
+{
+    width = std::max(width, 200);
+    QFont font;
+    font.setPixelSize(11);
+    const QFontMetricsF metrics(font);
+    const double line = metrics.height();
+
+    // The legend: a key to the marks, then a swatch and a name for each
+    // alternative, in rows as wide as the image.
+    struct Entry {
+        QString text;
+        QRectF box;
+    };
+    QVector<Entry> legend;
+    double x = Gap;
+    double y = PlotHeight;
+    const auto place = [&](const QString &text) {
+        const double w = Swatch + Gap / 2 + metrics.horizontalAdvance(text) + 2 * Gap;
+        if (x > Gap && x + w > width) {
+            x = Gap;
+            y += line + Gap / 2;
+        }
+        legend.append({text, QRectF(x, y, w, line)});
+        x += w;
+    };
+    place(tr("Interés de oportunidad"));
+    place(tr("TIR"));
+    for (const Curve &curve : profile.curves)
+        place(curve.name);
+
+    QImage image(width, static_cast<int>(std::ceil(y + line + Gap)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(font);
+
+    // Values: whole ticks around the range. Rates: the range as computed.
+    const double vpnStep = niceStep(profile.highVpn - profile.lowVpn, 5);
+    double top = std::ceil(profile.highVpn / vpnStep) * vpnStep;
+    double bottom = std::floor(profile.lowVpn / vpnStep) * vpnStep;
+    if (!(top > bottom) || !std::isfinite(top - bottom)) {
+        top = profile.highVpn + 1.0;
+        bottom = profile.lowVpn - 1.0;
+    }
+    QVector<double> vpnTicks;
+    for (int k = 0; k <= 20 && bottom + k * vpnStep <= top + vpnStep / 2; ++k)
+        vpnTicks.append(bottom + k * vpnStep);
+    double labelWidth = 0.0;
+    for (const double tick : qAsConst(vpnTicks))
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(ReportFormat::amount(tick)));
+    // Room on the left for the value labels and the axis title, above for
+    // half a label, below for the rate labels and the axis title.
+    QRectF area;
+    area.setLeft(std::min(labelWidth + line + 2 * Gap, width / 2.0));
+    area.setTop(line / 2 + Gap);
+    area.setRight(width - 3 * Gap);
+    area.setBottom(PlotHeight - 2 * line - 2 * Gap);
+    const double rateSpan = profile.highRate - profile.lowRate;
+    const auto at = [&](double rate, double value) {
+        const double sx = rateSpan > 0 ? (rate - profile.lowRate) / rateSpan : 0.5;
+        return QPointF(area.left() + sx * area.width(),
+                       area.bottom() - (value - bottom) / (top - bottom) * area.height());
+    };
+
+    const QColor ink(0x40, 0x40, 0x40);
+    const QColor grid(0xE0, 0xE0, 0xE0);
+    for (const double tick : qAsConst(vpnTicks)) {
+        const double ty = at(profile.lowRate, tick).y();
+        painter.setPen(grid);
+        painter.drawLine(QPointF(area.left(), ty), QPointF(area.right(), ty));
+        painter.setPen(ink);
+        painter.drawText(QRectF(0, ty - line / 2, area.left() - Gap, line),
+                         Qt::AlignRight | Qt::AlignVCenter, ReportFormat::amount(tick));
+    }
+    const double rateStep = niceStep(rateSpan * 100, 6) / 100;
+    const int decimals = decimalsOf(rateStep * 100);
+    int n = 0;
+    for (double k = std::ceil(profile.lowRate / rateStep - 1e-9);
+         k * rateStep <= profile.highRate + 1e-12 && n <= 20; ++k, ++n) {
+        const double tx = at(k * rateStep, bottom).x();
+        painter.setPen(grid);
+        painter.drawLine(QPointF(tx, area.top()), QPointF(tx, area.bottom()));
+        painter.setPen(ink);
+        const QString label = QStringLiteral("%1 %").arg(k * rateStep * 100, 0, 'f', decimals);
+        painter.drawText(QRectF(tx - 40, area.bottom() + Gap / 2, 80, line), Qt::AlignCenter,
+                         label);
+    }
+    painter.drawText(QRectF(area.left(), area.bottom() + line + Gap, area.width(), line),
+                     Qt::AlignCenter, tr("Tasa de interés por período"));
+    painter.save();
+    painter.translate(line / 2 + 2, area.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-area.height() / 2, -line / 2, area.height(), line), Qt::AlignCenter,
+                     tr("VPN"));
+    painter.restore();
+    painter.setPen(QPen(ink, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+    painter.setPen(QPen(ink, 1.5));
+    painter.drawLine(at(profile.lowRate, 0), at(profile.highRate, 0));
+
+    painter.setClipRect(area.adjusted(-Gap, -Gap, Gap, Gap));
+    for (int a = 0; a < profile.curves.size(); ++a) {
+        QPainterPath path;
+        bool drawing = false;
+        for (const QPointF &point : profile.curves.at(a).points) {
+            const bool finite = std::isfinite(point.y());
+            // Far outside the plot a value is only a direction: keep it near.
+            const double value = std::clamp(point.y(), 2 * bottom - top, 2 * top - bottom);
+            if (finite && drawing)
+                path.lineTo(at(point.x(), value));
+            else if (finite)
+                path.moveTo(at(point.x(), value));
+            drawing = finite;
+        }
+        painter.setPen(QPen(colour(a), 2));
+        painter.drawPath(path);
+    }
+    const auto drawMark = [&](Mark::Kind kind, const QColor &colour, const QPointF &centre) {
+        painter.setPen(QPen(kind == Mark::Opportunity ? Qt::white : colour, 2));
+        painter.setBrush(kind == Mark::Opportunity ? colour : QColor(Qt::white));
+        painter.drawEllipse(centre, 4.5, 4.5);
+    };
+    for (const Mark &mark : profile.marks) {
+        if (std::isfinite(mark.vpn))
+            drawMark(mark.kind, colour(mark.alternative), at(mark.rate, mark.vpn));
+    }
+    painter.setClipping(false);
+
+    for (int e = 0; e < legend.size(); ++e) {
+        const QRectF &box = legend.at(e).box;
+        const QPointF centre(box.left() + Swatch / 2, box.center().y());
+        if (e < 2) {
+            drawMark(e == 0 ? Mark::Opportunity : Mark::Tir, ink, centre);
+        } else {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour(e - 2));
+            painter.drawRect(QRectF(box.left(), centre.y() - Swatch / 2, Swatch, Swatch));
+        }
+        painter.setPen(ink);
+        painter.drawText(box.adjusted(Swatch + Gap / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         legend.at(e).text);
+    }
+    return image;
+}

@@ -1,0 +1,92 @@
+#include "flowscsv.h"
+#include "reportexport.h"
+
+#include <QtTest>
+#include <QTextDocument>
+
+namespace {
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private slots:
+    void write_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QStringList>("probes"); // "command ~ what its output holds"
+        const QString pdf = "pdftotext %1 - ~ Planta\\s+Ñandú(\\s+1234.5){%2}\\s(?!1234)";
+        QTest::newRow("pdf portrait") << "informe.pdf" << 3 << QStringList{
+            "pdfinfo %1 ~ Pages: +1\\s", "pdfinfo %1 ~ size: +595.* x 842", "pdfimages -list %1 ~ image", pdf};
+        QTest::newRow("pdf landscape") << "informe.pdf" << 14 << QStringList{"pdfinfo %1 ~ size: +842 x 595", pdf};
+        const QString content = "unzip -p %1 content.xml ~ ";
+        QTest::newRow("odt") << "Informe.ODT" << 3 << QStringList{"unzip -l %1 ~ Pictures/",
+            content + "paragraph-properties[^>]*background-color=\"#86bcff\"",
+            content + "Planta Ñandú(.*1234.5){%2}(?!.*1234)"};
+        QTest::newRow("html") << "informe.htm" << 3 << QStringList{
+            "cat %1 ~ Planta Ñandú(.*1234.5){%2}(?!.*1234).*src=\"informe_archivos/imagen-1.png\""};
+        // Failures name the file and leave the earlier one whole.
+        QTest::newRow("no such folder") << "falta/informe.pdf" << 0 << QStringList();
+        QTest::newRow("image folder taken") << "viejo.html" << 0 << QStringList{"viejo_archivos"};
+    }
+
+    void write()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, columns);
+        QFETCH(QStringList, probes);
+        const QString name = dir.filePath(file);
+        for (const QString &path : {name, dir.filePath(columns ? "" : probes.value(0))}) {
+            QFile earlier(path);
+            if (earlier.open(QIODevice::WriteOnly))
+                earlier.write("anterior");
+        }
+        // A banded row of a name and the figures, and a 300 x 100 picture.
+        QTextDocument document;
+        QImage image(300, 100, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        document.addResource(QTextDocument::ImageResource, QUrl("diagrama"), image);
+        document.setHtml("<table border=1><tr style=\"background-color:#86BCFF\"><td>Planta Ñandú</td>"
+                         + QString("<td>1234.5</td>").repeated(columns) + "</tr></table><img src=diagrama>");
+        const QString message = ReportExport::write(document, name);
+        QCOMPARE(message.contains(QDir::toNativeSeparators(name)), !columns);
+        QCOMPARE(!QFile::exists(name) || run("cat", {name}) == "anterior", !columns);
+        if (file.endsWith(".htm"))
+            QCOMPARE(QImage(dir.filePath("informe_archivos/imagen-1.png")).size(), QSize(300, 100));
+        for (int p = 0; p < probes.size() && columns; ++p) {
+            QStringList command = probes[p].section(" ~ ", 0, 0).arg(name).split(' ');
+            const QString output = run(command.takeFirst(), command).simplified();
+            QVERIFY2(output.contains(QRegularExpression(probes[p].section(" ~ ", 1).arg(columns))),
+                     qPrintable(probes[p] + "\n" + output));
+        }
+    }
+
+    void csv()
+    {
+        const QVector<FlowsCsv::Alternative> alternatives{
+            {"Planta \"A\", norte", {{"Ventas", {0, 1500.5}}, {"Total", {-200, 1500.5}}}},
+            {"B\nsur", {{"Total", {0.1, 1e20, 3}}}}};
+        const QByteArray expected = "\xEF\xBB\xBF" "Alternativa,Concepto,0,1,2\r\n"
+                                    "\"Planta \"\"A\"\", norte\",Ventas,0,1500.5,\r\n"
+                                    "\"Planta \"\"A\"\", norte\",Total,-200,1500.5,\r\n"
+                                    "\"B\nsur\",Total,0.1,1e+20,3\r\n";
+        QCOMPARE(FlowsCsv::write(alternatives, dir.filePath("flujos.csv")), QString());
+        QCOMPARE(run("cat", {dir.filePath("flujos.csv")}), QString::fromUtf8(expected));
+        QVERIFY(FlowsCsv::write(alternatives, dir.filePath("falta/f.csv")).contains("falta/f.csv"));
+    }
+};
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"
