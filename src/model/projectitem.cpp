@@ -75,7 +75,8 @@ void ProjectItem::setTable(QTableWidget *table)
 void ProjectItem::connectTable()
 {
     if (m_propertyTable)
-        connect(m_propertyTable, SIGNAL(cellChanged(int, int)), this, SLOT(tableCellChanged(int, int)));
+        connect(m_propertyTable, SIGNAL(cellChanged(int, int)), this,
+                SLOT(tableCellChanged(int, int)));
 }
 
 void ProjectItem::setName(const QString &name)

@@ -59,7 +59,8 @@ QString ComparisonReport::document() const
               "margin-right:0px;\" cellspacing=\"0\" cellpadding=\"5\">"
               "<tr style=\"background-color:#B89AFE\"><th></th>");
     for (const AlternativeFigures &alternative : alternatives) {
-        html += QStringLiteral("<th><p align=\"center\"><span style=\"font-weight:600;\">%1</span></th>")
+        html += QStringLiteral(
+                    "<th><p align=\"center\"><span style=\"font-weight:600;\">%1</span></th>")
                     .arg(ReportFormat::name(alternative.name));
     }
     html += QStringLiteral("</tr>");
