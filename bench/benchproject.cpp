@@ -12,6 +12,16 @@
 
 #include <algorithm>
 
+namespace {
+
+// A figure as a user types it: 1180000, not 1.18e+06.
+QString typed(double value)
+{
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
 BenchProject::BenchProject(ProjectWindow *window)
     : projectTree(window->findChild<QTreeWidget *>(QStringLiteral("twProjectList")))
 {
@@ -68,20 +78,20 @@ FlowItem *BenchProject::addFlow(ProjectItem *alternative, bool income, Kind kind
         break;
     case Arithmetic:
         flow = new AritmeticoItem(group, projectTable, FlowItemType);
-        setCell(flow->propertyTable(), AritmeticoItem::GradientRow, QString::number(gradient));
+        setCell(flow->propertyTable(), AritmeticoItem::GradientRow, typed(gradient));
         countRow = AritmeticoItem::CountRow;
         startRow = AritmeticoItem::StartRow;
         break;
     case Geometric:
         flow = new GeometricoItem(group, projectTable, FlowItemType);
-        setCell(flow->propertyTable(), GeometricoItem::GrowthRow, QString::number(gradient));
+        setCell(flow->propertyTable(), GeometricoItem::GrowthRow, typed(gradient));
         countRow = GeometricoItem::CountRow;
         startRow = GeometricoItem::StartRow;
         break;
     }
     QTableWidget *table = flow->propertyTable();
     setCell(table, 0, name);
-    setCell(table, 1, QString::number(payment));
+    setCell(table, 1, typed(payment));
     setCell(table, countRow, QString::number(count));
     setCell(table, startRow, QString::number(start));
     return flow;

@@ -1,5 +1,6 @@
-// Opens the main window with two filled-in projects, one showing "Comparar"
-// and one "Visualizar", and stays open for a screenshot (bench/screenshot.sh).
+// Opens the main window with two filled-in 20-period projects, one showing
+// "Comparar" and one "Visualizar", and stays open for a screenshot
+// (bench/screenshot.sh).
 //
 // Usage: bench_showcase [seconds]   (default 20, then it quits by itself)
 #include "benchproject.h"
@@ -42,6 +43,7 @@ void click(ProjectWindow *project, const char *button)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    app.setWindowIcon(MainWindow::applicationIcon());
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
 
     MainWindow main;
@@ -49,36 +51,35 @@ int main(int argc, char *argv[])
     main.resize(1280, 800);
 
     using K = BenchProject::Kind;
-    ProjectWindow *fleet = openProject(&main, QStringLiteral("Flota de reparto"),
-                                       QRect(0, 0, 860, 520));
-    BenchProject f(fleet);
-    ProjectItem *vans = f.addAlternative(QStringLiteral("Furgonetas"), 6, 0.1);
-    f.addFlow(vans, false, K::Uniform, QStringLiteral("Compra"), 60000, 0, 1, 0);
-    f.addFlow(vans, false, K::Arithmetic, QStringLiteral("Mantenimiento"), 4000, 500, 6, 1);
-    f.addFlow(vans, true, K::Uniform, QStringLiteral("Ahorro en fletes"), 21000, 0, 6, 1);
-    ProjectItem *leasing = f.addAlternative(QStringLiteral("Leasing"), 6, 0.1);
-    f.addFlow(leasing, false, K::Uniform, QStringLiteral("Cuota"), 14500, 0, 6, 1);
-    f.addFlow(leasing, true, K::Uniform, QStringLiteral("Ahorro en fletes"), 21000, 0, 6, 1);
-    click(fleet, "pbVisualizar");
-    f.tree()->setCurrentItem(vans->child(1)->child(1));
-
     ProjectWindow *plant = openProject(&main, QStringLiteral("Planta de envasado"),
-                                       QRect(410, 215, 860, 520));
+                                       QRect(0, 0, 860, 520));
     BenchProject p(plant);
-    ProjectItem *manual = p.addAlternative(QStringLiteral("Línea manual"), 10, 0.12);
-    p.addFlow(manual, false, K::Uniform, QStringLiteral("Inversión"), 80000, 0, 1, 0);
-    p.addFlow(manual, false, K::Arithmetic, QStringLiteral("Operación"), 12000, 800, 10, 1);
-    p.addFlow(manual, true, K::Geometric, QStringLiteral("Ventas"), 30000, 0.04, 10, 1);
-    ProjectItem *automatic = p.addAlternative(QStringLiteral("Línea automática"), 10, 0.12);
-    p.addFlow(automatic, false, K::Uniform, QStringLiteral("Inversión"), 150000, 0, 1, 0);
-    p.addFlow(automatic, false, K::Uniform, QStringLiteral("Operación"), 6000, 0, 10, 1);
-    p.addFlow(automatic, true, K::Geometric, QStringLiteral("Ventas"), 38000, 0.05, 10, 1);
-    p.addFlow(automatic, true, K::Uniform, QStringLiteral("Salvamento"), 20000, 0, 1, 10);
-    ProjectItem *outsourced = p.addAlternative(QStringLiteral("Subcontratar"), 10, 0.12);
-    p.addFlow(outsourced, false, K::Uniform, QStringLiteral("Contrato"), 25000, 0, 10, 1);
-    p.addFlow(outsourced, true, K::Uniform, QStringLiteral("Ventas"), 30000, 0, 10, 1);
+    ProjectItem *manual = p.addAlternative(QStringLiteral("Línea manual"), 20, 0.12);
+    p.addFlow(manual, false, K::Uniform, QStringLiteral("Inversión"), 18500000, 0, 1, 0);
+    p.addFlow(manual, false, K::Arithmetic, QStringLiteral("Operación"), 2400000, 95000, 20, 1);
+    p.addFlow(manual, true, K::Geometric, QStringLiteral("Ventas"), 6100000, 0.035, 20, 1);
+    ProjectItem *automatic = p.addAlternative(QStringLiteral("Línea automática"), 20, 0.12);
+    p.addFlow(automatic, false, K::Uniform, QStringLiteral("Inversión"), 41000000, 0, 1, 0);
+    p.addFlow(automatic, false, K::Uniform, QStringLiteral("Operación"), 1150000, 0, 20, 1);
+    p.addFlow(automatic, true, K::Geometric, QStringLiteral("Ventas"), 7900000, 0.045, 20, 1);
+    p.addFlow(automatic, true, K::Uniform, QStringLiteral("Salvamento"), 3500000, 0, 1, 20);
+    ProjectItem *outsourced = p.addAlternative(QStringLiteral("Subcontratar"), 20, 0.12);
+    p.addFlow(outsourced, false, K::Uniform, QStringLiteral("Contrato"), 4650000, 0, 20, 1);
+    p.addFlow(outsourced, true, K::Uniform, QStringLiteral("Ventas"), 6100000, 0, 20, 1);
     click(plant, "pbComparar");
     p.tree()->setCurrentItem(automatic);
+
+    ProjectWindow *wind = openProject(&main, QStringLiteral("Parque eólico"),
+                                      QRect(410, 215, 860, 520));
+    BenchProject w(wind);
+    ProjectItem *park = w.addAlternative(QStringLiteral("Parque eólico 24 MW"), 20, 0.09);
+    w.addFlow(park, true, K::Geometric, QStringLiteral("Venta de energía"), 7450000, 0.025, 20, 1);
+    w.addFlow(park, true, K::Uniform, QStringLiteral("Salvamento"), 2250000, 0, 1, 20);
+    w.addFlow(park, false, K::Uniform, QStringLiteral("Inversión"), 36800000, 0, 1, 0);
+    w.addFlow(park, false, K::Arithmetic, QStringLiteral("Operación y mantenimiento"), 1180000,
+              42500, 20, 1);
+    click(wind, "pbVisualizar");
+    w.tree()->setCurrentItem(park->child(1)->child(1));
 
     main.show();
     QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);

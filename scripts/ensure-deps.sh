@@ -5,8 +5,9 @@
 # install command is printed and the script fails.
 set -euo pipefail
 
-# poppler-utils (pdftotext) and unzip let the tests read exported PDF and ODT files.
-packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5test5 libboost-dev poppler-utils unzip "$@")
+# poppler-utils (pdftotext) and unzip let the tests read exported PDF and ODT files;
+# libqt5svg5 draws the application icon.
+packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5test5 libqt5svg5 libboost-dev poppler-utils unzip "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -92,9 +92,19 @@ void TestComparison::markupOfWorkedExample()
                                   "<tr style=\"background-color:#6CA870\"><td>VPN</td></tr>"
                                   "</table></body></html>"));
 
+    // A: 100 and 50 a period over periods 1..5 at 10 %; the other one pays
+    // 1234567 now.
     ComparisonReport report;
-    report.addAlternative(QStringLiteral("A"), 379.078677, 189.5393385);
-    report.addAlternative(QStringLiteral("I&D <%1>"), 0, 1234567);
+    AlternativeFigures a;
+    a.name = QStringLiteral("A");
+    a.rate = 0.1;
+    a.income = {{QString(), {CashFlow::Uniform, 100, 0, 5, 1}}};
+    a.expenses = {{QString(), {CashFlow::Uniform, 50, 0, 5, 1}}};
+    report.addAlternative(a);
+    AlternativeFigures b;
+    b.name = QStringLiteral("I&D <%1>");
+    b.expenses = {{QString(), {CashFlow::Uniform, 1234567, 0, 1, 0}}};
+    report.addAlternative(b);
     QCOMPARE(report.document(),
              tableStart
                  + QStringLiteral(
@@ -102,11 +112,11 @@ void TestComparison::markupOfWorkedExample()
                      "<th><p align=\"center\"><span style=\"font-weight:600;\">A</span></th>"
                      "<th><p align=\"center\"><span style=\"font-weight:600;\">I&amp;D &lt;%1&gt;</span></th></tr>"
                      "<tr style=\"background-color:#86BCFF\"><td>VPI</td>"
-                     "<td><p align=\"center\">379.079</td><td><p align=\"center\">0</td></tr>"
+                     "<td><p align=\"center\">379.08</td><td><p align=\"center\">0.00</td></tr>"
                      "<tr style=\"background-color:#FF8A8A\"><td>VPE</td>"
-                     "<td><p align=\"center\">189.539</td><td><p align=\"center\">1.23457e+06</td></tr>"
+                     "<td><p align=\"center\">189.54</td><td><p align=\"center\">1\u00a0234\u00a0567.00</td></tr>"
                      "<tr style=\"background-color:#6CA870\"><td>VPN</td>"
-                     "<td><p align=\"center\">189.539</td><td><p align=\"center\">-1.23457e+06</td></tr>"
+                     "<td><p align=\"center\">189.54</td><td><p align=\"center\">-1\u00a0234\u00a0567.00</td></tr>"
                      "</table></body></html>"));
 }
 
@@ -129,9 +139,9 @@ void TestComparison::alternativesSideBySide()
     click(project, "pbComparar");
     QCOMPARE(reportTables(project),
              (QList<QList<QStringList>>{{{"", "A", "Sur", "Este", "I&D <2027>"},
-                                         {"VPI", "379.079", "0", "83.3333", "133.333"},
-                                         {"VPE", "189.539", "0", "300", "0"},
-                                         {"VPN", "189.539", "0", "-216.667", "133.333"}}}));
+                                         {"VPI", "379.08", "0.00", "83.33", "133.33"},
+                                         {"VPE", "189.54", "0.00", "300.00", "0.00"},
+                                         {"VPN", "189.54", "0.00", "-216.67", "133.33"}}}));
     const QString first = reportHtml(project);
     click(project, "pbComparar");
     QCOMPARE(reportHtml(project), first);

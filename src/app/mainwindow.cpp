@@ -11,6 +11,13 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
 }
 
+QIcon MainWindow::applicationIcon()
+{
+    // The resource lives in a static library: it is registered on first use.
+    Q_INIT_RESOURCE(quintavo);
+    return QIcon(QStringLiteral(":/icons/quintavo.svg"));
+}
+
 MainWindow::~MainWindow()
 {
     delete ui;

@@ -1,6 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include <QIcon>
 #include <QMainWindow>
 
 class Ui_MainWindow;
@@ -14,6 +15,9 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Quintavo's icon, for the application and its windows.
+    static QIcon applicationIcon();
 
 private slots:
     void on_action_Nuevo_triggered();

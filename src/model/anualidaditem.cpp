@@ -1,8 +1,5 @@
 #include "anualidaditem.h"
 
-#include "figurereader.h"
-#include "flowworth.h"
-
 AnualidadItem::AnualidadItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type)
     : FlowItem(parent, projectTable, type)
 {
@@ -13,20 +10,12 @@ AnualidadItem::AnualidadItem(QTreeWidgetItem *parent, QTableWidget *projectTable
 
 AnualidadItem::~AnualidadItem() = default;
 
-double AnualidadItem::presentValue() const
+CashFlow AnualidadItem::figures(QVector<ProjectFigures::UnreadCell> *unread) const
 {
-    const QTableWidget *table = propertyTable();
-    return uniformFlowWorth(rate(), FigureReader::amount(table, PaymentRow),
-                            FigureReader::wholeNumber(table, CountRow),
-                            FigureReader::wholeNumber(table, StartRow));
-}
-
-QString AnualidadItem::cashFlowRow(QList<double> *amounts) const
-{
-    const QTableWidget *table = propertyTable();
-    const CashFlowSchedule schedule(CashFlowSchedule::Uniform,
-                                    FigureReader::amount(table, PaymentRow), 0.0,
-                                    FigureReader::wholeNumber(table, CountRow),
-                                    FigureReader::wholeNumber(table, StartRow), horizon());
-    return scheduleRow(schedule, amounts);
+    CashFlow flow;
+    flow.kind = CashFlow::Uniform;
+    flow.amount = figure(PaymentRow, unread);
+    flow.payments = wholeFigure(CountRow, unread);
+    flow.start = wholeFigure(StartRow, unread);
+    return flow;
 }

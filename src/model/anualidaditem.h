@@ -12,8 +12,7 @@ public:
     AnualidadItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type);
     ~AnualidadItem() override;
 
-    double presentValue() const override;
-    QString cashFlowRow(QList<double> *amounts) const override;
+    CashFlow figures(QVector<ProjectFigures::UnreadCell> *unread = nullptr) const override;
 };
 
 #endif // ANUALIDADITEM_H

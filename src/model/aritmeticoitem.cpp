@@ -1,8 +1,5 @@
 #include "aritmeticoitem.h"
 
-#include "figurereader.h"
-#include "flowworth.h"
-
 AritmeticoItem::AritmeticoItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type)
     : FlowItem(parent, projectTable, type)
 {
@@ -14,22 +11,13 @@ AritmeticoItem::AritmeticoItem(QTreeWidgetItem *parent, QTableWidget *projectTab
 
 AritmeticoItem::~AritmeticoItem() = default;
 
-double AritmeticoItem::presentValue() const
+CashFlow AritmeticoItem::figures(QVector<ProjectFigures::UnreadCell> *unread) const
 {
-    const QTableWidget *table = propertyTable();
-    return arithmeticFlowWorth(rate(), FigureReader::amount(table, PaymentRow),
-                               FigureReader::amount(table, GradientRow),
-                               FigureReader::wholeNumber(table, CountRow),
-                               FigureReader::wholeNumber(table, StartRow));
-}
-
-QString AritmeticoItem::cashFlowRow(QList<double> *amounts) const
-{
-    const QTableWidget *table = propertyTable();
-    const CashFlowSchedule schedule(CashFlowSchedule::Arithmetic,
-                                    FigureReader::amount(table, PaymentRow),
-                                    FigureReader::amount(table, GradientRow),
-                                    FigureReader::wholeNumber(table, CountRow),
-                                    FigureReader::wholeNumber(table, StartRow), horizon());
-    return scheduleRow(schedule, amounts);
+    CashFlow flow;
+    flow.kind = CashFlow::Arithmetic;
+    flow.amount = figure(PaymentRow, unread);
+    flow.change = figure(GradientRow, unread);
+    flow.payments = wholeFigure(CountRow, unread);
+    flow.start = wholeFigure(StartRow, unread);
+    return flow;
 }

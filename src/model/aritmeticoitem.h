@@ -13,8 +13,7 @@ public:
     AritmeticoItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type);
     ~AritmeticoItem() override;
 
-    double presentValue() const override;
-    QString cashFlowRow(QList<double> *amounts) const override;
+    CashFlow figures(QVector<ProjectFigures::UnreadCell> *unread = nullptr) const override;
 };
 
 #endif // ARITMETICOITEM_H

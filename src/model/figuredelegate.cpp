@@ -65,6 +65,8 @@ QString FigureDelegate::explanation(const QString &typed, FigureReader::Kind kin
             : tr("Se lee como 0: el número está fuera del rango que se puede calcular");
     case Problem::NotANumber:
         return tr("Se lee como 0: no es un número");
+    case Problem::NegativeExpense:
+        return tr("Un egreso negativo cuenta como ingreso");
     case Problem::RateAsPercentage: {
         const double percent = reading.value * 100.0;
         const QString asPercent = std::isfinite(percent)

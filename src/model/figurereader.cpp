@@ -148,6 +148,7 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
         break;
     }
     case Kind::Amount:
+    case Kind::ExpenseAmount:
     case Kind::Rate: {
         const double number = display.toDouble(&ok);
         if (ok) {
@@ -155,6 +156,8 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
             reading.converted = true;
             if (kind == Kind::Rate && std::isfinite(number) && number > 1.0)
                 reading.problem = Problem::RateAsPercentage;
+            if (kind == Kind::ExpenseAmount && number < 0.0)
+                reading.problem = Problem::NegativeExpense;
             return reading;
         }
         break;
@@ -184,6 +187,37 @@ bool FigureReader::toAmount(const QVariant &display, double *value)
     const Reading reading = read(display, Kind::Amount);
     *value = reading.value;
     return reading.converted;
+}
+
+namespace {
+
+bool isUnread(const FigureReader::Reading &reading)
+{
+    // An empty cell reads as 0 with no problem: nobody typed into it.
+    return !reading.converted && reading.problem != FigureReader::Problem::None;
+}
+
+} // namespace
+
+double FigureReader::figure(const QTableWidget *table, int row, Kind kind, const QString &node,
+                            QVector<ProjectFigures::UnreadCell> *unread)
+{
+    const QVariant display = displayData(table, row);
+    const Reading reading = read(display, kind);
+    if (unread && isUnread(reading)) {
+        const QTableWidgetItem *label = table->verticalHeaderItem(row);
+        unread->append({display.toString(), label ? label->text() : QString(), node});
+    }
+    return reading.value;
+}
+
+bool FigureReader::holdsUnread(const QTableWidget *table, const QVector<Kind> &rowKinds)
+{
+    for (int row = 0; table && row < rowKinds.size(); ++row) {
+        if (isUnread(read(displayData(table, row), rowKinds.at(row))))
+            return true;
+    }
+    return false;
 }
 
 int FigureReader::wholeNumber(const QTableWidget *table, int row)

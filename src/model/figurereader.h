@@ -1,7 +1,10 @@
 #ifndef FIGUREREADER_H
 #define FIGUREREADER_H
 
+#include "projectfigures.h"
+
 #include <QString>
+#include <QVector>
 
 class QTableWidget;
 class QVariant;
@@ -23,6 +26,7 @@ public:
         Text,        // the name: never read as a number
         WholeNumber, // horizon, number of payments, first period
         Amount,      // payments, increments, growth
+        ExpenseAmount, // an expense's payment: a negative one counts as income
         Rate         // opportunity rate, a fraction per period
     };
 
@@ -35,7 +39,8 @@ public:
         NotWhole,         // a fraction, decimal point or exponent in a whole-number row
         OutOfRange,       // beyond int (whole numbers) or beyond double (amounts)
         NotANumber,       // letters or anything else that does not convert
-        RateAsPercentage  // converts, but a rate above 1 is more than 100 % per period
+        RateAsPercentage, // converts, but a rate above 1 is more than 100 % per period
+        NegativeExpense   // converts, but an expense below 0 adds to the income
     };
 
     struct Reading {
@@ -55,6 +60,15 @@ public:
     static bool toWholeNumber(const QVariant &display, int *value);
     // Amounts, increments and rates.
     static bool toAmount(const QVariant &display, double *value);
+
+    // Cell (row, 0) of `table` read as `kind`. A cell read as 0 although
+    // something is typed into it is appended to `unread`, if given, with its
+    // text, its row's label and `node`, the name of the table's node.
+    static double figure(const QTableWidget *table, int row, Kind kind, const QString &node,
+                         QVector<ProjectFigures::UnreadCell> *unread);
+    // Whether any cell of `table`, its rows read as `rowKinds`, is read as 0
+    // although something is typed into it.
+    static bool holdsUnread(const QTableWidget *table, const QVector<Kind> &rowKinds);
 
     static int wholeNumber(const QTableWidget *table, int row);
     static double amount(const QTableWidget *table, int row);

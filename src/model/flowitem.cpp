@@ -1,7 +1,5 @@
 #include "flowitem.h"
 
-#include "cashflowreport.h"
-#include "figurereader.h"
 #include "itemtypes.h"
 #include "projectitem.h"
 #include "propertytable.h"
@@ -22,12 +20,7 @@ FlowItem::~FlowItem()
 
 double FlowItem::presentValue() const
 {
-    return 0.0;
-}
-
-QString FlowItem::cashFlowRow(QList<double> *) const
-{
-    return QString();
+    return flowWorth(figures(), FigureReader::amount(projectTable, ProjectItem::RateRow));
 }
 
 FlowItem *FlowItem::fromTreeItem(QTreeWidgetItem *item)
@@ -42,9 +35,17 @@ const FlowItem *FlowItem::fromTreeItem(const QTreeWidgetItem *item)
     return fromTreeItem(const_cast<QTreeWidgetItem *>(item));
 }
 
-void FlowItem::buildTable(const QStringList &rowLabels,
-                          const QVector<FigureReader::Kind> &rowKinds)
+bool FlowItem::isExpense() const
 {
+    const QTreeWidgetItem *group = QTreeWidgetItem::parent();
+    return group && group->type() == ExpenseGroupType;
+}
+
+void FlowItem::buildTable(const QStringList &rowLabels, QVector<FigureReader::Kind> rowKinds)
+{
+    if (isExpense() && rowKinds.value(FirstPaymentRow) == FigureReader::Kind::Amount)
+        rowKinds[FirstPaymentRow] = FigureReader::Kind::ExpenseAmount;
+    m_rowKinds = rowKinds;
     m_propertyTable = PropertyTable::create(rowLabels, rowKinds);
     setData(0, Qt::DisplayRole, tr("Pago"));
     m_propertyTable->setItem(0, 0, new QTableWidgetItem(text(0)));
@@ -60,20 +61,13 @@ void FlowItem::connectTable()
 
 void FlowItem::tableItemChanged(int row, int column)
 {
-    if (row != 0 || !m_propertyTable)
+    if (!m_propertyTable)
         return;
-    const QTableWidgetItem *cell = m_propertyTable->item(row, column);
-    setData(0, Qt::DisplayRole, cell ? cell->data(Qt::DisplayRole) : QVariant());
-}
-
-int FlowItem::horizon() const
-{
-    return FigureReader::wholeNumber(projectTable, ProjectItem::PeriodsRow);
-}
-
-double FlowItem::rate() const
-{
-    return FigureReader::amount(projectTable, ProjectItem::RateRow);
+    if (row == 0) {
+        const QTableWidgetItem *cell = m_propertyTable->item(row, column);
+        setData(0, Qt::DisplayRole, cell ? cell->data(Qt::DisplayRole) : QVariant());
+    }
+    PropertyTable::markNode(this, FigureReader::holdsUnread(m_propertyTable, m_rowKinds));
 }
 
 QString FlowItem::name() const
@@ -81,10 +75,13 @@ QString FlowItem::name() const
     return data(0, Qt::DisplayRole).toString();
 }
 
-QString FlowItem::scheduleRow(const CashFlowSchedule &schedule, QList<double> *amounts) const
+double FlowItem::figure(int row, QVector<ProjectFigures::UnreadCell> *unread) const
 {
-    const QList<double> own = schedule.amounts();
-    if (amounts)
-        amounts->append(own);
-    return CashFlowReport::flowRow(name(), own, schedule.firstPaying(), schedule.endPaying());
+    return FigureReader::figure(m_propertyTable, row, m_rowKinds.value(row), name(), unread);
+}
+
+int FlowItem::wholeFigure(int row, QVector<ProjectFigures::UnreadCell> *unread) const
+{
+    // Whole-number rows read within the int range.
+    return static_cast<int>(figure(row, unread));
 }

@@ -1,20 +1,22 @@
 #ifndef FLOWITEM_H
 #define FLOWITEM_H
 
-#include "cashflowschedule.h"
+#include "cashflow.h"
 #include "figurereader.h"
+#include "projectfigures.h"
 
-#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QTreeWidgetItem>
+#include <QVector>
 
 #include <QTableWidget>
 
 // A cash flow of an alternative: income under "Ingresos", expense under
 // "Egresos". Its name and figures live as text in its own property table;
-// the horizon and the rate are read from the alternative's table.
+// the rate is read from the alternative's table. The node's text turns red
+// while its table holds a figure read as 0 although something is typed there.
 class FlowItem : public QObject, public QTreeWidgetItem
 {
     Q_OBJECT
@@ -23,11 +25,16 @@ public:
     FlowItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type);
     ~FlowItem() override;
 
+    // The flow's figures, read once from its table. Cells read as 0 although
+    // something is typed into them are appended to `unread`, if given.
+    virtual CashFlow figures(QVector<ProjectFigures::UnreadCell> *unread = nullptr) const = 0;
+
     // Worth of the flow at period 0, at the alternative's rate.
-    virtual double presentValue() const;
-    // Appends the flow's amount for each period 0..N to `amounts` and returns
-    // the flow's row of the cash-flow report.
-    virtual QString cashFlowRow(QList<double> *amounts) const;
+    double presentValue() const;
+    // The name shown in the tree and in the reports.
+    QString name() const;
+    // Whether the flow is under "Egresos".
+    bool isExpense() const;
 
     QTableWidget *propertyTable() const { return m_propertyTable; }
 
@@ -39,22 +46,24 @@ protected slots:
     void tableItemChanged(int row, int column);
 
 protected:
+    // Every kind has its name in row 0 and its first payment in row 1.
+    static constexpr int FirstPaymentRow = 1;
+
     // Builds the flow's property table with the kind's rows, read as
-    // `rowKinds`, the name "Pago" in row 0, then connects it.
-    void buildTable(const QStringList &rowLabels,
-                    const QVector<FigureReader::Kind> &rowKinds = {});
+    // `rowKinds`, the name "Pago" in row 0, then connects it. An expense
+    // reads its first payment so that a negative one is flagged.
+    void buildTable(const QStringList &rowLabels, QVector<FigureReader::Kind> rowKinds);
     void connectTable();
 
-    // The alternative's horizon ("Total Períodos") and rate.
-    int horizon() const;
-    // The report row of payments laid out as `schedule` says, with their
-    // amounts appended to `amounts`.
-    QString scheduleRow(const CashFlowSchedule &schedule, QList<double> *amounts) const;
-    double rate() const;
-    QString name() const;
+    // Cell `row` of the flow's table, read as its row's kind.
+    double figure(int row, QVector<ProjectFigures::UnreadCell> *unread) const;
+    int wholeFigure(int row, QVector<ProjectFigures::UnreadCell> *unread) const;
 
     QPointer<QTableWidget> projectTable;
     QPointer<QTableWidget> m_propertyTable;
+
+private:
+    QVector<FigureReader::Kind> m_rowKinds;
 };
 
 #endif // FLOWITEM_H

@@ -1,8 +1,5 @@
 #include "geometricoitem.h"
 
-#include "figurereader.h"
-#include "flowworth.h"
-
 GeometricoItem::GeometricoItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type)
     : FlowItem(parent, projectTable, type)
 {
@@ -14,22 +11,13 @@ GeometricoItem::GeometricoItem(QTreeWidgetItem *parent, QTableWidget *projectTab
 
 GeometricoItem::~GeometricoItem() = default;
 
-double GeometricoItem::presentValue() const
+CashFlow GeometricoItem::figures(QVector<ProjectFigures::UnreadCell> *unread) const
 {
-    const QTableWidget *table = propertyTable();
-    return geometricFlowWorth(rate(), FigureReader::amount(table, PaymentRow),
-                              FigureReader::amount(table, GrowthRow),
-                              FigureReader::wholeNumber(table, CountRow),
-                              FigureReader::wholeNumber(table, StartRow));
-}
-
-QString GeometricoItem::cashFlowRow(QList<double> *amounts) const
-{
-    const QTableWidget *table = propertyTable();
-    const CashFlowSchedule schedule(CashFlowSchedule::Geometric,
-                                    FigureReader::amount(table, PaymentRow),
-                                    FigureReader::amount(table, GrowthRow),
-                                    FigureReader::wholeNumber(table, CountRow),
-                                    FigureReader::wholeNumber(table, StartRow), horizon());
-    return scheduleRow(schedule, amounts);
+    CashFlow flow;
+    flow.kind = CashFlow::Geometric;
+    flow.amount = figure(PaymentRow, unread);
+    flow.change = figure(GrowthRow, unread);
+    flow.payments = wholeFigure(CountRow, unread);
+    flow.start = wholeFigure(StartRow, unread);
+    return flow;
 }

@@ -13,8 +13,7 @@ public:
     GeometricoItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type);
     ~GeometricoItem() override;
 
-    double presentValue() const override;
-    QString cashFlowRow(QList<double> *amounts) const override;
+    CashFlow figures(QVector<ProjectFigures::UnreadCell> *unread = nullptr) const override;
 };
 
 #endif // GEOMETRICOITEM_H

@@ -1,6 +1,5 @@
 #include "projectitem.h"
 
-#include "cashflowreport.h"
 #include "figurereader.h"
 #include "flowitem.h"
 #include "itemtypes.h"
@@ -76,7 +75,8 @@ void ProjectItem::setTable(QTableWidget *table)
 void ProjectItem::connectTable()
 {
     if (m_propertyTable)
-        connect(m_propertyTable, SIGNAL(cellChanged(int, int)), this, SLOT(nameChanged(int, int)));
+        connect(m_propertyTable, SIGNAL(cellChanged(int, int)), this,
+                SLOT(tableCellChanged(int, int)));
 }
 
 void ProjectItem::setName(const QString &name)
@@ -92,67 +92,47 @@ void ProjectItem::setName(const QString &name)
         m_propertyTable->setItem(NameRow, 0, new QTableWidgetItem(name));
 }
 
-void ProjectItem::nameChanged(int row, int column)
+void ProjectItem::tableCellChanged(int row, int column)
 {
-    if (row != NameRow || !m_propertyTable)
+    if (!m_propertyTable)
         return;
-    const QTableWidgetItem *cell = m_propertyTable->item(row, column);
-    setData(0, Qt::DisplayRole, cell ? cell->data(Qt::DisplayRole) : QVariant());
+    if (row == NameRow) {
+        const QTableWidgetItem *cell = m_propertyTable->item(row, column);
+        setData(0, Qt::DisplayRole, cell ? cell->data(Qt::DisplayRole) : QVariant());
+    }
+    PropertyTable::markNode(this, FigureReader::holdsUnread(m_propertyTable, rowKinds));
+}
+
+AlternativeFigures ProjectItem::figures(QVector<ProjectFigures::UnreadCell> *unread) const
+{
+    AlternativeFigures alternative;
+    alternative.name = text(0);
+    const QTableWidget *table = m_propertyTable;
+    alternative.horizon = static_cast<int>(
+        FigureReader::figure(table, PeriodsRow, rowKinds.at(PeriodsRow), alternative.name, unread));
+    alternative.rate =
+        FigureReader::figure(table, RateRow, rowKinds.at(RateRow), alternative.name, unread);
+    for (int g = 0; g < childCount(); ++g) {
+        const QTreeWidgetItem *group = child(g);
+        if (group->type() != IncomeGroupType && group->type() != ExpenseGroupType)
+            continue;
+        auto &flows = group->type() == IncomeGroupType ? alternative.income : alternative.expenses;
+        for (int f = 0; f < group->childCount(); ++f) {
+            if (const auto *flow = FlowItem::fromTreeItem(group->child(f)))
+                flows.append({flow->name(), flow->figures(unread)});
+        }
+    }
+    return alternative;
 }
 
 double ProjectItem::incomePresentValue() const
 {
-    return groupPresentValue(IncomeGroupType);
+    const AlternativeFigures alternative = figures();
+    return flowsWorth(AlternativeFigures::figuresOf(alternative.income), alternative.rate);
 }
 
 double ProjectItem::expensePresentValue() const
 {
-    return groupPresentValue(ExpenseGroupType);
-}
-
-double ProjectItem::groupPresentValue(int groupType) const
-{
-    double sum = 0.0;
-    for (int g = 0; g < childCount(); ++g) {
-        const QTreeWidgetItem *group = child(g);
-        if (group->type() != groupType)
-            continue;
-        for (int f = 0; f < group->childCount(); ++f) {
-            if (const auto *flow = FlowItem::fromTreeItem(group->child(f)))
-                sum += flow->presentValue();
-        }
-    }
-    return sum;
-}
-
-QString ProjectItem::cashFlowTable() const
-{
-    QString table = CashFlowReport::tableStart();
-    const QString name = text(0);
-    const int horizon = FigureReader::wholeNumber(m_propertyTable, PeriodsRow);
-    if (!CashFlowReport::showsPeriodByPeriod(horizon))
-        return table + CashFlowReport::tooLongNotice(name, horizon) + CashFlowReport::tableEnd();
-
-    table += CashFlowReport::titleRow(name, horizon);
-    table += CashFlowReport::headerRow(horizon);
-    // Every flow's amounts, kept in the order the rows are shown, for the totals.
-    QList<QList<double>> flows;
-    for (int g = 0; g < childCount(); ++g) {
-        const QTreeWidgetItem *group = child(g);
-        if (group->type() == IncomeGroupType)
-            table += CashFlowReport::incomeSectionRow(horizon);
-        else if (group->type() == ExpenseGroupType)
-            table += CashFlowReport::expenseSectionRow(horizon);
-        else
-            continue;
-        for (int f = 0; f < group->childCount(); ++f) {
-            if (const auto *flow = FlowItem::fromTreeItem(group->child(f))) {
-                QList<double> amounts;
-                table += flow->cashFlowRow(&amounts);
-                flows.append(amounts);
-            }
-        }
-    }
-    table += CashFlowReport::totalRow(flows, horizon);
-    return table + CashFlowReport::tableEnd();
+    const AlternativeFigures alternative = figures();
+    return flowsWorth(AlternativeFigures::figuresOf(alternative.expenses), alternative.rate);
 }

@@ -1,6 +1,9 @@
 #ifndef PROJECTITEM_H
 #define PROJECTITEM_H
 
+#include "alternativefigures.h"
+#include "projectfigures.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTreeWidgetItem>
@@ -12,6 +15,7 @@ class QTreeWidget;
 // groups "Ingresos" and "Egresos". Its name, horizon ("Total Períodos") and
 // opportunity rate ("Interés de Oportunidad") live as text in its property
 // table, rows 0, 1 and 2, and are read from there whenever they are needed.
+// The node's text turns red while its table holds a figure read as 0.
 class ProjectItem : public QObject, public QTreeWidgetItem
 {
     Q_OBJECT
@@ -33,18 +37,20 @@ public:
 
     QTableWidget *propertyTable() const { return m_propertyTable; }
 
-    // The alternative's table of the cash-flow report.
-    QString cashFlowTable() const;
-    // Present values of the flows under "Ingresos" and under "Egresos".
+    // The alternative's name, horizon, rate and flows, read once from the
+    // property tables. Cells read as 0 although something is typed into them
+    // are appended to `unread`, if given: the alternative's, then its flows'.
+    AlternativeFigures figures(QVector<ProjectFigures::UnreadCell> *unread = nullptr) const;
+    // Present worths of the flows under "Ingresos" and under "Egresos".
     double incomePresentValue() const;
     double expensePresentValue() const;
 
 private slots:
-    void nameChanged(int row, int column);
+    // Follows the name into the tree and marks the node while its table
+    // holds a figure read as 0.
+    void tableCellChanged(int row, int column);
 
 private:
-    double groupPresentValue(int groupType) const;
-
     QTreeWidgetItem *incomeGroup = nullptr;
     QTreeWidgetItem *expenseGroup = nullptr;
     QPointer<QTableWidget> m_propertyTable;

@@ -2,8 +2,11 @@
 
 #include "figuredelegate.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
+#include <QTreeWidgetItem>
 
 QTableWidget *PropertyTable::create(const QStringList &rowLabels,
                                     const QVector<FigureReader::Kind> &rowKinds)
@@ -28,6 +31,22 @@ void PropertyTable::flagFigures(QTableWidget *table, const QVector<FigureReader:
         return;
     }
     table->setItemDelegate(new FigureDelegate(rowKinds, table));
+}
+
+void PropertyTable::markNode(QTreeWidgetItem *node, bool holdsUnread)
+{
+    if (!node)
+        return;
+    if (!holdsUnread) {
+        node->setData(0, Qt::ForegroundRole, QVariant());
+        node->setData(0, Qt::DecorationRole, QVariant());
+        node->setToolTip(0, QString());
+        return;
+    }
+    node->setForeground(0, QColor(FigureDelegate::UnreadableHighlight));
+    node->setIcon(0, QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    node->setToolTip(0, QCoreApplication::translate("PropertyTable",
+                                                    "Hay cifras que se leen como 0"));
 }
 
 void PropertyTable::releaseIfUnshown(QPointer<QTableWidget> &table)

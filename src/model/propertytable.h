@@ -9,8 +9,11 @@
 
 #include <QTableWidget>
 
-// Builds the one-column property tables of alternatives and flows, and
-// releases the ones that never reached the property panel.
+class QTreeWidgetItem;
+
+// Builds the one-column property tables of alternatives and flows, marks
+// the tree node whose table holds a figure read as 0, and releases the
+// tables that never reached the property panel.
 class PropertyTable
 {
 public:
@@ -23,6 +26,10 @@ public:
     // Lets the cells of `table` flag figures that are not read as typed,
     // each row read as its kind.
     static void flagFigures(QTableWidget *table, const QVector<FigureReader::Kind> &rowKinds);
+
+    // Marks `node` in the tree, with a warning icon, red text and a tooltip,
+    // while its table holds a cell read as 0 although something is typed in it.
+    static void markNode(QTreeWidgetItem *node, bool holdsUnread);
 
     // A table that the panel showed belongs to the project window; one that
     // was never shown has no parent and is deleted here with its node.

@@ -1,6 +1,10 @@
 #include "cashflowreport.h"
 
+#include "cashflowschedule.h"
 #include "reportformat.h"
+#include "reportnotice.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +33,46 @@ const QString rowEnd = QStringLiteral("</tr>");
 bool CashFlowReport::showsPeriodByPeriod(int horizon)
 {
     return horizon <= LongestShownHorizon;
+}
+
+int CashFlowReport::shownHorizon(int horizon)
+{
+    return std::min(horizon, LongestShownHorizon);
+}
+
+QString CashFlowReport::document(const ProjectFigures &project)
+{
+    QString document = documentStart() + ReportNotice::unreadCells(project.unread);
+    for (const AlternativeFigures &alternative : project.alternatives)
+        document += table(alternative);
+    return document + documentEnd();
+}
+
+QString CashFlowReport::table(const AlternativeFigures &alternative)
+{
+    const int horizon = shownHorizon(alternative.horizon);
+    QString table = tableStart() + titleRow(alternative.name, horizon);
+    if (!showsPeriodByPeriod(alternative.horizon))
+        table += tooLongNotice(alternative.horizon);
+    table += headerRow(horizon);
+
+    // Each flow's amounts, kept apart by section for the net flow.
+    const auto section = [&table, horizon](const QVector<AlternativeFigures::Flow> &flows) {
+        QList<QList<double>> amounts;
+        for (const AlternativeFigures::Flow &flow : flows) {
+            const CashFlowSchedule schedule(flow.figures, horizon);
+            amounts << schedule.amounts();
+            table += flowRow(flow.name, amounts.constLast(), schedule.firstPaying(),
+                             schedule.endPaying());
+        }
+        return amounts;
+    };
+    table += incomeSectionRow(horizon);
+    const QList<QList<double>> income = section(alternative.income);
+    table += expenseSectionRow(horizon);
+    const QList<QList<double>> expenses = section(alternative.expenses);
+    table += totalRow(netFlow(income, expenses, horizon));
+    return table + tableEnd();
 }
 
 QString CashFlowReport::documentStart()
@@ -99,29 +143,40 @@ QString CashFlowReport::flowRow(const QString &flow, const QList<double> &amount
     return row + rowEnd;
 }
 
-QString CashFlowReport::totalRow(const QList<QList<double>> &flows, int horizon)
+QList<double> CashFlowReport::netFlow(const QList<QList<double>> &income,
+                                      const QList<QList<double>> &expenses, int horizon)
+{
+    QList<double> totals;
+    for (long long period = 0; period <= horizon; ++period) {
+        const int p = static_cast<int>(period);
+        double total = 0.0;
+        for (const QList<double> &amounts : income)
+            total += amounts.value(p, 0.0);
+        for (const QList<double> &amounts : expenses)
+            total -= amounts.value(p, 0.0);
+        totals << total;
+    }
+    return totals;
+}
+
+QString CashFlowReport::totalRow(const QList<double> &totals)
 {
     QString row = QStringLiteral("<tr style=\"background-color:#6CA870\"><td><span "
                                  "style=\"font-weight:bold;\">%1</span></td>")
                       .arg(tr("Total"));
-    for (long long period = 0; period <= horizon; ++period) {
-        double total = 0.0;
-        for (const QList<double> &amounts : flows) {
-            if (period < amounts.size())
-                total += amounts.at(static_cast<int>(period));
-        }
+    for (const double total : totals)
         row += totalCell(ReportFormat::amount(total));
-    }
     return row + rowEnd;
 }
 
-QString CashFlowReport::tooLongNotice(const QString &alternative, int horizon)
+QString CashFlowReport::tooLongNotice(int horizon)
 {
     const QString sentence =
-        tr("El horizonte de %1 períodos es demasiado largo para mostrarlo período a período; "
-           "se muestran hasta %2 períodos.")
+        tr("El horizonte de %1 períodos es demasiado largo para mostrarlo entero; "
+           "se muestran los períodos 0 a %2 de %1.")
             .arg(ReportFormat::wholeNumber(horizon),
                  ReportFormat::wholeNumber(LongestShownHorizon));
-    return bandRow("#B89AFE", 2, ReportFormat::name(alternative))
-        + QStringLiteral("<tr><td colspan=2>%1</td></tr>").arg(sentence);
+    return QStringLiteral("<tr><td colspan=%1>%2</td></tr>")
+        .arg(ReportFormat::wholeNumber(static_cast<long long>(shownHorizon(horizon)) + 2),
+             sentence);
 }

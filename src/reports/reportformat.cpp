@@ -1,8 +1,19 @@
 #include "reportformat.h"
 
+#include <cmath>
+
 QString ReportFormat::amount(double value)
 {
-    return QStringLiteral("%1").arg(value, 0, 'g', -1, QLatin1Char(' '));
+    if (!(std::fabs(value) < LargestToTheCent))
+        return QStringLiteral("%1").arg(value, 0, 'g', -1, QLatin1Char(' '));
+
+    QString digits = QString::number(std::fabs(value), 'f', 2);
+    const int point = digits.indexOf(QLatin1Char('.'));
+    for (int at = point - 3; at > 0; at -= 3)
+        digits.insert(at, QChar(0x00A0));
+    // A value that rounds to 0.00 has no sign worth showing.
+    const bool negative = value < 0 && digits != QLatin1String("0.00");
+    return negative ? QLatin1Char('-') + digits : digits;
 }
 
 QString ReportFormat::wholeNumber(long long value)

@@ -4,12 +4,18 @@
 #include <QString>
 
 // How the reports write numbers and names into their markup. Numbers come
-// out the same whatever the system locale: no group separators, a decimal
-// point, Qt's general format with six significant digits.
+// out the same whatever the system locale.
 class ReportFormat
 {
 public:
-    // An amount, total or present value: 1500, 0.25, 1.23457e+06, 2e+06.
+    // Amounts at or beyond this magnitude cannot be shown to the cent: a
+    // double has no cents left there.
+    static constexpr double LargestToTheCent = 1e15;
+
+    // An amount, total or present worth, to the cent: "14 769 669.24",
+    // "686.18", "-1 000.00", the whole part grouped in threes by a no-break
+    // space (U+00A0) and a decimal point. At or beyond LargestToTheCent, and
+    // for inf and nan, Qt's general format: "1e+15", "inf", "nan".
     static QString amount(double value);
     // A whole number: a period, a column span, the 0 of a period without payment.
     static QString wholeNumber(long long value);

@@ -4,7 +4,6 @@
 
 #include "anualidaditem.h"
 #include "comparisonreport.h"
-#include "figurereader.h"
 #include "aritmeticoitem.h"
 #include "cashflowreport.h"
 #include "dialogs.h"
@@ -14,7 +13,10 @@
 #include "projectitem.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMenu>
+#include <QScrollBar>
+#include <QTimer>
 
 ProjectWindow::ProjectWindow(QWidget *parent)
     : QWidget(parent)
@@ -31,6 +33,16 @@ ProjectWindow::ProjectWindow(QWidget *parent)
     connect(alternativeAction, SIGNAL(triggered()), this, SLOT(askAlternative()));
 
     first->connectTable();
+
+    ui->lbOutOfDate->hide();
+    // One rebuild for a burst of changes: the timer fires once the event
+    // loop has handled them all.
+    refreshTimer = new QTimer(this);
+    refreshTimer->setSingleShot(true);
+    refreshTimer->setInterval(0);
+    connect(refreshTimer, &QTimer::timeout, this, &ProjectWindow::refreshReport);
+    connect(ui->twProperty, &QTableWidget::cellChanged, this, &ProjectWindow::projectChanged,
+            Qt::UniqueConnection);
 }
 
 ProjectWindow::~ProjectWindow()
@@ -51,6 +63,8 @@ void ProjectWindow::showPropertyTable(QTableWidget *table)
     ui->projectLayout->addWidget(table);
     table->setParent(this);
     table->show();
+    connect(table, &QTableWidget::cellChanged, this, &ProjectWindow::projectChanged,
+            Qt::UniqueConnection);
 }
 
 void ProjectWindow::on_twProjectList_customContextMenuRequested(QPoint pos)
@@ -106,16 +120,22 @@ FlowItem *ProjectWindow::addFlow(QTreeWidgetItem *group, int kind)
     if (!alternative)
         return nullptr;
     QTableWidget *projectTable = alternative->propertyTable();
+    FlowItem *flow = nullptr;
     switch (kind) {
     case 0:
-        return new AnualidadItem(group, projectTable, FlowItemType);
+        flow = new AnualidadItem(group, projectTable, FlowItemType);
+        break;
     case 1:
-        return new AritmeticoItem(group, projectTable, FlowItemType);
+        flow = new AritmeticoItem(group, projectTable, FlowItemType);
+        break;
     case 2:
-        return new GeometricoItem(group, projectTable, FlowItemType);
+        flow = new GeometricoItem(group, projectTable, FlowItemType);
+        break;
     default:
         return nullptr;
     }
+    projectChanged();
+    return flow;
 }
 
 void ProjectWindow::askAlternative()
@@ -131,6 +151,7 @@ ProjectItem *ProjectWindow::addAlternative(const QString &title)
     alternative->createTable();
     alternative->setName(title);
     showPropertyTable(alternative->propertyTable());
+    projectChanged();
     return alternative;
 }
 
@@ -148,45 +169,91 @@ void ProjectWindow::on_twProjectList_currentItemChanged(QTreeWidgetItem *current
     }
 }
 
-QString ProjectWindow::cashFlowDocument() const
+ProjectFigures ProjectWindow::figures() const
 {
-    QString document = CashFlowReport::documentStart();
+    ProjectFigures project;
     for (int i = 0; i < ui->twProjectList->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *node = ui->twProjectList->topLevelItem(i);
         if (node->type() != ProjectItemType)
             continue;
         if (const auto *alternative = dynamic_cast<const ProjectItem *>(node))
-            document += alternative->cashFlowTable();
+            project.alternatives.append(alternative->figures(&project.unread));
     }
-    return document + CashFlowReport::documentEnd();
+    return project;
+}
+
+QString ProjectWindow::cashFlowDocument() const
+{
+    return CashFlowReport::document(figures());
 }
 
 QString ProjectWindow::comparisonDocument() const
 {
-    ComparisonReport report;
-    for (int i = 0; i < ui->twProjectList->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *node = ui->twProjectList->topLevelItem(i);
-        if (node->type() != ProjectItemType)
-            continue;
-        const auto *alternative = dynamic_cast<const ProjectItem *>(node);
-        if (!alternative)
-            continue;
-        const double income = alternative->incomePresentValue();
-        const double expenses = alternative->expensePresentValue();
-        report.addAlternative(FigureReader::text(alternative->propertyTable(), ProjectItem::NameRow),
-                              income, expenses);
-    }
-    return report.document();
+    return ComparisonReport::document(figures());
 }
 
 void ProjectWindow::showCashFlows()
 {
-    ui->teReporte->setHtml(cashFlowDocument());
+    showReport(Report::CashFlows);
 }
 
 void ProjectWindow::showComparison()
 {
-    ui->teReporte->setHtml(comparisonDocument());
+    showReport(Report::Comparison);
+}
+
+void ProjectWindow::showReport(Report report)
+{
+    refreshTimer->stop();
+    QElapsedTimer clock;
+    clock.start();
+    const QString document =
+        report == Report::CashFlows ? cashFlowDocument() : comparisonDocument();
+    // A rebuild of the same report keeps the reader where they were.
+    QScrollBar *across = ui->teReporte->horizontalScrollBar();
+    QScrollBar *down = ui->teReporte->verticalScrollBar();
+    const bool same = report == shown;
+    const int x = across->value();
+    const int y = down->value();
+    ui->teReporte->setHtml(document);
+    if (same) {
+        across->setValue(x);
+        down->setValue(y);
+    }
+    shown = report;
+    lastBuildMs = clock.elapsed();
+    ui->lbOutOfDate->hide();
+}
+
+void ProjectWindow::projectChanged()
+{
+    if (shown == Report::None || ui->lbOutOfDate->isVisibleTo(this))
+        return;
+    if (lastBuildMs < refreshLimitMs) {
+        refreshTimer->start();
+        return;
+    }
+    const QString button = shown == Report::CashFlows ? ui->pbVisualizar->text()
+                                                      : ui->pbComparar->text();
+    ui->lbOutOfDate->setText(
+        tr("Los datos cambiaron desde este informe: pulse «%1» para actualizarlo.").arg(button));
+    ui->lbOutOfDate->show();
+}
+
+void ProjectWindow::refreshReport()
+{
+    if (shown != Report::None)
+        showReport(shown);
+}
+
+void ProjectWindow::setRefreshLimit(int milliseconds)
+{
+    refreshLimitMs = milliseconds;
+}
+
+bool ProjectWindow::reportOutOfDate() const
+{
+    return ui->lbOutOfDate->isVisibleTo(this);
 }
 
 void ProjectWindow::on_pbVisualizar_clicked()

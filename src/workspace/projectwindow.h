@@ -1,6 +1,8 @@
 #ifndef PROJECTWINDOW_H
 #define PROJECTWINDOW_H
 
+#include "projectfigures.h"
+
 #include <QPoint>
 #include <QWidget>
 
@@ -8,6 +10,7 @@ class FlowItem;
 class ProjectItem;
 class QAction;
 class QTableWidget;
+class QTimer;
 class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -27,8 +30,12 @@ public:
     // Puts `table` into the property panel; the window owns it from then on.
     void showPropertyTable(QTableWidget *table);
 
+    // Every alternative's figures, read once from the tree and the property
+    // tables, and the cells read as 0 although something is typed in them.
+    ProjectFigures figures() const;
+
     // The documents that "Visualizar" and "Comparar" show, built afresh
-    // from the tree and the property tables.
+    // from figures().
     QString cashFlowDocument() const;
     QString comparisonDocument() const;
 
@@ -43,11 +50,25 @@ public:
     void showCashFlows();
     void showComparison();
 
+    // A report that took at least this long to build is not built again
+    // after a change: it is marked out of date until its button is clicked.
+    static constexpr int DefaultRefreshLimitMs = 300;
+    void setRefreshLimit(int milliseconds);
+    // Whether the report shown is marked out of date.
+    bool reportOutOfDate() const;
+
     QTreeWidget *tree() const;
     QTextEdit *report() const;
     QTableWidget *panelTable() const;
 
+public slots:
+    // Something in the project changed (a committed cell edit, a node added):
+    // the report shown follows, built again once the burst of changes is
+    // over, or marked out of date when it is slow to build.
+    void projectChanged();
+
 private slots:
+    void refreshReport();
     void on_twProjectList_customContextMenuRequested(QPoint pos);
     void askFlow();
     void askAlternative();
@@ -56,7 +77,14 @@ private slots:
     void on_pbComparar_clicked();
 
 private:
+    enum class Report { None, CashFlows, Comparison };
+    void showReport(Report report);
+
     Ui_ProjectWindow *ui;
+    QTimer *refreshTimer;
+    Report shown = Report::None;
+    qint64 lastBuildMs = 0;
+    int refreshLimitMs = DefaultRefreshLimitMs;
     QAction *flowAction;
     QAction *alternativeAction;
     // The group on which the context menu was opened; the new flow goes there.

@@ -17,6 +17,29 @@ CashFlowSchedule::CashFlowSchedule(Growth growth, double payment, double gradien
         m_end = m_first;
 }
 
+namespace {
+
+CashFlowSchedule::Growth growthOf(CashFlow::Kind kind)
+{
+    switch (kind) {
+    case CashFlow::Arithmetic:
+        return CashFlowSchedule::Arithmetic;
+    case CashFlow::Geometric:
+        return CashFlowSchedule::Geometric;
+    case CashFlow::Uniform:
+        break;
+    }
+    return CashFlowSchedule::Uniform;
+}
+
+} // namespace
+
+CashFlowSchedule::CashFlowSchedule(const CashFlow &flow, int horizon)
+    : CashFlowSchedule(growthOf(flow.kind), flow.amount, flow.change, flow.payments, flow.start,
+                       horizon)
+{
+}
+
 long long CashFlowSchedule::periodCount() const
 {
     return m_horizon < 0 ? 0 : static_cast<long long>(m_horizon) + 1;

@@ -1,6 +1,8 @@
 #ifndef CASHFLOWSCHEDULE_H
 #define CASHFLOWSCHEDULE_H
 
+#include "cashflow.h"
+
 #include <QList>
 
 // The payments of one flow in the periods 0..N of its alternative.
@@ -20,6 +22,8 @@ public:
 
     CashFlowSchedule(Growth growth, double payment, double gradient, int count, int start,
                      int horizon);
+    // The payments of `flow` in the periods 0..horizon.
+    CashFlowSchedule(const CashFlow &flow, int horizon);
 
     // N + 1, or 0 when the horizon is negative.
     long long periodCount() const;
