@@ -5,7 +5,7 @@
 # install command is printed and the script fails.
 set -euo pipefail
 
-packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5test5 "$@")
+packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5test5 qttranslations5-l10n "$@")
 
 missing=()
 for p in "${packages[@]}"; do

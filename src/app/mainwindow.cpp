@@ -39,6 +39,9 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The area activates what remains while its windows go; a half
+    // destroyed main window must not hear of it.
+    ui->mdiArea->disconnect(this);
     delete ui;
 }
 

@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace {
 
 const QString FormatName = QStringLiteral("quintavo-project");
@@ -337,9 +339,16 @@ bool ProjectFile::write(const QString &path, const ProjectSnapshot &project, QSt
     QString reason = limitProblem(project);
     if (reason.isEmpty()) {
         QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(toJson(project)) >= 0 && file.commit())
+        const bool written =
+            file.open(QIODevice::WriteOnly) && file.write(toJson(project)) >= 0 && file.commit();
+        const int code = errno;
+        if (written)
             return true;
+        // Where Qt keeps no reason of its own (a temporary file that cannot
+        // take the final name), the system's is still in errno.
         reason = file.errorString();
+        if (reason == QFile().errorString() && code != 0)
+            reason = qt_error_string(code);
     }
     *error = tr("No se pudo guardar «%1»: %2.").arg(describe(path), reason);
     return false;
