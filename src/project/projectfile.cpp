@@ -109,13 +109,13 @@ bool readCell(const QJsonObject &object, const char *key, const QString &where, 
         return true;
     }
     if (!value.isString()) {
-        *reason = ProjectFile::tr("el valor «%1» de %2 no es un texto ni un número")
+        *reason = ProjectFile::tr("en %2, «%1» no es un texto ni un número")
                       .arg(QLatin1String(key), where);
         return false;
     }
     *text = value.toString();
     if (text->size() > ProjectFile::MaxTextLength) {
-        *reason = ProjectFile::tr("el valor «%1» de %2 pasa de %3 caracteres")
+        *reason = ProjectFile::tr("en %2, «%1» pasa de %3 caracteres")
                       .arg(QLatin1String(key), where)
                       .arg(ProjectFile::MaxTextLength);
         return false;
@@ -171,7 +171,7 @@ bool readArray(const QJsonObject &object, const char *key, const QString &where,
         return true;
     }
     if (!value.isArray()) {
-        *reason = ProjectFile::tr("«%1» de %2 no es una lista").arg(QLatin1String(key), where);
+        *reason = ProjectFile::tr("en %2, «%1» no es una lista").arg(QLatin1String(key), where);
         return false;
     }
     *array = value.toArray();
