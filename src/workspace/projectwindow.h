@@ -52,6 +52,8 @@ public:
     bool save();
     // "Guardar como": asks for a file name, proposing the ".quintavo" one.
     bool saveAs();
+    // Writes the project to `path`, which becomes its file; tells the user
+    // why when it fails.
     bool saveTo(const QString &path);
     // Asks what to do with unsaved changes (Guardar, Descartar, Cancelar)
     // and saves on Guardar. True when the window may close; a Descartar
