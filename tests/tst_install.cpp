@@ -51,6 +51,8 @@ void TestInstall::installsWhereDesktopLooks_data()
     QTest::newRow("menu entry") << "share/applications/quintavo.desktop" << "";
     QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/%1.svg" << "Icon";
     QTest::newRow("128 px icon") << "share/icons/hicolor/128x128/apps/%1.png" << "Icon";
+    // The file type that the entry opens, declared for *.quintavo files.
+    QTest::newRow("file type") << "share/mime/packages/quintavo.xml" << "MimeType";
 }
 
 void TestInstall::installsWhereDesktopLooks()
@@ -58,11 +60,19 @@ void TestInstall::installsWhereDesktopLooks()
     QFETCH(QString, path);
     QFETCH(QString, key);
     if (!key.isEmpty()) {
-        const QRegularExpression line(QStringLiteral("^%1=(.+)$").arg(key),
+        const QRegularExpression line(QStringLiteral("^%1=([^ ;\n]+)").arg(key),
                                       QRegularExpression::MultilineOption);
         const QString name = line.match(entry).captured(1);
         QVERIFY2(!name.isEmpty(), qPrintable(key));
-        path = path.arg(name);
+        if (key == QLatin1String("MimeType")) {
+            QFile types(prefix.filePath(path));
+            QVERIFY(types.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(types.readAll());
+            QVERIFY(text.contains(QStringLiteral("type=\"%1\"").arg(name)));
+            QVERIFY(text.contains(QStringLiteral("pattern=\"*.quintavo\"")));
+        } else {
+            path = path.arg(name);
+        }
     }
     const QFileInfo file(prefix.filePath(path));
     QVERIFY2(file.isFile() && file.size() > 0, qPrintable(file.filePath()));

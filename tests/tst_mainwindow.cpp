@@ -39,7 +39,9 @@ void TestMainWindow::startsAsAnEmptyWorkspace()
         for (QAction *entry : menu->menu()->actions())
             menus.last() << entry->text();
     }
-    QCOMPARE(menus, (QList<QStringList>{{"&Archivo", "&Nuevo"},
+    QCOMPARE(menus, (QList<QStringList>{{"&Archivo", "&Nuevo", QStringLiteral("&Abrir…"),
+                                         "Abrir &reciente", "", "&Guardar",
+                                         QStringLiteral("Guardar &como…"), "", "&Salir"},
                                         {QStringLiteral("&Edición")}, {"&Ventana"}, {"A&yuda"}}));
     auto *toolBar = main.findChild<QToolBar *>(QStringLiteral("mainToolBar"));
     QVERIFY(toolBar && toolBar->actions().isEmpty());
@@ -60,7 +62,7 @@ void TestMainWindow::projectsOpenAndCloseIndependently()
     const QList<ProjectWindow *> projects{newProject(&main), newProject(&main), newProject(&main)};
     QCOMPARE(area->subWindowList().size(), 3);
     for (ProjectWindow *project : projects) {
-        QCOMPARE(project->windowTitle(), QStringLiteral("Proyecto"));
+        QCOMPARE(project->windowTitle(), QStringLiteral("Proyecto[*]"));
         QVERIFY(project->isVisible());
         QCOMPARE(tree(project)->topLevelItemCount(), 1);
     }

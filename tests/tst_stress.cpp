@@ -195,7 +195,9 @@ void TestStress::closeProject()
     if (subs.size() < 2)
         return;
     lastAction = QStringLiteral("close a project window");
-    subs.at(rng.bounded(subs.size()))->close();
+    QMdiSubWindow *closing = subs.at(rng.bounded(subs.size()));
+    qobject_cast<ProjectWindow *>(closing->widget())->discardChanges(); // no question to answer
+    closing->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

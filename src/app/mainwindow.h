@@ -2,27 +2,61 @@
 #define MAINWINDOW_H
 
 #include <QIcon>
+#include <QList>
 #include <QMainWindow>
+#include <QString>
+#include <QStringList>
 
+class ProjectWindow;
+class QCloseEvent;
 class Ui_MainWindow;
 
-// The application's main window: a multiple-document area in which each
-// "&Nuevo" opens one more project window.
+// The application's main window: a multiple-document area with one project
+// window per open project, and the menu "&Archivo" that creates, opens and
+// saves them. The files last opened or saved are kept in QSettings.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
+    static constexpr int MaxRecentFiles = 8;
+
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Quintavo's icon, for the application and its windows.
     static QIcon applicationIcon();
 
+    // Opens the project file `path` in a window of its own; a file that is
+    // already open activates its window instead. On failure tells the user
+    // why, opens nothing and returns null.
+    ProjectWindow *openFile(const QString &path);
+    // The window that "Guardar" acts on; null when no project is open.
+    ProjectWindow *activeProject() const;
+    // The open project windows, oldest first.
+    QList<ProjectWindow *> projects() const;
+    // The files last opened or saved, newest first.
+    QStringList recentFiles() const;
+
+protected:
+    // Asks about every modified project before anything closes; one
+    // "Cancelar" keeps every window open and unchanged.
+    void closeEvent(QCloseEvent *event) override;
+
 private slots:
     void on_action_Nuevo_triggered();
+    void on_action_Abrir_triggered();
+    void on_action_Guardar_triggered();
+    void on_action_Guardar_como_triggered();
+    void on_action_Salir_triggered();
+    void updateActions();
+    void rememberFile(const QString &path);
 
 private:
+    ProjectWindow *addProject(ProjectWindow *project);
+    void openRecent(const QString &path);
+    void setRecentFiles(const QStringList &files);
+
     Ui_MainWindow *ui;
 };
 

@@ -1,7 +1,10 @@
 #include "dialogs.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 namespace {
@@ -11,6 +14,11 @@ Dialogs *installed = nullptr;
 QString tr(const char *text)
 {
     return QCoreApplication::translate("ProjectWindow", text);
+}
+
+QString projectFilter()
+{
+    return tr("Proyectos de Quintavo (*.quintavo);;Todos los archivos (*)");
 }
 
 } // namespace
@@ -46,4 +54,45 @@ bool Dialogs::flowKind(QWidget *parent, int *kind)
         return false;
     *kind = index;
     return true;
+}
+
+QStringList Dialogs::openFileNames(QWidget *parent)
+{
+    return QFileDialog::getOpenFileNames(parent, tr("Abrir proyecto"), QString(), projectFilter());
+}
+
+QString Dialogs::saveFileName(QWidget *parent, const QString &proposed)
+{
+    QFileDialog dialog(parent, tr("Guardar proyecto como"), QString(), projectFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("quintavo"));
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+Dialogs::Answer Dialogs::unsavedChanges(QWidget *parent, const QString &name)
+{
+    QMessageBox box(QMessageBox::Warning, tr("Cambios sin guardar"),
+                    tr("El proyecto «%1» tiene cambios sin guardar.").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(tr("Guardar"));
+    box.button(QMessageBox::Discard)->setText(tr("Descartar"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancelar"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void Dialogs::error(QWidget *parent, const QString &message)
+{
+    QMessageBox::warning(parent, tr("Quintavo"), message);
 }

@@ -2,6 +2,7 @@
 #define DIALOGS_H
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -25,6 +26,18 @@ public:
     // "Añadir Flujo": the index of the chosen kind (0 uniform, 1 arithmetic,
     // 2 geometric) in *kind; false when cancelled.
     virtual bool flowKind(QWidget *parent, int *kind);
+
+    // "Abrir…": the chosen project files; empty when cancelled.
+    virtual QStringList openFileNames(QWidget *parent);
+    // "Guardar como…", starting at `proposed`: the chosen file name, with the
+    // extension ".quintavo" when none was typed; empty when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &proposed);
+
+    enum class Answer { Save, Discard, Cancel };
+    // "El proyecto «name» tiene cambios sin guardar.": Guardar, Descartar or Cancelar.
+    virtual Answer unsavedChanges(QWidget *parent, const QString &name);
+    // Tells the user that something failed, in a whole sentence.
+    virtual void error(QWidget *parent, const QString &message);
 };
 
 #endif // DIALOGS_H

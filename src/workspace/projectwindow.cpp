@@ -10,29 +10,113 @@
 #include "flowitem.h"
 #include "geometricoitem.h"
 #include "itemtypes.h"
+#include "projectfile.h"
 #include "projectitem.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTimer>
+
+namespace {
+
+QString cellText(const QTableWidget *table, int row)
+{
+    const QTableWidgetItem *cell = table ? table->item(row, 0) : nullptr;
+    return cell ? cell->data(Qt::DisplayRole).toString() : QString();
+}
+
+// Puts `text` into cell (row, 0); an empty text into a cell that has no
+// item leaves it so, as a cell nobody typed into.
+void setCellText(QTableWidget *table, int row, const QString &text)
+{
+    if (QTableWidgetItem *cell = table->item(row, 0))
+        cell->setData(Qt::DisplayRole, text);
+    else if (!text.isEmpty())
+        table->setItem(row, 0, new QTableWidgetItem(text));
+}
+
+QTreeWidgetItem *groupOf(QTreeWidgetItem *alternative, int groupType)
+{
+    for (int g = 0; g < alternative->childCount(); ++g) {
+        if (alternative->child(g)->type() == groupType)
+            return alternative->child(g);
+    }
+    return nullptr;
+}
+
+QVector<FlowSnapshot> flowsOf(const QTreeWidgetItem *group)
+{
+    QVector<FlowSnapshot> flows;
+    for (int f = 0; group && f < group->childCount(); ++f) {
+        const FlowItem *flow = FlowItem::fromTreeItem(group->child(f));
+        if (!flow)
+            continue;
+        const QTableWidget *table = flow->propertyTable();
+        FlowSnapshot snapshot;
+        snapshot.name = cellText(table, AnualidadItem::NameRow);
+        snapshot.amount = cellText(table, AnualidadItem::PaymentRow);
+        if (dynamic_cast<const AnualidadItem *>(flow)) {
+            snapshot.payments = cellText(table, AnualidadItem::CountRow);
+            snapshot.start = cellText(table, AnualidadItem::StartRow);
+        } else {
+            // Arithmetic and geometric flows share their rows.
+            snapshot.kind = dynamic_cast<const GeometricoItem *>(flow)
+                ? FlowSnapshot::Kind::Geometric
+                : FlowSnapshot::Kind::Arithmetic;
+            snapshot.change = cellText(table, AritmeticoItem::GradientRow);
+            snapshot.payments = cellText(table, AritmeticoItem::CountRow);
+            snapshot.start = cellText(table, AritmeticoItem::StartRow);
+        }
+        flows.append(snapshot);
+    }
+    return flows;
+}
+
+void fillFlow(QTableWidget *table, const FlowSnapshot &flow)
+{
+    setCellText(table, AnualidadItem::NameRow, flow.name);
+    setCellText(table, AnualidadItem::PaymentRow, flow.amount);
+    if (flow.kind == FlowSnapshot::Kind::Uniform) {
+        setCellText(table, AnualidadItem::CountRow, flow.payments);
+        setCellText(table, AnualidadItem::StartRow, flow.start);
+    } else {
+        setCellText(table, AritmeticoItem::GradientRow, flow.change);
+        setCellText(table, AritmeticoItem::CountRow, flow.payments);
+        setCellText(table, AritmeticoItem::StartRow, flow.start);
+    }
+}
+
+} // namespace
 
 ProjectWindow::ProjectWindow(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui_ProjectWindow)
 {
-    ui->setupUi(this);
+    setUp(nullptr);
+}
 
-    auto *first = new ProjectItem(ui->twProjectList, ProjectItemType);
-    first->setTable(ui->twProperty);
+ProjectWindow::ProjectWindow(const ProjectSnapshot &project, QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui_ProjectWindow)
+{
+    setUp(&project);
+}
+
+void ProjectWindow::setUp(const ProjectSnapshot *project)
+{
+    ui->setupUi(this);
+    setFilePath(QString());
 
     flowAction = new QAction(tr("Añadir Flujo"), ui->twProjectList);
     alternativeAction = new QAction(tr("Añadir Alternativa"), ui->twProjectList);
     connect(flowAction, SIGNAL(triggered()), this, SLOT(askFlow()));
     connect(alternativeAction, SIGNAL(triggered()), this, SLOT(askAlternative()));
-
-    first->connectTable();
 
     ui->lbOutOfDate->hide();
     // One rebuild for a burst of changes: the timer fires once the event
@@ -41,8 +125,38 @@ ProjectWindow::ProjectWindow(QWidget *parent)
     refreshTimer->setSingleShot(true);
     refreshTimer->setInterval(0);
     connect(refreshTimer, &QTimer::timeout, this, &ProjectWindow::refreshReport);
-    connect(ui->twProperty, &QTableWidget::cellChanged, this, &ProjectWindow::projectChanged,
-            Qt::UniqueConnection);
+
+    // The first alternative uses the form's table, shown in the panel.
+    if (!project || !project->alternatives.isEmpty()) {
+        auto *first = new ProjectItem(ui->twProjectList, ProjectItemType);
+        first->setTable(ui->twProperty);
+        first->connectTable();
+        watch(ui->twProperty);
+    } else {
+        ui->twProperty->hide();
+    }
+    if (!project)
+        return;
+
+    for (int i = 0; i < project->alternatives.size(); ++i) {
+        const AlternativeSnapshot &alternative = project->alternatives.at(i);
+        auto *item = i == 0 ? static_cast<ProjectItem *>(ui->twProjectList->topLevelItem(0))
+                            : appendAlternative();
+        QTableWidget *table = item->propertyTable();
+        item->setName(alternative.name);
+        setCellText(table, ProjectItem::PeriodsRow, alternative.horizon);
+        setCellText(table, ProjectItem::RateRow, alternative.rate);
+        const QPair<int, const QVector<FlowSnapshot> *> groups[] = {
+            {IncomeGroupType, &alternative.income}, {ExpenseGroupType, &alternative.expenses}};
+        for (const auto &group : groups) {
+            QTreeWidgetItem *node = groupOf(item, group.first);
+            for (const FlowSnapshot &flow : *group.second) {
+                if (FlowItem *added = addFlow(node, int(flow.kind)))
+                    fillFlow(added->propertyTable(), flow);
+            }
+        }
+    }
+    setWindowModified(false);
 }
 
 ProjectWindow::~ProjectWindow()
@@ -51,6 +165,107 @@ ProjectWindow::~ProjectWindow()
     // window that is already half destroyed.
     ui->twProjectList->disconnect(this);
     delete ui;
+}
+
+ProjectSnapshot ProjectWindow::snapshot() const
+{
+    ProjectSnapshot project;
+    for (int i = 0; i < ui->twProjectList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *node = ui->twProjectList->topLevelItem(i);
+        const auto *item = node->type() == ProjectItemType ? dynamic_cast<ProjectItem *>(node)
+                                                            : nullptr;
+        if (!item)
+            continue;
+        AlternativeSnapshot alternative;
+        alternative.name = cellText(item->propertyTable(), ProjectItem::NameRow);
+        alternative.horizon = cellText(item->propertyTable(), ProjectItem::PeriodsRow);
+        alternative.rate = cellText(item->propertyTable(), ProjectItem::RateRow);
+        alternative.income = flowsOf(groupOf(node, IncomeGroupType));
+        alternative.expenses = flowsOf(groupOf(node, ExpenseGroupType));
+        project.alternatives.append(alternative);
+    }
+    return project;
+}
+
+void ProjectWindow::setFilePath(const QString &path)
+{
+    m_filePath = path;
+    setWindowTitle(displayName() + QStringLiteral("[*]"));
+}
+
+QString ProjectWindow::displayName() const
+{
+    return m_filePath.isEmpty() ? tr("Proyecto") : QFileInfo(m_filePath).fileName();
+}
+
+bool ProjectWindow::save()
+{
+    return m_filePath.isEmpty() ? saveAs() : saveTo(m_filePath);
+}
+
+bool ProjectWindow::saveAs()
+{
+    QString proposed = m_filePath;
+    if (proposed.isEmpty()) {
+        const QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        proposed = folder.filePath(tr("proyecto") + QStringLiteral(".quintavo"));
+    }
+    const QString path = Dialogs::instance()->saveFileName(this, proposed);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool ProjectWindow::saveTo(const QString &path)
+{
+    QString error;
+    if (!ProjectFile::write(path, snapshot(), &error)) {
+        Dialogs::instance()->error(this, error);
+        return false;
+    }
+    setFilePath(path);
+    setWindowModified(false);
+    emit saved(path);
+    return true;
+}
+
+bool ProjectWindow::maySaveChanges()
+{
+    if (!isWindowModified())
+        return true;
+    switch (Dialogs::instance()->unsavedChanges(this, displayName())) {
+    case Dialogs::Answer::Save:
+        return save();
+    case Dialogs::Answer::Discard:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void ProjectWindow::discardChanges()
+{
+    setWindowModified(false);
+}
+
+void ProjectWindow::closeEvent(QCloseEvent *event)
+{
+    if (maySaveChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void ProjectWindow::markModified()
+{
+    setWindowModified(true);
+}
+
+void ProjectWindow::watch(QTableWidget *table)
+{
+    if (!table)
+        return;
+    connect(table, &QTableWidget::cellChanged, this, &ProjectWindow::markModified);
+    connect(table, &QTableWidget::cellChanged, this, &ProjectWindow::projectChanged);
 }
 
 void ProjectWindow::showPropertyTable(QTableWidget *table)
@@ -63,8 +278,6 @@ void ProjectWindow::showPropertyTable(QTableWidget *table)
     ui->projectLayout->addWidget(table);
     table->setParent(this);
     table->show();
-    connect(table, &QTableWidget::cellChanged, this, &ProjectWindow::projectChanged,
-            Qt::UniqueConnection);
 }
 
 void ProjectWindow::on_twProjectList_customContextMenuRequested(QPoint pos)
@@ -134,6 +347,8 @@ FlowItem *ProjectWindow::addFlow(QTreeWidgetItem *group, int kind)
     default:
         return nullptr;
     }
+    watch(flow->propertyTable());
+    setWindowModified(true);
     projectChanged();
     return flow;
 }
@@ -147,11 +362,19 @@ ProjectItem *ProjectWindow::addAlternative(const QString &title)
 {
     if (title.isEmpty())
         return nullptr;
-    auto *alternative = new ProjectItem(ui->twProjectList, ProjectItemType);
-    alternative->createTable();
+    ProjectItem *alternative = appendAlternative();
     alternative->setName(title);
     showPropertyTable(alternative->propertyTable());
+    setWindowModified(true);
     projectChanged();
+    return alternative;
+}
+
+ProjectItem *ProjectWindow::appendAlternative()
+{
+    auto *alternative = new ProjectItem(ui->twProjectList, ProjectItemType);
+    alternative->createTable();
+    watch(alternative->propertyTable());
     return alternative;
 }
 

@@ -2,13 +2,16 @@
 #define PROJECTWINDOW_H
 
 #include "projectfigures.h"
+#include "projectsnapshot.h"
 
 #include <QPoint>
+#include <QString>
 #include <QWidget>
 
 class FlowItem;
 class ProjectItem;
 class QAction;
+class QCloseEvent;
 class QTableWidget;
 class QTimer;
 class QTextEdit;
@@ -19,13 +22,47 @@ class Ui_ProjectWindow;
 // One open project: the report area on the left; on the right the buttons
 // "Visualizar" and "Comparar", the tree of alternatives and flows, and the
 // property panel that shows the table of the current node.
+//
+// The window's title is its file's name ("Proyecto" until first saved) with
+// the modified marker: editing a cell or adding a node sets it, saving
+// clears it, and closing a modified window asks what to do with it.
 class ProjectWindow : public QWidget
 {
     Q_OBJECT
 
 public:
+    // A new project with one alternative.
     explicit ProjectWindow(QWidget *parent = nullptr);
+    // The project `project` describes, unmodified; with no alternative the
+    // tree starts empty.
+    explicit ProjectWindow(const ProjectSnapshot &project, QWidget *parent = nullptr);
     ~ProjectWindow() override;
+
+    // Every alternative and flow in tree order, with the cell texts as typed.
+    ProjectSnapshot snapshot() const;
+
+    // The file the project was opened from or last saved to; empty if none.
+    QString filePath() const { return m_filePath; }
+    void setFilePath(const QString &path);
+    // The title without the modified marker: the file's name, or "Proyecto".
+    QString displayName() const;
+
+    // "Guardar": to the project's file; a project never saved goes through
+    // saveAs().
+    // False when cancelled or failed (the user has been told why); the
+    // project then stays modified and the previous file whole.
+    bool save();
+    // "Guardar como": asks for a file name, proposing the ".quintavo" one.
+    bool saveAs();
+    // Writes the project to `path`, which becomes its file; tells the user
+    // why when it fails.
+    bool saveTo(const QString &path);
+    // Asks what to do with unsaved changes (Guardar, Descartar, Cancelar)
+    // and saves on Guardar. True when the window may close; a Descartar
+    // changes nothing yet (see discardChanges()).
+    bool maySaveChanges();
+    // Forgets the unsaved changes, so that closing asks nothing.
+    void discardChanges();
 
     // Puts `table` into the property panel; the window owns it from then on.
     void showPropertyTable(QTableWidget *table);
@@ -67,8 +104,16 @@ public slots:
     // over, or marked out of date when it is slow to build.
     void projectChanged();
 
+signals:
+    // The project was written to `path`.
+    void saved(const QString &path);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private slots:
     void refreshReport();
+    void markModified();
     void on_twProjectList_customContextMenuRequested(QPoint pos);
     void askFlow();
     void askAlternative();
@@ -79,9 +124,15 @@ private slots:
 private:
     enum class Report { None, CashFlows, Comparison };
     void showReport(Report report);
+    void setUp(const ProjectSnapshot *project);
+    // Appends an alternative node with a table of its own, unshown.
+    ProjectItem *appendAlternative();
+    // Marks the project modified whenever a cell of `table` changes.
+    void watch(QTableWidget *table);
 
     Ui_ProjectWindow *ui;
-    QTimer *refreshTimer;
+    QString m_filePath;
+    QTimer *refreshTimer = nullptr;
     Report shown = Report::None;
     qint64 lastBuildMs = 0;
     int refreshLimitMs = DefaultRefreshLimitMs;

@@ -1,0 +1,355 @@
+#include "projectfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QLocale>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace {
+
+const QString FormatName = QStringLiteral("quintavo-project");
+
+const char *kindName(FlowSnapshot::Kind kind)
+{
+    switch (kind) {
+    case FlowSnapshot::Kind::Arithmetic:
+        return "arithmetic";
+    case FlowSnapshot::Kind::Geometric:
+        return "geometric";
+    case FlowSnapshot::Kind::Uniform:
+        break;
+    }
+    return "uniform";
+}
+
+const char *changeKey(FlowSnapshot::Kind kind)
+{
+    switch (kind) {
+    case FlowSnapshot::Kind::Arithmetic:
+        return "gradient";
+    case FlowSnapshot::Kind::Geometric:
+        return "growth";
+    case FlowSnapshot::Kind::Uniform:
+        break;
+    }
+    return nullptr;
+}
+
+QJsonArray flowsToJson(const QVector<FlowSnapshot> &flows)
+{
+    QJsonArray array;
+    for (const FlowSnapshot &flow : flows) {
+        QJsonObject object{{"kind", QLatin1String(kindName(flow.kind))},
+                           {"name", flow.name},
+                           {"amount", flow.amount},
+                           {"payments", flow.payments},
+                           {"start", flow.start}};
+        if (const char *key = changeKey(flow.kind))
+            object.insert(QLatin1String(key), flow.change);
+        array.append(object);
+    }
+    return array;
+}
+
+// The deepest nesting of objects and arrays in `data`, scanned as bytes so
+// that a hostile file is refused before the parser builds anything. Sets
+// `where` to the offset at which `limit` is first exceeded.
+bool nestingWithin(const QByteArray &data, int limit, int *where)
+{
+    int depth = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (int i = 0; i < data.size(); ++i) {
+        const char c = data.at(i);
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > limit) {
+                *where = i;
+                return false;
+            }
+        } else if ((c == '}' || c == ']') && depth > 0) {
+            --depth;
+        }
+    }
+    return true;
+}
+
+int lineOf(const QByteArray &data, int offset)
+{
+    return int(data.left(offset).count('\n')) + 1;
+}
+
+// Reads the cell `key` of `object` into `text`: a string as it is, a number
+// as its shortest text, a missing key as an empty cell.
+bool readCell(const QJsonObject &object, const char *key, const QString &where, QString *text,
+              QString *reason)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isUndefined()) {
+        text->clear();
+        return true;
+    }
+    if (value.isDouble()) {
+        *text = QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+        return true;
+    }
+    if (!value.isString()) {
+        *reason = ProjectFile::tr("en %2, «%1» no es un texto ni un número")
+                      .arg(QLatin1String(key), where);
+        return false;
+    }
+    *text = value.toString();
+    if (text->size() > ProjectFile::MaxTextLength) {
+        *reason = ProjectFile::tr("en %2, «%1» pasa de %3 caracteres")
+                      .arg(QLatin1String(key), where)
+                      .arg(ProjectFile::MaxTextLength);
+        return false;
+    }
+    return true;
+}
+
+bool readFlows(const QJsonArray &array, const QString &groupName, const QString &alternativeWhere,
+               QVector<FlowSnapshot> *flows, QString *reason)
+{
+    flows->reserve(array.size());
+    for (int i = 0; i < array.size(); ++i) {
+        const QString where =
+            ProjectFile::tr("el flujo %1 de «%2» de %3").arg(i + 1).arg(groupName, alternativeWhere);
+        if (!array.at(i).isObject()) {
+            *reason = ProjectFile::tr("%1 no es un objeto").arg(where);
+            return false;
+        }
+        const QJsonObject object = array.at(i).toObject();
+        const QJsonValue kind = object.value(QLatin1String("kind"));
+        FlowSnapshot flow;
+        if (kind == QLatin1String("uniform")) {
+            flow.kind = FlowSnapshot::Kind::Uniform;
+        } else if (kind == QLatin1String("arithmetic")) {
+            flow.kind = FlowSnapshot::Kind::Arithmetic;
+        } else if (kind == QLatin1String("geometric")) {
+            flow.kind = FlowSnapshot::Kind::Geometric;
+        } else {
+            *reason = ProjectFile::tr("%1 no tiene un «kind» conocido (uniform, arithmetic o "
+                                      "geometric)")
+                          .arg(where);
+            return false;
+        }
+        const char *change = changeKey(flow.kind);
+        if (!readCell(object, "name", where, &flow.name, reason)
+            || !readCell(object, "amount", where, &flow.amount, reason)
+            || (change && !readCell(object, change, where, &flow.change, reason))
+            || !readCell(object, "payments", where, &flow.payments, reason)
+            || !readCell(object, "start", where, &flow.start, reason))
+            return false;
+        flows->append(flow);
+    }
+    return true;
+}
+
+// The array under `key`, empty when the key is missing.
+bool readArray(const QJsonObject &object, const char *key, const QString &where, QJsonArray *array,
+               QString *reason)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isUndefined()) {
+        *array = QJsonArray();
+        return true;
+    }
+    if (!value.isArray()) {
+        *reason = ProjectFile::tr("en %2, «%1» no es una lista").arg(QLatin1String(key), where);
+        return false;
+    }
+    *array = value.toArray();
+    return true;
+}
+
+QString describe(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QByteArray ProjectFile::toJson(const ProjectSnapshot &project)
+{
+    QJsonArray alternatives;
+    for (const AlternativeSnapshot &alternative : project.alternatives) {
+        alternatives.append(QJsonObject{{"name", alternative.name},
+                                        {"horizon", alternative.horizon},
+                                        {"rate", alternative.rate},
+                                        {"income", flowsToJson(alternative.income)},
+                                        {"expenses", flowsToJson(alternative.expenses)}});
+    }
+    const QJsonObject root{
+        {"format", FormatName}, {"version", Version}, {"alternatives", alternatives}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool ProjectFile::fromJson(const QByteArray &data, ProjectSnapshot *project, QString *reason)
+{
+    if (data.size() > MaxFileSize) {
+        *reason = tr("pasa de %1 MiB").arg(MaxFileSize / (1024 * 1024));
+        return false;
+    }
+    int deep = 0;
+    if (!nestingWithin(data, MaxNesting, &deep)) {
+        *reason = tr("está anidado más hondo de lo que admite el formato (línea %1)")
+                      .arg(lineOf(data, deep));
+        return false;
+    }
+    QJsonParseError parse{};
+    const QJsonDocument document = QJsonDocument::fromJson(data, &parse);
+    if (parse.error != QJsonParseError::NoError) {
+        const int offset = qBound(0, parse.offset, data.size());
+        const int lineStart = data.lastIndexOf('\n', offset - 1) + 1;
+        *reason = tr("no es un JSON válido: %1 (línea %2, columna %3)")
+                      .arg(parse.errorString())
+                      .arg(lineOf(data, offset))
+                      .arg(offset - lineStart + 1);
+        return false;
+    }
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value(QLatin1String("format")) != FormatName) {
+        *reason = tr("no es un proyecto de Quintavo");
+        return false;
+    }
+    const QJsonValue version = root.value(QLatin1String("version"));
+    const double number = version.toDouble(0.0);
+    if (!version.isDouble() || number < 1 || number != int(qMin(number, 1e9))) {
+        *reason = tr("no dice una versión válida del formato");
+        return false;
+    }
+    if (number > Version) {
+        *reason = tr("fue creado con una versión más reciente de Quintavo (formato %1; esta "
+                     "versión lee hasta el %2)")
+                      .arg(version.toInt())
+                      .arg(Version);
+        return false;
+    }
+
+    QJsonArray alternatives;
+    if (!readArray(root, "alternatives", tr("el proyecto"), &alternatives, reason))
+        return false;
+    if (alternatives.size() > MaxAlternatives) {
+        *reason = tr("tiene más de %1 alternativas").arg(MaxAlternatives);
+        return false;
+    }
+    qint64 flows = 0;
+    for (const QJsonValue &alternative : alternatives) {
+        const QJsonObject object = alternative.toObject();
+        flows += object.value(QLatin1String("income")).toArray().size();
+        flows += object.value(QLatin1String("expenses")).toArray().size();
+    }
+    if (flows > MaxFlows) {
+        *reason = tr("tiene más de %1 flujos").arg(MaxFlows);
+        return false;
+    }
+
+    ProjectSnapshot read;
+    read.alternatives.reserve(alternatives.size());
+    for (int i = 0; i < alternatives.size(); ++i) {
+        const QString where = tr("la alternativa %1").arg(i + 1);
+        if (!alternatives.at(i).isObject()) {
+            *reason = tr("%1 no es un objeto").arg(where);
+            return false;
+        }
+        const QJsonObject object = alternatives.at(i).toObject();
+        AlternativeSnapshot alternative;
+        QJsonArray income;
+        QJsonArray expenses;
+        if (!readCell(object, "name", where, &alternative.name, reason)
+            || !readCell(object, "horizon", where, &alternative.horizon, reason)
+            || !readCell(object, "rate", where, &alternative.rate, reason)
+            || !readArray(object, "income", where, &income, reason)
+            || !readArray(object, "expenses", where, &expenses, reason)
+            || !readFlows(income, tr("Ingresos"), where, &alternative.income, reason)
+            || !readFlows(expenses, tr("Egresos"), where, &alternative.expenses, reason))
+            return false;
+        read.alternatives.append(alternative);
+    }
+    *project = read;
+    return true;
+}
+
+QString ProjectFile::limitProblem(const ProjectSnapshot &project)
+{
+    if (project.alternatives.size() > MaxAlternatives)
+        return tr("tiene más de %1 alternativas").arg(MaxAlternatives);
+    if (project.flowCount() > MaxFlows)
+        return tr("tiene más de %1 flujos").arg(MaxFlows);
+    auto tooLong = [](const QString &text) { return text.size() > MaxTextLength; };
+    for (const AlternativeSnapshot &alternative : project.alternatives) {
+        bool beyond = tooLong(alternative.name) || tooLong(alternative.horizon)
+            || tooLong(alternative.rate);
+        for (const auto *flows : {&alternative.income, &alternative.expenses}) {
+            for (const FlowSnapshot &flow : *flows) {
+                beyond = beyond || tooLong(flow.name) || tooLong(flow.amount)
+                    || tooLong(flow.change) || tooLong(flow.payments) || tooLong(flow.start);
+            }
+        }
+        if (beyond)
+            return tr("una celda de «%1» pasa de %2 caracteres")
+                .arg(alternative.name.left(80))
+                .arg(MaxTextLength);
+    }
+    return QString();
+}
+
+bool ProjectFile::read(const QString &path, ProjectSnapshot *project, QString *error)
+{
+    const QFileInfo info(path);
+    QString reason;
+    QFile file(path);
+    if (!info.exists()) {
+        reason = tr("el archivo no existe");
+    } else if (info.isDir()) {
+        reason = tr("es una carpeta");
+    } else if (info.size() > MaxFileSize) {
+        reason = tr("pasa de %1 MiB").arg(MaxFileSize / (1024 * 1024));
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+    } else {
+        const QByteArray data = file.read(MaxFileSize + 1);
+        if (file.error() != QFileDevice::NoError)
+            reason = file.errorString();
+        else if (fromJson(data, project, &reason))
+            return true;
+    }
+    *error = tr("No se puede abrir «%1»: %2.").arg(describe(path), reason);
+    return false;
+}
+
+bool ProjectFile::write(const QString &path, const ProjectSnapshot &project, QString *error)
+{
+    QString reason = limitProblem(project);
+    if (reason.isEmpty()) {
+        QSaveFile file(path);
+        const bool written =
+            file.open(QIODevice::WriteOnly) && file.write(toJson(project)) >= 0 && file.commit();
+        const int code = errno;
+        if (written)
+            return true;
+        // Where Qt keeps no reason of its own (a temporary file that cannot
+        // take the final name), the system's is still in errno.
+        reason = file.errorString();
+        if (reason == QFile().errorString() && code != 0)
+            reason = qt_error_string(code);
+    }
+    *error = tr("No se pudo guardar «%1»: %2.").arg(describe(path), reason);
+    return false;
+}

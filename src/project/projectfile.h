@@ -1,0 +1,44 @@
+#ifndef PROJECTFILE_H
+#define PROJECTFILE_H
+
+#include "projectsnapshot.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+
+// The project file: UTF-8 JSON, one object with "format", "version" and
+// "alternatives" (docs/file-format.md). Every cell is kept as the text typed.
+//
+// Reading checks the whole file before anything is built from it: any byte
+// sequence gives either a project or one Spanish sentence with the reason.
+class ProjectFile
+{
+    Q_DECLARE_TR_FUNCTIONS(ProjectFile)
+
+public:
+    static constexpr int Version = 1;
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+    static constexpr int MaxAlternatives = 10000;
+    static constexpr int MaxFlows = 100000;
+    static constexpr int MaxTextLength = 100000;
+    // Object, "alternatives", alternative, "income"/"expenses", flow.
+    static constexpr int MaxNesting = 5;
+
+    static QByteArray toJson(const ProjectSnapshot &project);
+    // Parses and checks `data`. On failure leaves `project` alone, puts the
+    // reason in `reason` and returns false.
+    static bool fromJson(const QByteArray &data, ProjectSnapshot *project, QString *reason);
+    // Why `project` cannot be written as a file that opens again (beyond a
+    // limit), or an empty string.
+    static QString limitProblem(const ProjectSnapshot &project);
+
+    // Reads the file at `path`; `error` is a whole message naming the file.
+    static bool read(const QString &path, ProjectSnapshot *project, QString *error);
+    // Writes through QSaveFile: the previous file stays whole until the new
+    // one is complete. `error` is a whole message naming the file and the
+    // system's reason.
+    static bool write(const QString &path, const ProjectSnapshot &project, QString *error);
+};
+
+#endif // PROJECTFILE_H

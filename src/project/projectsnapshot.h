@@ -1,0 +1,25 @@
+#ifndef PROJECTSNAPSHOT_H
+#define PROJECTSNAPSHOT_H
+
+#include "alternativesnapshot.h"
+
+#include <QVector>
+
+// A whole project as the user typed it: its alternatives in tree order.
+struct ProjectSnapshot
+{
+    QVector<AlternativeSnapshot> alternatives;
+
+    int flowCount() const
+    {
+        int count = 0;
+        for (const AlternativeSnapshot &alternative : alternatives)
+            count += alternative.income.size() + alternative.expenses.size();
+        return count;
+    }
+
+    bool operator==(const ProjectSnapshot &other) const { return alternatives == other.alternatives; }
+    bool operator!=(const ProjectSnapshot &other) const { return !(*this == other); }
+};
+
+#endif // PROJECTSNAPSHOT_H
