@@ -161,6 +161,8 @@ void TestFiles::init()
     dialogs = Answers();
     Dialogs::setInstance(&dialogs);
     main = new MainWindow;
+    // Hidden widgets are never laid out inside a splitter: clicks need them shown.
+    main->show();
 }
 
 void TestFiles::savedAndOpenedAgain_data()

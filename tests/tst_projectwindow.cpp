@@ -94,10 +94,11 @@ void TestProjectWindow::contextMenuDependsOnPlace_data()
     QTest::addColumn<int>("place");
     QTest::addColumn<QStringList>("entries");
     QTest::newRow("empty space") << -1 << QStringList{QStringLiteral("Añadir Alternativa")};
-    QTest::newRow("alternative") << 0 << QStringList{QStringLiteral("Añadir Alternativa")};
+    QTest::newRow("alternative") << 0 << QStringList{QStringLiteral("Añadir Alternativa"),
+                                                     "Duplicar alternativa", "Eliminar"};
     QTest::newRow("income group") << 1 << QStringList{QStringLiteral("Añadir Ingreso")};
     QTest::newRow("expense group") << 2 << QStringList{QStringLiteral("Añadir Egreso")};
-    QTest::newRow("flow") << 3 << QStringList{};
+    QTest::newRow("flow") << 3 << QStringList{"Eliminar"};
 }
 
 void TestProjectWindow::contextMenuDependsOnPlace()
