@@ -42,7 +42,10 @@ void TestMainWindow::startsAsAnEmptyWorkspace()
     QCOMPARE(menus, (QList<QStringList>{{"&Archivo", "&Nuevo", QStringLiteral("&Abrir…"),
                                          "Abrir &reciente", "", "&Guardar",
                                          QStringLiteral("Guardar &como…"), "", "&Salir"},
-                                        {QStringLiteral("&Edición")}, {"&Ventana"}, {"A&yuda"}}));
+                                        {QStringLiteral("&Edición"), "&Deshacer", "&Rehacer"},
+                                        {"&Ventana", "&Cascada", "&Mosaico", "&Siguiente",
+                                         "&Anterior", "&Cerrar", "Cerrar &todas"},
+                                        {"A&yuda", "&Acerca de Quintavo", "Acerca de &Qt"}}));
     auto *toolBar = main.findChild<QToolBar *>(QStringLiteral("mainToolBar"));
     QVERIFY(toolBar && toolBar->actions().isEmpty());
     QVERIFY(main.statusBar() && main.statusBar()->currentMessage().isEmpty());
