@@ -1,0 +1,171 @@
+// One user's story: a project built, saved, trimmed, copied and edited, then
+// undone step by step back to its start and redone to its end through the
+// menu "Edición". After every step the tree, its cells and both reports are
+// what they were the first time, and the panel shows a table of the tree.
+#include "flowitem.h"
+#include "mainwindow.h"
+#include "projectfile.h"
+#include "projectitem.h"
+#include "projectwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <QUndoStack>
+
+#include <cmath>
+
+namespace {
+
+// Every node's name and description; whether the panel shows one's table.
+void collect(QTreeWidgetItem *node, const QTableWidget *panel, QStringList *texts, bool *shown)
+{
+    *texts << node->text(0) + QLatin1Char('|') + node->text(1);
+    const auto *alternative = dynamic_cast<ProjectItem *>(node);
+    const FlowItem *flow = FlowItem::fromTreeItem(node);
+    *shown |= (alternative ? alternative->propertyTable() : flow ? flow->propertyTable() : nullptr)
+        == panel;
+    for (int c = 0; c < node->childCount(); ++c)
+        collect(node->child(c), panel, texts, shown);
+}
+
+// A geometric flow's worth, each payment discounted on its own.
+double geometricWorth(double first, double growth, int count, int start, double rate)
+{
+    long double worth = 0;
+    for (int k = 0; k < count; ++k)
+        worth += first * std::pow(1.0L + growth, k) / std::pow(1.0L + rate, start + k);
+    return double(worth);
+}
+
+} // namespace
+
+class TestUndo : public QObject
+{
+    Q_OBJECT
+
+    ProjectWindow *project = nullptr;
+    QList<QStringList> states;
+
+    // The project's file, both reports, the tree's texts, the panel.
+    QStringList state() const
+    {
+        QStringList now{QString::fromUtf8(ProjectFile::toJson(project->snapshot())),
+                        project->cashFlowDocument(), project->comparisonDocument()};
+        bool shown = false;
+        for (int a = 0; a < project->tree()->topLevelItemCount(); ++a)
+            collect(project->tree()->topLevelItem(a), project->panelTable(), &now, &shown);
+        return now << (shown ? "panel" : "no node's table in the panel");
+    }
+    // A step was taken: one more on the stack.
+    void record()
+    {
+        QCoreApplication::processEvents();
+        states << state();
+        QCOMPARE(project->undoStack()->index(), states.size() - 1);
+    }
+    template<class Node> Node *step(Node *made)
+    {
+        record();
+        return made;
+    }
+    // Types the cells that are not empty into the node's table from row 0,
+    // as a user does: Enter commits and moves down; each cell is a step.
+    void fill(QTreeWidgetItem *node, const QStringList &cells)
+    {
+        project->tree()->setCurrentItem(node);
+        QTableWidget *table = project->panelTable();
+        for (int row = 0; row < cells.size(); ++row) {
+            if (cells.at(row).isEmpty())
+                continue;
+            table->setCurrentCell(row, 0);
+            table->edit(table->currentIndex());
+            auto *editor = table->viewport()->findChild<QLineEdit *>();
+            QVERIFY(editor);
+            editor->setText(cells.at(row));
+            QTest::keyClick(editor, Qt::Key_Return);
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(table->currentRow(), qMin(row + 1, table->rowCount() - 1));
+            record();
+        }
+    }
+
+private slots:
+    void storyUndoneAndRedone()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        MainWindow main;
+        main.show();
+        const auto action = [&main](const char *name) {
+            return main.findChild<QAction *>(QLatin1String(name));
+        };
+        QAction *undo = action("action_Deshacer"), *redo = action("action_Rehacer");
+        action("action_Nuevo")->trigger();
+        project = main.activeProject();
+        project->showComparison();
+        QTreeWidget *tree = project->tree();
+        states = {state()};
+
+        QTreeWidgetItem *buy = tree->topLevelItem(0);
+        fill(buy, {"Compra", "5", "0.1"});
+        FlowItem *sales = step(project->addFlow(buy->child(0), 0));
+        fill(sales, {"Ventas", "3500", "5", "1"});
+        QCOMPARE(sales->text(1), QStringLiteral("Anualidad 3\u00A0500.00 × 5 desde 1"));
+        fill(step(project->addFlow(buy->child(1), 1)), {"", "", "100"});
+        ProjectItem *rent = step(project->addAlternative("Alquiler"));
+        fill(rent, {"", "", "0.08"});
+        QCOMPARE(rent->text(1), QStringLiteral("N = 0, i = 0.08"));
+        FlowItem *fee = step(project->addFlow(rent->child(1), 2));
+        fill(fee, {"Cuota", "900", "0.05", "4", "1"});
+
+        QTemporaryDir folder;
+        QVERIFY(project->saveTo(folder.filePath("a.quintavo")));
+        const int saved = states.size() - 1;
+        QVERIFY(!project->isWindowModified());
+
+        // Supr on a flow, then on the alternative whose table is the form's.
+        QApplication::setActiveWindow(&main);
+        tree->setFocus();
+        tree->setCurrentItem(sales);
+        QTest::keyClick(tree, Qt::Key_Delete);
+        record();
+        QCOMPARE(tree->currentItem(), buy);
+        QCOMPARE(undo->text(), QStringLiteral("&Deshacer Eliminar «Ventas»"));
+        QVERIFY(project->isWindowModified());
+        tree->setCurrentItem(buy);
+        QTest::keyClick(tree, Qt::Key_Delete);
+        record();
+        QCOMPARE(project->panelTable(), rent->propertyTable());
+
+        // The copy's flow reads the copy's rate.
+        ProjectItem *copy = step(project->duplicateAlternative(rent));
+        QCOMPARE(copy->text(0), QStringLiteral("Alquiler (copia)"));
+        fill(copy, {"", "", "0.2"});
+        const FlowItem *copied = FlowItem::fromTreeItem(copy->child(1)->child(0));
+        QCOMPARE(copied->presentValue(), geometricWorth(900, 0.05, 4, 1, 0.2));
+        QCOMPARE(fee->presentValue(), geometricWorth(900, 0.05, 4, 1, 0.08));
+        QVERIFY(project->removeNode(fee));
+        record();
+
+        // Undone to the start, then redone to the end; saved half way.
+        for (QAction *command : {undo, redo}) {
+            const int by = command == undo ? -1 : 1;
+            for (int k = by < 0 ? states.size() - 2 : 1; k >= 0 && k < states.size(); k += by) {
+                command->trigger();
+                QCoreApplication::processEvents();
+                QCOMPARE(state(), states.at(k));
+                QCOMPARE(project->isWindowModified(), k != saved);
+            }
+            QVERIFY(!command->isEnabled());
+        }
+        project->discardChanges();
+    }
+};
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
