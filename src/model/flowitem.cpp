@@ -76,7 +76,9 @@ void FlowItem::tableItemChanged(int row, int column)
         setData(0, Qt::DisplayRole, cell ? cell->data(Qt::DisplayRole) : QVariant());
     }
     PropertyTable::markNode(this, FigureReader::holdsUnread(m_propertyTable, m_rowKinds));
-    setText(1, NodeDescription::flow(figures()));
+    const QString description = NodeDescription::flow(figures());
+    setText(1, description);
+    setToolTip(1, description);
 }
 
 QString FlowItem::name() const

@@ -104,8 +104,11 @@ void ProjectItem::tableCellChanged(int row, int column)
         setData(0, Qt::DisplayRole, cell ? cell->data(Qt::DisplayRole) : QVariant());
     }
     PropertyTable::markNode(this, FigureReader::holdsUnread(m_propertyTable, rowKinds));
-    setText(1, NodeDescription::alternative(FigureReader::wholeNumber(m_propertyTable, PeriodsRow),
-                                            FigureReader::amount(m_propertyTable, RateRow)));
+    const QString description = NodeDescription::alternative(
+        FigureReader::wholeNumber(m_propertyTable, PeriodsRow),
+        FigureReader::amount(m_propertyTable, RateRow));
+    setText(1, description);
+    setToolTip(1, description);
 }
 
 AlternativeFigures ProjectItem::figures(QVector<ProjectFigures::UnreadCell> *unread) const

@@ -16,7 +16,7 @@ QTableWidget *PropertyTable::create(const QStringList &rowLabels,
     for (int row = 0; row < rowLabels.size(); ++row)
         table->setVerticalHeaderItem(row, new QTableWidgetItem(rowLabels.at(row)));
     table->setMinimumSize(128, 0);
-    table->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
+    table->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     if (!rowKinds.isEmpty())
         flagFigures(table, rowKinds);
     return table;

@@ -26,12 +26,15 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
 #include <QUndoStack>
 
 namespace {
 
-const QString SplitterKey = QStringLiteral("projectWindow/splitter");
+// The share of the window's width that the side panel takes.
+const QString PanelShareKey = QStringLiteral("projectWindow/panelShare");
+constexpr double DefaultPanelShare = 1.0 / 3.0;
 
 QString cellText(const QTableWidget *table, int row)
 {
@@ -115,6 +118,20 @@ void dropEditors(QTableWidget *table)
         emit table->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
+// Keeps a table's row labels as narrow as their texts: the header's own
+// size reserves room that its labels never use.
+void fitLabels(QTableWidget *table)
+{
+    QHeaderView *labels = table->verticalHeader();
+    int widest = 0;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (const QTableWidgetItem *label = table->verticalHeaderItem(row))
+            widest = qMax(widest, labels->fontMetrics().horizontalAdvance(label->text()));
+    }
+    const int margin = labels->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, labels);
+    labels->setMaximumWidth(widest + 3 * margin);
+}
+
 void dropEditorsUnder(QTreeWidgetItem *node)
 {
     dropEditors(tableOf(node));
@@ -178,11 +195,12 @@ void ProjectWindow::setUp(const ProjectSnapshot *project)
     // tooltip gives its whole name.
     ui->twProjectList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     ui->twProjectList->header()->setStretchLastSection(true);
-    // The report gets two thirds of a new window, unless the user has chosen.
-    ui->splitter->setStretchFactor(0, 2);
-    ui->splitter->setStretchFactor(1, 1);
-    ui->splitter->setSizes({2000, 1000});
-    ui->splitter->restoreState(QSettings().value(SplitterKey).toByteArray());
+    // The panel takes a third of a new window, or the share the user last
+    // dragged it to, whatever the window's size.
+    bool read = false;
+    panelShare = QSettings().value(PanelShareKey).toDouble(&read);
+    if (!read || !(panelShare > 0.0 && panelShare < 1.0))
+        panelShare = DefaultPanelShare;
     connect(ui->splitter, &QSplitter::splitterMoved, this, &ProjectWindow::keepSplitter);
 
     ui->lbOutOfDate->hide();
@@ -202,6 +220,7 @@ void ProjectWindow::setUp(const ProjectSnapshot *project)
         watch(ui->twProperty);
         panel = ui->twProperty;
         panel->horizontalHeader()->setStretchLastSection(true);
+        fitLabels(panel);
         return;
     }
     delete ui->twProperty;
@@ -408,15 +427,31 @@ void ProjectWindow::showPropertyTable(QTableWidget *table)
         ui->projectLayout->removeWidget(panel);
     }
     panel = table;
-    // The value column takes the width the panel has.
+    // The value column takes the width the panel has; the labels no more
+    // than they need.
     table->horizontalHeader()->setStretchLastSection(true);
+    fitLabels(table);
     ui->projectLayout->addWidget(table);
     table->show();
 }
 
 void ProjectWindow::keepSplitter()
 {
-    QSettings().setValue(SplitterKey, ui->splitter->saveState());
+    const QList<int> sizes = ui->splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    if (total <= 0)
+        return;
+    panelShare = double(sizes.value(1)) / total;
+    QSettings().setValue(PanelShareKey, panelShare);
+}
+
+void ProjectWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The layout has resized the splitter already.
+    const int total = ui->splitter->width() - ui->splitter->handleWidth();
+    const int panel = int(total * panelShare + 0.5);
+    ui->splitter->setSizes({total - panel, panel});
 }
 
 void ProjectWindow::on_twProjectList_customContextMenuRequested(QPoint pos)

@@ -14,6 +14,7 @@ class FlowItem;
 class ProjectItem;
 class QAction;
 class QCloseEvent;
+class QResizeEvent;
 class QTableWidget;
 class QTimer;
 class QTextEdit;
@@ -148,6 +149,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void refreshReport();
@@ -181,6 +183,7 @@ private:
     Report shown = Report::None;
     qint64 lastBuildMs = 0;
     int refreshLimitMs = DefaultRefreshLimitMs;
+    double panelShare = 1.0 / 3.0;
     QUndoStack *steps = nullptr;
     // The table shown in the panel; it goes with its node.
     QPointer<QTableWidget> panel;
