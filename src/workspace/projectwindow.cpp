@@ -414,8 +414,13 @@ QTreeWidgetItem *ProjectWindow::nodeOfTable(const QTableWidget *table) const
 
 void ProjectWindow::setCellText(const NodePlace &place, int row, const QString &text)
 {
-    if (QTableWidget *table = tableOf(nodeAt(place)))
-        ::setCellText(table, row, text);
+    QTableWidget *table = tableOf(nodeAt(place));
+    if (!table || cellText(table, row) == text)
+        return;
+    // An editor left open on the table would later commit what it showed
+    // before this change, as a new step.
+    dropEditors(table);
+    ::setCellText(table, row, text);
 }
 
 void ProjectWindow::showPropertyTable(QTableWidget *table)
