@@ -743,8 +743,10 @@ void ProjectWindow::showReport(Report report)
     refreshTimer->stop();
     QElapsedTimer clock;
     clock.start();
-    const QString document =
-        report == Report::CashFlows ? cashFlowDocument() : comparisonDocument();
+    m_shownFigures = figures();
+    const QString document = report == Report::CashFlows
+        ? CashFlowReport::document(m_shownFigures)
+        : ComparisonReport::document(m_shownFigures);
     // A rebuild of the same report keeps the reader where they were.
     QScrollBar *across = ui->teReporte->horizontalScrollBar();
     QScrollBar *down = ui->teReporte->verticalScrollBar();
@@ -759,6 +761,7 @@ void ProjectWindow::showReport(Report report)
     shown = report;
     lastBuildMs = clock.elapsed();
     ui->lbOutOfDate->hide();
+    emit reportShown();
 }
 
 void ProjectWindow::projectChanged()
