@@ -2,9 +2,12 @@
 // and flows through the real menus and dialogs (answered, cancelled, empty),
 // clicks nodes, types ordinary and hostile text into the shown table, runs
 // both reports, and checks every report against figures worked out here.
+// A second, shorter run also removes and duplicates nodes, undoes and
+// redoes: undoing every step of a project gives it back as it started, and
+// redoing them as it was.
 //
 //   QUINTAVO_STRESS_SEED    the seed (default 20261206)
-//   QUINTAVO_STRESS_ACTIONS how many actions (default 2000)
+//   QUINTAVO_STRESS_ACTIONS how many actions (default 2000, and 800 with undo)
 // A long run also needs QTEST_FUNCTION_TIMEOUT (milliseconds) above QTest's
 // five minutes.
 #include "anualidaditem.h"
@@ -14,10 +17,12 @@
 #include "guidriver.h"
 #include "itemtypes.h"
 #include "mainwindow.h"
+#include "projectfile.h"
 #include "projectitem.h"
 #include "projectwindow.h"
 #include "reportformat.h"
 
+#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRandomGenerator>
@@ -27,6 +32,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 #include <cmath>
 
@@ -112,6 +118,12 @@ QList<FlowItem *> flowsOf(const ProjectItem *alternative, int groupType)
     return flows;
 }
 
+QStringList stateOf(ProjectWindow *project)
+{
+    return {QString::fromUtf8(ProjectFile::toJson(project->snapshot())),
+            project->cashFlowDocument(), project->comparisonDocument()};
+}
+
 // How the report area shows a name: HTML folds runs of white space.
 QString asShown(const QString &name)
 {
@@ -125,6 +137,7 @@ class TestStress : public QObject
     Q_OBJECT
 
 private slots:
+    void randomUse_data();
     void randomUse();
 
 private:
@@ -139,6 +152,8 @@ private:
     void addFlow();
     void clickNode();
     void typeIntoShownCell();
+    void removeOrDuplicate();
+    void undoOrRedo();
     void checkComparison(ProjectWindow *project);
     void checkCashFlows(ProjectWindow *project);
     void checkTree(ProjectWindow *project);
@@ -148,6 +163,7 @@ private:
     int action = 0;
     QString lastAction;
     MainWindow *main = nullptr;
+    QHash<ProjectWindow *, QStringList> started;
 };
 
 QList<ProjectWindow *> TestStress::projects() const
@@ -186,7 +202,59 @@ QString TestStress::describe() const
 void TestStress::openProject()
 {
     lastAction = QStringLiteral("Nuevo");
-    newProject(main);
+    ProjectWindow *project = newProject(main);
+    started.insert(project, stateOf(project));
+}
+
+void TestStress::removeOrDuplicate()
+{
+    ProjectWindow *project = anyProject();
+    QTreeWidget *t = tree(project);
+    QList<QTreeWidgetItem *> nodes;
+    for (QTreeWidgetItemIterator it(t); *it; ++it) {
+        if ((*it)->type() == ProjectItemType || FlowItem::fromTreeItem(*it))
+            nodes << *it;
+    }
+    QTreeWidgetItem *node = nodes.at(rng.bounded(nodes.size()));
+    const NodePlace place = project->placeOf(node);
+    ProjectSnapshot expected = project->snapshot();
+    const bool copying = !place.isFlow() && rng.bounded(2);
+    if (copying ? t->topLevelItemCount() > 3 : !place.isFlow() && t->topLevelItemCount() == 1)
+        return; // a project keeps an alternative, and its reports stay small
+    if (copying) {
+        AlternativeSnapshot copy = expected.alternatives.at(place.alternative);
+        copy.name += QStringLiteral(" (copia)");
+        expected.alternatives.insert(place.alternative + 1, copy);
+    } else if (place.isFlow()) {
+        AlternativeSnapshot &holder = expected.alternatives[place.alternative];
+        (place.group ? holder.expenses : holder.income).remove(place.flow);
+    } else {
+        expected.alternatives.remove(place.alternative);
+    }
+    const QString entry = QLatin1String(copying ? "Duplicar alternativa" : "Eliminar");
+    lastAction = QStringLiteral("%1 \"%2\"").arg(entry, node->text(0).left(40));
+    t->scrollToItem(node);
+    chooseFromContextMenu(t, centreOf(t, node), entry);
+    QCOMPARE(project->snapshot(), expected);
+}
+
+void TestStress::undoOrRedo()
+{
+    ProjectWindow *project = main->activeProject();
+    const int pick = rng.bounded(8);
+    if (!project)
+        return;
+    lastAction = QLatin1String(pick ? "Deshacer or Rehacer" : "undo every step, redo them");
+    if (pick) {
+        main->findChild<QAction *>(pick > 2 ? "action_Deshacer" : "action_Rehacer")->trigger();
+        return;
+    }
+    const QStringList now = stateOf(project);
+    const int index = project->undoStack()->index();
+    project->undoStack()->setIndex(0);
+    QCOMPARE(stateOf(project), started.value(project));
+    project->undoStack()->setIndex(index);
+    QCOMPARE(stateOf(project), now);
 }
 
 void TestStress::closeProject()
@@ -279,6 +347,7 @@ void TestStress::typeIntoShownCell()
 
 void TestStress::checkTree(ProjectWindow *project)
 {
+    bool shown = false;
     for (QTreeWidgetItemIterator it(tree(project)); *it; ++it) {
         QTableWidget *table = nullptr;
         if ((*it)->type() == ProjectItemType)
@@ -287,7 +356,9 @@ void TestStress::checkTree(ProjectWindow *project)
             table = flow->propertyTable();
         if (table)
             QCOMPARE((*it)->text(0), FigureReader::text(table, 0));
+        shown |= table && table == panelTable(project);
     }
+    QVERIFY2(shown, "the panel shows no table of the tree");
 }
 
 void TestStress::checkComparison(ProjectWindow *project)
@@ -392,21 +463,31 @@ void TestStress::checkCashFlows(ProjectWindow *project)
     }
 }
 
+void TestStress::randomUse_data()
+{
+    QTest::addColumn<bool>("undoing");
+    QTest::addColumn<int>("actions");
+    QTest::newRow("adding and typing") << false << 2000;
+    QTest::newRow("removing, copying, undoing too") << true << 800;
+}
+
 void TestStress::randomUse()
 {
+    QFETCH(bool, undoing);
     seed = qEnvironmentVariableIsSet("QUINTAVO_STRESS_SEED")
         ? qEnvironmentVariable("QUINTAVO_STRESS_SEED").toUInt()
         : 20261206u;
-    const int actions = qEnvironmentVariableIsSet("QUINTAVO_STRESS_ACTIONS")
-        ? qEnvironmentVariableIntValue("QUINTAVO_STRESS_ACTIONS")
-        : 2000;
+    QFETCH(int, actions);
+    if (qEnvironmentVariableIsSet("QUINTAVO_STRESS_ACTIONS"))
+        actions = qEnvironmentVariableIntValue("QUINTAVO_STRESS_ACTIONS");
     rng.seed(seed);
+    started.clear();
     qInfo("random use: seed %u, %d actions", seed, actions);
 
     MainWindow window;
     main = &window;
     window.show();
-    newProject(main);
+    openProject();
 
     for (action = 0; action < actions; ++action) {
         if (action > 0 && action % 10000 == 0)
@@ -422,8 +503,12 @@ void TestStress::randomUse()
             addFlow();
         else if (pick < 47)
             clickNode();
-        else if (pick < 90)
+        else if (pick < (undoing ? 82 : 90))
             typeIntoShownCell();
+        else if (pick < 86)
+            removeOrDuplicate();
+        else if (pick < 90)
+            undoOrRedo();
         else if (pick < 95)
             checkComparison(anyProject());
         else
