@@ -233,9 +233,10 @@ void ProjectWindow::setUp(const ProjectSnapshot *project)
 
 ProjectWindow::~ProjectWindow()
 {
-    // The tree goes with the window's children; it must not call back into a
-    // window that is already half destroyed.
+    // The tree and the undo stack go with the window's children; they must
+    // not call back into a window that is already half destroyed.
     ui->twProjectList->disconnect(this);
+    steps->disconnect(this);
     delete ui;
 }
 
