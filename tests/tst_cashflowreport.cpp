@@ -1,12 +1,6 @@
 // "Visualizar": the cash-flow table of each alternative as a user reads it,
 // for the figures typed into the property cells.
 #include "driver.h"
-#include "projectitem.h"
-#include "projectwindow.h"
-
-#include <QTest>
-
-using namespace Driver;
 
 class TestCashFlowReport : public WindowTest
 {

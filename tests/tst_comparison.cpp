@@ -2,13 +2,6 @@
 // of each flow is checked against its payments in tst_flowworth and, for
 // figures as typed, in tst_stress.
 #include "driver.h"
-#include "projectitem.h"
-#include "projectwindow.h"
-
-#include <QTest>
-#include <QTreeWidget>
-
-using namespace Driver;
 
 class TestComparison : public WindowTest
 {

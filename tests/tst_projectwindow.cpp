@@ -2,16 +2,43 @@
 // menu and dialogs, the property panel that follows the current node, and the
 // names typed into the tables.
 #include "driver.h"
-#include "flowitem.h"
-#include "projectitem.h"
-#include "projectwindow.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QInputDialog>
-#include <QTest>
-#include <QTreeWidget>
+#include <QMenu>
+#include <QTimer>
 
-using namespace Driver;
+namespace {
+
+// Polls `find` from a fresh single-shot timer each time, about 5 s at most,
+// and hands the first widget it yields to `act`.
+void whenShown(const std::function<QWidget *()> &find, const std::function<void(QWidget *)> &act, int tries = 2500)
+{
+    QTimer::singleShot(2, [=]() {
+        if (QWidget *widget = find())
+            act(widget);
+        else if (tries > 0)
+            whenShown(find, act, tries - 1);
+    });
+}
+
+// Right-clicks `node` and picks `entry` from the menu that opens.
+void chooseFromMenu(QTreeWidget *tree, QTreeWidgetItem *node, const QString &entry)
+{
+    whenShown(QApplication::activePopupWidget, [entry](QWidget *menu) {
+        for (QAction *action : menu->actions()) {
+            if (action->text() == entry)
+                static_cast<QMenu *>(menu)->setActiveAction(action);
+        }
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    const QPoint pos = tree->visualItemRect(node).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, tree->viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(tree->viewport(), &event);
+}
+
+} // namespace
 
 class TestProjectWindow : public WindowTest
 {
@@ -49,14 +76,14 @@ void TestProjectWindow::realMenuAndDialogs()
     };
     w->tree()->setCurrentItem(expense); // the flow goes to the menu's group all the same
     answer("Pago con incremento Aritmético");
-    chooseFromMenu(w, income, "Añadir Ingreso");
+    chooseFromMenu(w->tree(), income, "Añadir Ingreso");
     answer(QString());
-    chooseFromMenu(w, expense, "Añadir Egreso");
+    chooseFromMenu(w->tree(), expense, "Añadir Egreso");
     QCOMPARE(income->childCount(), 1);
     QCOMPARE(expense->childCount(), 0);
     QCOMPARE(FlowItem::fromTreeItem(income->child(0))->propertyTable()->rowCount(), 5);
     answer("Sur");
-    chooseFromMenu(w, first(), "Añadir Alternativa");
+    chooseFromMenu(w->tree(), first(), "Añadir Alternativa");
     QCOMPARE(w->tree()->topLevelItem(1)->text(0), QStringLiteral("Sur"));
     QCOMPARE(w->panelTable(), static_cast<ProjectItem *>(w->tree()->topLevelItem(1))->propertyTable());
 }

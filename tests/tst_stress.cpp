@@ -1,28 +1,22 @@
 // A seeded random user: opens and closes project windows, adds alternatives
 // and flows (answered, cancelled, untitled), moves through the tree, types
 // ordinary and hostile text into the shown table, runs both reports, and
-// checks them against oracle.h and the tree against the name cells.
+// checks the comparison against oracle.h and the tree against the name
+// cells. The sanitizers watch every step.
 //
 //   QUINTAVO_STRESS_SEED    the seed (default 20261206)
 //   QUINTAVO_STRESS_ACTIONS how many actions (default 2000); a long run also
 //                           needs QTEST_FUNCTION_TIMEOUT (ms) above five minutes
 #include "driver.h"
-#include "flowitem.h"
 #include "geometricoitem.h"
 #include "mainwindow.h"
 #include "oracle.h"
-#include "projectitem.h"
-#include "projectwindow.h"
 #include "reportformat.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRandomGenerator>
-#include <QTest>
-#include <QTreeWidget>
-
-using namespace Driver;
 
 namespace {
 
@@ -131,24 +125,11 @@ void TestStress::checkReports(ProjectWindow *w)
                      qPrintable(QStringLiteral("%1 against %2").arg(vp[g], 0, 'g', 17).arg(double(sum.sum), 0, 'g', 17)));
         }
 
-        // Period totals: the plain sum of every flow's scheduled payments.
+        // Titles in tree order; a horizon too long to lay out gets a notice instead.
         const int horizon = FigureReader::wholeNumber(alternative->propertyTable(), ProjectItem::PeriodsRow);
         QCOMPARE(tables.at(k).value(0).value(0), alternative->text(0).simplified());
         QCOMPARE(compared.at(0).at(k + 1), alternative->text(0).simplified());
         QCOMPARE(tables.at(k).size(), horizon > 1000 ? 2 : 5 + flowsOf(alternative).size());
-        QVector<double> totals(horizon > 1000 ? 0 : std::max(horizon + 1, 0), 0.0);
-        for (const Figures &f : flowsOf(alternative)) {
-            long double pay = f.a;
-            for (long long p = std::max(f.s, 0); p < std::min(0LL + f.s + f.n, 0LL + totals.size()); ++p) {
-                totals[int(p)] += double(pay);
-                pay = f.kind == 1 ? pay + f.b : f.kind == 2 ? pay * (1 + f.b) : pay;
-            }
-        }
-        QStringList expected{"Total"};
-        for (double total : totals)
-            expected << ReportFormat::amount(total);
-        if (horizon <= 1000)
-            QCOMPARE(tables.at(k).constLast(), expected);
     }
 }
 
