@@ -23,7 +23,8 @@ void whenShown(const std::function<QWidget *()> &find, const std::function<void(
     });
 }
 
-// Right-clicks `node` and picks `entry` from the menu that opens.
+// Right-clicks `node` and picks `entry` from the menu that opens, or closes
+// the menu when it has no such entry.
 void chooseFromMenu(QTreeWidget *tree, QTreeWidgetItem *node, const QString &entry)
 {
     whenShown(QApplication::activePopupWidget, [entry](QWidget *menu) {
@@ -31,7 +32,7 @@ void chooseFromMenu(QTreeWidget *tree, QTreeWidgetItem *node, const QString &ent
             if (action->text() == entry)
                 static_cast<QMenu *>(menu)->setActiveAction(action);
         }
-        QTest::keyClick(menu, Qt::Key_Return);
+        QTest::keyClick(menu, static_cast<QMenu *>(menu)->activeAction() ? Qt::Key_Return : Qt::Key_Escape);
     });
     const QPoint pos = tree->visualItemRect(node).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, tree->viewport()->mapToGlobal(pos));
@@ -84,6 +85,7 @@ void TestProjectWindow::realMenuAndDialogs()
     QCOMPARE(FlowItem::fromTreeItem(income->child(0))->propertyTable()->rowCount(), 5);
     answer("Sur");
     chooseFromMenu(w->tree(), first(), "Añadir Alternativa");
+    QCOMPARE(w->tree()->topLevelItemCount(), 2);
     QCOMPARE(w->tree()->topLevelItem(1)->text(0), QStringLiteral("Sur"));
     QCOMPARE(w->panelTable(), static_cast<ProjectItem *>(w->tree()->topLevelItem(1))->propertyTable());
 }
