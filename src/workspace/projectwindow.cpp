@@ -282,33 +282,28 @@ void ProjectWindow::showPropertyTable(QTableWidget *table)
 
 void ProjectWindow::on_twProjectList_customContextMenuRequested(QPoint pos)
 {
-    QList<QAction *> actions;
-    flowGroup = nullptr;
-    if (QTreeWidgetItem *node = ui->twProjectList->itemAt(pos)) {
-        switch (node->type()) {
-        case IncomeGroupType:
-            flowAction->setText(tr("Añadir Ingreso"));
-            flowGroup = node;
-            actions << flowAction;
-            break;
-        case ExpenseGroupType:
-            flowAction->setText(tr("Añadir Egreso"));
-            flowGroup = node;
-            actions << flowAction;
-            break;
-        case ProjectItemType:
-            actions << alternativeAction;
-            break;
-        default:
-            break;
-        }
-    } else {
-        actions << alternativeAction;
-    }
-
+    QTreeWidgetItem *node = ui->twProjectList->itemAt(pos);
+    const QList<QAction *> actions = contextActions(node);
+    flowGroup = actions.contains(flowAction) ? node : nullptr;
     if (!actions.isEmpty())
         QMenu::exec(actions, ui->twProjectList->viewport()->mapToGlobal(pos), nullptr, nullptr);
     flowGroup = nullptr;
+}
+
+QList<QAction *> ProjectWindow::contextActions(QTreeWidgetItem *node)
+{
+    switch (node ? node->type() : ProjectItemType) {
+    case IncomeGroupType:
+        flowAction->setText(tr("Añadir Ingreso"));
+        return {flowAction};
+    case ExpenseGroupType:
+        flowAction->setText(tr("Añadir Egreso"));
+        return {flowAction};
+    case ProjectItemType:
+        return {alternativeAction};
+    default:
+        return {};
+    }
 }
 
 void ProjectWindow::askFlow()

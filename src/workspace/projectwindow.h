@@ -83,6 +83,9 @@ public:
     // Appends a flow of `kind` (0 uniform, 1 arithmetic, 2 geometric) to the
     // group "Ingresos" or "Egresos" `group`; null when `group` is no group.
     FlowItem *addFlow(QTreeWidgetItem *group, int kind);
+    // The commands the tree's context menu offers on `node`, or on empty
+    // space when `node` is null; the flow command is named after the group.
+    QList<QAction *> contextActions(QTreeWidgetItem *node);
     // "Visualizar" and "Comparar".
     void showCashFlows();
     void showComparison();
