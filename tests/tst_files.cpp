@@ -3,13 +3,14 @@
 // way to a file and back; the unsaved-changes prompt; a failed save.
 #include "dialogs.h"
 #include "flowitem.h"
-#include "guidriver.h"
+#include "driver.h"
 #include "mainwindow.h"
 #include "projectfile.h"
 #include "projectwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QRandomGenerator>
@@ -19,7 +20,6 @@
 #include <QTest>
 #include <QTreeWidget>
 
-using namespace GuiDriver;
 using Answer = Dialogs::Answer;
 Q_DECLARE_METATYPE(Dialogs::Answer)
 
@@ -29,7 +29,7 @@ static QByteArray project(const QByteArray &alternatives)
 }
 
 // Answers every question at once, as the test says, and keeps the errors.
-struct Answers : Dialogs
+struct FileAnswers : Dialogs
 {
     QList<Answer> answers;
     QString saveName;
@@ -43,10 +43,24 @@ struct Answers : Dialogs
     void error(QWidget *, const QString &message) override { errors << message; }
 };
 
+// Opens one more project window through "&Nuevo".
+static ProjectWindow *newProject(MainWindow *main)
+{
+    main->findChild<QAction *>(QStringLiteral("action_Nuevo"))->trigger();
+    return main->projects().constLast();
+}
+
+static QTableWidget *tableOf(QTreeWidgetItem *node)
+{
+    if (FlowItem *flow = FlowItem::fromTreeItem(node))
+        return flow->propertyTable();
+    return static_cast<ProjectItem *>(node)->propertyTable();
+}
+
 class TestFiles : public QObject
 {
     Q_OBJECT
-    Answers dialogs;
+    FileAnswers dialogs;
     MainWindow *main = nullptr;
     QTemporaryDir folder;
     QByteArray example;
@@ -158,7 +172,7 @@ void TestFiles::init()
 {
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();
-    dialogs = Answers();
+    dialogs = FileAnswers();
     Dialogs::setInstance(&dialogs);
     main = new MainWindow;
     // Hidden widgets are never laid out inside a splitter: clicks need them shown.
@@ -188,14 +202,14 @@ void TestFiles::savedAndOpenedAgain()
         if (a)
             typed->addAlternative(alternative.name);
         QTreeWidgetItem *node = typed->tree()->topLevelItem(a);
-        fillCells(typed, node, {alternative.name, alternative.horizon, alternative.rate});
+        fill(tableOf(node), {alternative.name, alternative.horizon, alternative.rate});
         for (int kind = 0; kind < 3; ++kind) {
             const FlowSnapshot flow{FlowSnapshot::Kind(kind), cell(), cell(),
                                     kind ? cell() : QString(), cell(), cell()};
             QStringList cells{flow.name, flow.amount, flow.change, flow.payments, flow.start};
             if (!kind)
                 cells.removeAt(2);
-            fillCells(typed, typed->addFlow(node->child(kind % 2), kind), cells);
+            fill(typed->addFlow(node->child(kind % 2), kind)->propertyTable(), cells);
             (kind % 2 ? alternative.expenses : alternative.income).append(flow);
         }
         project.alternatives.append(alternative);
@@ -287,12 +301,12 @@ void TestFiles::realDialogsSaveBeforeClosing()
     ProjectWindow *project = newProject(main);
     project->addAlternative(QStringLiteral("B"));
     const QString path = folder.filePath(QStringLiteral("real"));
-    whenModalOpens([path](QWidget *box) {
+    whenShown(QApplication::activeModalWidget, [path](QWidget *box) {
         for (QAbstractButton *button : box->findChildren<QAbstractButton *>()) {
             if (button->text() == QStringLiteral("Guardar"))
                 button->click();
         }
-        whenModalOpens([path](QWidget *dialog) {
+        whenShown(QApplication::activeModalWidget, [path](QWidget *dialog) {
             dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
             qobject_cast<QDialog *>(dialog)->accept();
         });

@@ -1,20 +1,31 @@
-// Worth of a flow against its cash-flow schedule, payment by payment.
+// The worth of a flow against each payment discounted on its own (oracle.h),
+// and the factors behind it at the limits no loop reaches.
 #include "flowworth.h"
+#include "interestfactors.h"
+#include "oracle.h"
 
 #include <QtTest>
 
-#include <cfloat>
 #include <climits>
-#include <cmath>
 
 namespace {
 
-// Kind 0: 100 a period; 1: -30, -20, ...; 2: 100 growing 4 %.
-double flowWorth(int kind, double i, int n, int s)
+// Kinds 0, 1, 2: uniform, arithmetic, geometric; a is A or A1, b is G or g.
+// A flow starts at s; a series pays in periods 1..n, valued at 0 (s = 1) or n (s = 0).
+double worth(bool isFlow, int kind, double i, double a, double b, int n, int s)
 {
-    return kind == 0 ? uniformFlowWorth(i, 100, n, s)
-         : kind == 1 ? arithmeticFlowWorth(i, -30, 10, n, s)
-                     : geometricFlowWorth(i, 100, 0.04, n, s);
+    if (isFlow)
+        return kind == 0 ? uniformFlowWorth(i, a, n, s) : kind == 1 ? arithmeticFlowWorth(i, a, b, n, s)
+                                                                    : geometricFlowWorth(i, a, b, n, s);
+    return kind == 0 ? uniformSeriesWorth(i, n, a, s == 0) : kind == 1 ? arithmeticGradientWorth(i, n, b, s == 0, a)
+                                                                       : geometricGradientWorth(i, n, a, b, s == 0);
+}
+
+void addRow(bool isFlow, int kind, double i, double a, double b, int n, int s, long double expected,
+            long double size)
+{
+    QTest::addRow("%s %d i=%g a=%g b=%.15g n=%d s=%d", isFlow ? "flow" : "series", kind, i, a, b, n, s)
+        << isFlow << kind << i << a << b << n << s << double(expected) << double(size);
 }
 
 } // namespace
@@ -23,105 +34,74 @@ class TestFlowWorth : public QObject
 {
     Q_OBJECT
 private slots:
-    void againstSchedule_data();
-    void againstSchedule();
-    void extremeCounts_data();
-    void extremeCounts();
-    void extremeFigures_data();
-    void extremeFigures();
+    void worth_data();
+    void worth();
 };
 
-void TestFlowWorth::againstSchedule_data()
+void TestFlowWorth::worth_data()
 {
+    QTest::addColumn<bool>("isFlow");
     QTest::addColumn<int>("kind");
-    QTest::addColumn<double>("i");
+    for (const char *column : {"i", "a", "b"})
+        QTest::addColumn<double>(column);
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("s");
-    // At 1 + i = 2^-53 each period later is worth 2^53 times more.
-    for (double i : {0.0, 0.1, -0.5, 1e-9, 5.0, -1 + 0x1p-53})
-        for (int n : {-2, 0, 1, 2, 5, 20, 40})
-            for (int s = -3; s <= 3; ++s)
-                for (int kind = 0; kind < 3; ++kind)
-                    QTest::addRow("kind %d i=%g n=%d s=%d", kind, i, n, s) << kind << i << n << s;
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("size");
+    // At 1 + i = 2^-53 each period later is worth 2^53 times more. Up to 32
+    // payments the factors add them one by one, beyond through closed forms
+    // or, near a rate of 0 or a growth equal to the rate, through series.
+    for (double i : {0.0, 1e-15, -1e-8, 1e-4, 0.1, -0.5, 5.0, 1e300, -1 + 0x1p-53}) {
+        const double near = i + 1e-12 * std::max(1.0, std::fabs(i));
+        const struct { int kind; double a, b; } flows[] = {{0, 100, 0}, {1, -30, 10}, {1, 50, 10}, {2, 100, 0.04}, {2, 100, i}, {2, 100, near}};
+        for (int n : {-2, 0, 1, 2, 5, 33, 40, 1000, 100000})
+            for (int s : {-3, -1, 0, 1, 2, 3})
+                for (const auto &f : flows) {
+                    const Oracle o = Oracle::flow(f.kind, i, f.a, f.b, n, s);
+                    addRow(true, f.kind, i, f.a, f.b, n, s, o.sum, o.size);
+                }
+    }
+    // Expected -1: the oracle's.
+    const long double N = INT_MAX, inf = qInf();
+    const double nan = qQNaN();
+    const struct { bool isFlow; int kind; double i, a, b; int n, s; long double expected; } rows[] = {
+        // Worths that fit in a double although the series or the discount on the way do not.
+        {true, 2, 3.0, 2e6, -2.0, 1500, 0, -1}, {true, 2, 0.1, 100, -5.0, 30, 4, -1}, {true, 0, 0.1, 1e308, 0, 3, 1500, -1},
+        {true, 1, 5.0, 1e308, 1e308, 3, 0, -1}, {true, 1, 1.0, 1e308, 1e308, 8, 1500, -1}, {true, 2, 0.1, 1, 1500, 100, 1500, -1},
+        // Counts at the ends of int: perpetuities, and closed forms safe in long double.
+        {false, 0, 0.1, 100, 0, INT_MAX, 1, 1000}, {false, 1, 0.1, 50, 10, INT_MAX, 1, 1500},
+        {false, 2, 0.1, 100, 0.05, INT_MAX, 1, 2000}, {false, 2, 0.1, 100, 0.1, INT_MAX, 1, N * 100 / 1.1L},
+        {false, 0, 0.1, 1, 0, INT_MAX, 0, inf}, {false, 1, 0, 1, 1, INT_MAX, 0, N + N * (N - 1) / 2},
+        {false, 2, 0.1, 100, 0.1, 5, 0, 732.05L}, {false, 1, 0.1, 50, 10, 5, 0, 415.765L},
+        {false, 0, 1e-8, 1, 0, INT_MAX, 1, -expm1l(-N * log1pl(1e-8)) / 1e-8L},
+        {true, 0, 0.1, 100, 0, INT_MAX, INT_MAX, 0}, {true, 0, 0.1, 100, 0, INT_MIN, INT_MIN, 0},
+        {true, 0, 0.1, 100, 0, INT_MAX, INT_MIN, 0}, {true, 0, 0.1, 100, 0, 5, INT_MIN, 0},
+        {true, 0, 0.1, 100, 0, 5, INT_MAX, 0}, {true, 0, 0.1, 100, 0, INT_MAX, -5, 1100},
+        {true, 0, 0.1, 100, 0, INT_MAX, 2, 1000 / 1.1L}, {true, 1, 0.1, 50, 10, INT_MAX, -5, 1650},
+        {true, 2, 0.1, 100, 0.04, INT_MAX, 0, 110 / 0.06L},
+        // An amount of 0 is worth 0 however large its factor; beyond the range, inf of its sign.
+        {false, 0, 1e300, 0, 0, 5, 0, 0}, {false, 2, 1e300, 0, 0.04, 5, 0, 0}, {false, 0, 1e300, -100, 0, 5, 0, -inf},
+        // Rates of -1 and below keep the closed forms; nan in, nan out.
+        {false, 0, -1, 100, 0, 5, 1, inf}, {false, 1, -2, 50, 10, 5, 1, -70}, {false, 2, -2, 100, -2, 5, 1, -500},
+        {true, 0, nan, 100, 0, 5, 1, nan}, {false, 2, 0.1, 1, nan, 5, 0, nan}};
+    for (const auto &r : rows) {
+        const Oracle o = r.expected == -1 ? Oracle::flow(r.kind, r.i, r.a, r.b, r.n, r.s) : Oracle(0, 0, 0, 0, 0, 0, 0);
+        r.expected == -1 ? addRow(true, r.kind, r.i, r.a, r.b, r.n, r.s, o.sum, o.size)
+                         : addRow(r.isFlow, r.kind, r.i, r.a, r.b, r.n, r.s, r.expected, fabsl(r.expected));
+    }
 }
 
-// The schedule keeps the payments from period 0 on, the first kept being the
-// series' first, and each is discounted from its own period.
-void TestFlowWorth::againstSchedule()
+// UBSan stops any signed overflow on the way.
+void TestFlowWorth::worth()
 {
-    QFETCH(int, kind); QFETCH(double, i); QFETCH(int, n); QFETCH(int, s);
-    long double want = 0, size = 0;
-    int j = 0;
-    for (long long p = std::max(s, 0); p < static_cast<long long>(s) + n; ++p, ++j) {
-        const long double pay = kind == 0 ? 100 : kind == 1 ? -30 + 10 * j : 100 * powl(1.04L, j);
-        const long double t = pay / powl(1 + static_cast<long double>(i), p);
-        want += t;
-        size += fabsl(t);
-    }
-    const double got = flowWorth(kind, i, n, s);
-    if (fabsl(want) > DBL_MAX)
-        QCOMPARE(got, want > 0 ? qInf() : -qInf());
+    QFETCH(bool, isFlow); QFETCH(int, kind); QFETCH(double, i); QFETCH(double, a); QFETCH(double, b);
+    QFETCH(int, n); QFETCH(int, s); QFETCH(double, expected); QFETCH(double, size);
+    const double got = ::worth(isFlow, kind, i, a, b, n, s);
+    const QByteArray shown = QByteArray::number(got, 'g', 17);
+    if (std::isnan(expected) || std::isinf(expected) || expected == 0)
+        QVERIFY2(got == expected || (std::isnan(got) && std::isnan(expected)), shown.constData());
     else
-        QVERIFY2(fabsl(got - want) <= 1e-9L * size + DBL_MIN, qPrintable(QString::number(got, 'g', 17)));
-}
-
-void TestFlowWorth::extremeCounts_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("s");
-    QTest::addColumn<double>("uniform"); // 100 a period at 10 %
-    const struct { int n, s; double uniform; } rows[] = {
-        {5, 3, 313.288162761029}, {INT_MAX, INT_MAX, 0}, {INT_MIN, INT_MIN, 0}, {INT_MAX, INT_MIN, 0},
-        {INT_MIN, INT_MAX, 0}, {5, INT_MIN, 0}, {5, INT_MAX, 0}, {INT_MAX, -5, 1100}, {INT_MAX, 0, 1100},
-        {INT_MAX, 1, 1000}, {INT_MAX, 2, double(1000 / 1.1L)}};
-    for (const auto &r : rows)
-        QTest::addRow("n=%d s=%d", r.n, r.s) << r.n << r.s << r.uniform;
-}
-
-// Perpetuities at the ends of int; UBSan stops any signed overflow on the way.
-void TestFlowWorth::extremeCounts()
-{
-    QFETCH(int, n); QFETCH(int, s); QFETCH(double, uniform);
-    const double got = uniformFlowWorth(0.1, 100, n, s);
-    QVERIFY2(std::fabs(got - uniform) <= 1e-9 * uniform, qPrintable(QString::number(got, 'g', 17)));
-    QVERIFY(std::isfinite(arithmeticFlowWorth(0.1, 50, 10, n, s)));
-    QVERIFY(std::isfinite(geometricFlowWorth(0.1, 100, 0.04, n, s)));
-}
-
-void TestFlowWorth::extremeFigures_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<double>("i");
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("g");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("s");
-    // Worths that fit in a double although the series or the discount on
-    // the way would not.
-    QTest::newRow("growth -2, alternating, paid now") << 2 << 3.0 << 2e6 << -2.0 << 1500 << 0;
-    QTest::newRow("growth -5, deferred") << 2 << 0.1 << 100.0 << -5.0 << 30 << 4;
-    QTest::newRow("largest amounts, deferred") << 0 << 0.1 << 1e308 << 0.0 << 3 << 1500;
-    QTest::newRow("largest amounts, paid now") << 1 << 5.0 << 1e308 << 1e308 << 3 << 0;
-    QTest::newRow("discount beyond the range") << 1 << 1.0 << 1e308 << 1e308 << 8 << 1500;
-    QTest::newRow("growth far above the rate") << 2 << 0.1 << 1.0 << 1500.0 << 100 << 1500;
-}
-
-void TestFlowWorth::extremeFigures()
-{
-    QFETCH(int, kind); QFETCH(double, i); QFETCH(double, a); QFETCH(double, g);
-    QFETCH(int, n); QFETCH(int, s);
-    long double want = 0, size = 0, pay = a;
-    for (long long p = std::max(s, 0); p < static_cast<long long>(s) + n; ++p) {
-        const long double t = pay / powl(1 + static_cast<long double>(i), p);
-        want += t;
-        size += fabsl(t);
-        pay = kind == 1 ? pay + g : kind == 2 ? pay * (1 + static_cast<long double>(g)) : pay;
-    }
-    const double got = kind == 0 ? uniformFlowWorth(i, a, n, s)
-        : kind == 1 ? arithmeticFlowWorth(i, a, g, n, s)
-                    : geometricFlowWorth(i, a, g, n, s);
-    QVERIFY2(fabsl(got - want) <= 1e-9L * size,
-             qPrintable(QStringLiteral("%1 against %2").arg(got, 0, 'g', 17).arg(double(want), 0, 'g', 17)));
+        QVERIFY2(std::fabs(got - expected) <= 1e-9 * size + DBL_MIN, shown.constData());
 }
 
 QTEST_APPLESS_MAIN(TestFlowWorth)

@@ -3,11 +3,12 @@
 // project and names the cells it read as 0.
 #include "figuredelegate.h"
 #include "flowitem.h"
-#include "guidriver.h"
+#include "driver.h"
 #include "mainwindow.h"
 #include "projectwindow.h"
 #include "reportformat.h"
 
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -19,7 +20,6 @@
 
 #include <cmath>
 
-using namespace GuiDriver;
 using Flows = QList<QStringList>; // {kind U/A/G, group I/E, A, G (0 for U), n, s}
 
 namespace {
@@ -47,7 +47,7 @@ QVector<long double> netPayments(const Flows &flows, int horizon)
 
 } // namespace
 
-class TestReportView : public ProjectTest
+class TestReportView : public WindowTest
 {
     Q_OBJECT
 
@@ -61,17 +61,19 @@ private slots:
     void unreadCellsNamed();
 
 private:
-    QTreeWidgetItem *first() const { return tree(project)->topLevelItem(0); }
-    void addFlows(const Flows &flows)
+    QTableWidget *addFlows(const Flows &flows)
     {
+        QTableWidget *table = nullptr;
         for (QStringList f : flows) {
             if (f.at(0) == "U")
                 f.removeAt(3);
             const int kind = QString("UAG").indexOf(f.at(0));
-            fillCells(project, project->addFlow(first()->child(f.at(1) == "I" ? 0 : 1), kind),
-                      QStringList{QString()} + f.mid(2));
+            table = w->addFlow(first()->child(f.at(1) == "I" ? 0 : 1), kind)->propertyTable();
+            fill(table, QStringList{QString()} + f.mid(2));
         }
+        return table;
     }
+    void click(const char *button) { QTest::mouseClick(w->findChild<QPushButton *>(button), Qt::LeftButton); }
 };
 
 void TestReportView::amountFormat_data()
@@ -112,14 +114,14 @@ void TestReportView::shownFigures()
 {
     QFETCH(QStringList, alternative);
     QFETCH(Flows, flows);
-    fillCells(project, first(), alternative);
+    fill(first()->propertyTable(), alternative);
     addFlows(flows);
     const int horizon = alternative.at(1).toInt();
     const long double i = alternative.at(2).toDouble();
     const QVector<long double> net = netPayments(flows, horizon);
 
-    click(project, "pbVisualizar");
-    const QStringList total = reportTables(project).value(0).constLast();
+    click("pbVisualizar");
+    const QStringList total = reportTables(w->report()).value(0).constLast();
     long double vpn = 0, shownWorth = 0;
     for (int p = 0; p <= horizon; ++p) {
         const long double discount = std::pow(1 + i, static_cast<long double>(p));
@@ -129,7 +131,7 @@ void TestReportView::shownFigures()
     }
 
     // The table keeps its natural width, each cell on one line, and scrolls.
-    QTextEdit *report = project->report();
+    QTextEdit *report = w->report();
     QTRY_VERIFY(report->horizontalScrollBar()->maximum() > 0);
     QVERIFY(report->document()->size().width() > report->viewport()->width());
     QVERIFY(report->document()->size().height() < 20 * report->fontMetrics().height());
@@ -141,8 +143,8 @@ void TestReportView::shownFigures()
     QTest::keyClick(report, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(report->toHtml(), before);
 
-    click(project, "pbComparar");
-    const QString shownVpn = reportTables(project).value(0).value(3).value(1);
+    click("pbComparar");
+    const QString shownVpn = reportTables(w->report()).value(0).value(3).value(1);
     QVERIFY2(std::fabs(shownNumber(shownVpn) - vpn) <= 0.005L + 1e-9L, qPrintable(shownVpn));
     // The Total row is worth the VPN: each shown total is within half a cent.
     QVERIFY(std::fabs(shownWorth - vpn) <= 0.005L * (horizon + 1));
@@ -160,42 +162,42 @@ void TestReportView::changesFollowed()
 {
     QFETCH(QByteArray, button);
     QFETCH(int, limitMs);
-    fillCells(project, first(), {"Antes", "2", "0.1"});
-    click(project, button.constData());
-    project->setRefreshLimit(limitMs);
-    QSignalSpy builds(project->report(), &QTextEdit::textChanged);
+    fill(first()->propertyTable(), {"Antes", "2", "0.1"});
+    click(button.constData());
+    w->setRefreshLimit(limitMs);
+    QSignalSpy builds(w->report(), &QTextEdit::textChanged);
 
     // A burst: a renamed alternative, a new one and a new flow.
-    project->panelTable()->item(0, 0)->setText("Después");
-    project->addAlternative("Otra");
-    project->addFlow(first()->child(0), 0);
+    w->panelTable()->item(0, 0)->setText("Después");
+    w->addAlternative("Otra");
+    w->addFlow(first()->child(0), 0);
     QCoreApplication::processEvents();
     QCOMPARE(builds.count(), limitMs ? 1 : 0);
-    QCOMPARE(project->reportOutOfDate(), !limitMs);
-    QCOMPARE(reportHtml(project).contains("Después"), bool(limitMs));
+    QCOMPARE(w->reportOutOfDate(), !limitMs);
+    QCOMPARE(w->report()->toHtml().contains("Después"), bool(limitMs));
 
-    click(project, button.constData());
-    QVERIFY(!project->reportOutOfDate());
-    QVERIFY(reportHtml(project).contains("Después"));
+    click(button.constData());
+    QVERIFY(!w->reportOutOfDate());
+    QVERIFY(w->report()->toHtml().contains("Después"));
 }
 
 void TestReportView::unreadCellsNamed()
 {
     QVERIFY(!MainWindow::applicationIcon().isNull());
-    fillCells(project, first(), {"<Compra>", "3", "0,1"});
+    fill(first()->propertyTable(), {"<Compra>", "3", "0,1"});
     QCOMPARE(first()->foreground(0).color(), QColor(FigureDelegate::UnreadableHighlight));
-    addFlows({{"U", "I", "1,5", "0", "dos", "x"}, {"U", "E", "1", "0", "2.5", "1e3"}, {"A", "E", "1", "%", "1", "1"}});
-    click(project, "pbComparar");
-    QCOMPARE(project->report()->document()->firstBlock().text(),
+    QTableWidget *expense = addFlows({{"U", "I", "1,5", "0", "dos", "x"}, {"U", "E", "1", "0", "2.5", "1e3"}, {"A", "E", "1", "%", "1", "1"}});
+    click("pbComparar");
+    QCOMPARE(w->report()->document()->firstBlock().text(),
              QStringLiteral("Atención: se leyeron como 0 «0,1» en Interés de Oportunidad de «<Compra>», "
                             "«1,5» en Anualidad de «Pago», «dos» en Número Períodos de «Pago», "
                             "«x» en Inicia en de «Pago», «2.5» en Número Períodos de «Pago» y 2 más."));
     // An expense's payment typed negative is flagged in its table.
-    const auto kind = qobject_cast<FigureDelegate *>(panelTable(project)->itemDelegate())->rowKind(1);
+    const auto kind = qobject_cast<FigureDelegate *>(expense->itemDelegate())->rowKind(1);
     QCOMPARE(FigureDelegate::explanation("-7", kind, FigureReader::read("-7", kind)),
              QStringLiteral("Un egreso negativo cuenta como ingreso"));
 
-    fillCells(project, first(), {QString(), QString(), "0.1"});
+    fill(first()->propertyTable(), {QString(), QString(), "0.1"});
     QCOMPARE(first()->data(0, Qt::ForegroundRole), QVariant());
 }
 

@@ -462,29 +462,8 @@ void ProjectWindow::resizeEvent(QResizeEvent *event)
 
 void ProjectWindow::on_twProjectList_customContextMenuRequested(QPoint pos)
 {
-    QList<QAction *> actions;
     QTreeWidgetItem *node = ui->twProjectList->itemAt(pos);
-    switch (node ? node->type() : 0) {
-    case IncomeGroupType:
-        flowAction->setText(tr("Añadir Ingreso"));
-        actions << flowAction;
-        break;
-    case ExpenseGroupType:
-        flowAction->setText(tr("Añadir Egreso"));
-        actions << flowAction;
-        break;
-    case ProjectItemType:
-        actions << alternativeAction << duplicateAction << removeAction;
-        break;
-    case FlowItemType:
-        actions << removeAction;
-        break;
-    default:
-        if (!node)
-            actions << alternativeAction;
-        break;
-    }
-
+    const QList<QAction *> actions = contextActions(node);
     menuNode = node;
     if (!actions.isEmpty())
         QMenu::exec(actions, ui->twProjectList->viewport()->mapToGlobal(pos), nullptr, nullptr);
@@ -495,6 +474,26 @@ QTreeWidgetItem *ProjectWindow::targetNode() const
 {
     // Without a menu (an action triggered otherwise) the current node.
     return menuNode ? menuNode : ui->twProjectList->currentItem();
+}
+
+QList<QAction *> ProjectWindow::contextActions(QTreeWidgetItem *node)
+{
+    switch (node ? node->type() : ProjectItemType) {
+    case IncomeGroupType:
+        flowAction->setText(tr("Añadir Ingreso"));
+        return {flowAction};
+    case ExpenseGroupType:
+        flowAction->setText(tr("Añadir Egreso"));
+        return {flowAction};
+    case ProjectItemType:
+        if (!node)
+            return {alternativeAction};
+        return {alternativeAction, duplicateAction, removeAction};
+    case FlowItemType:
+        return {removeAction};
+    default:
+        return {};
+    }
 }
 
 void ProjectWindow::askFlow()

@@ -122,6 +122,11 @@ public:
     // table of the node that becomes current.
     void removeAt(const NodePlace &place);
     void setCellText(const NodePlace &place, int row, const QString &text);
+    // The commands the tree's context menu offers on `node`, or on empty
+    // space when `node` is null; the flow command is named after the group.
+    // Chosen from the menu they act on its node; triggered otherwise, on the
+    // current node.
+    QList<QAction *> contextActions(QTreeWidgetItem *node);
     // "Visualizar" and "Comparar".
     void showCashFlows();
     void showComparison();

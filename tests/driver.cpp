@@ -1,0 +1,71 @@
+#include "driver.h"
+
+#include <QLineEdit>
+#include <QTextTable>
+#include <QTimer>
+
+void fill(QTableWidget *table, const QStringList &cells)
+{
+    for (int row = 0; row < cells.size(); ++row) {
+        if (!cells.at(row).isNull())
+            table->setItem(row, 0, new QTableWidgetItem(cells.at(row)));
+    }
+}
+
+void type(QTableWidget *table, int row, const QString &text)
+{
+    table->setCurrentIndex(table->model()->index(row, 0));
+    table->edit(table->currentIndex());
+    auto *editor = table->viewport()->findChild<QLineEdit *>();
+    QVERIFY(editor);
+    editor->selectAll();
+    text.isEmpty() ? QTest::keyClick(editor, Qt::Key_Delete) : editor->insert(text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(); // the delegate commits from a queued call
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+FlowItem *addFlow(ProjectWindow *w, QTreeWidgetItem *alternative, const QString &flow)
+{
+    const QStringList cells = flow.split(QLatin1Char('|'));
+    FlowItem *item = w->addFlow(alternative->child(cells.at(0).at(0) == QLatin1Char('I') ? 0 : 1),
+                                QStringLiteral("UAG").indexOf(cells.at(0).at(1)));
+    fill(item->propertyTable(), cells.mid(1));
+    return item;
+}
+
+QList<Rows> reportTables(const QTextEdit *report)
+{
+    QList<Rows> tables;
+    for (QTextFrame *frame : report->document()->rootFrame()->childFrames()) {
+        const auto *table = qobject_cast<QTextTable *>(frame);
+        tables << Rows();
+        for (int r = 0; table && r < table->rows(); ++r) {
+            tables.last() << QStringList();
+            for (int c = 0; c < table->columns(); c += table->cellAt(r, c).columnSpan()) {
+                QTextCursor text = table->cellAt(r, c).firstCursorPosition();
+                text.setPosition(table->cellAt(r, c).lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                tables.last().last() << text.selectedText();
+            }
+        }
+    }
+    return tables;
+}
+
+void whenShown(const std::function<QWidget *()> &find, const std::function<void(QWidget *)> &act,
+               int tries)
+{
+    QTimer::singleShot(2, [=]() {
+        if (QWidget *widget = find())
+            act(widget);
+        else if (tries > 0)
+            whenShown(find, act, tries - 1);
+    });
+}
+
+void WindowTest::init()
+{
+    w = new ProjectWindow;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+}
