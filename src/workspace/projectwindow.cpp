@@ -130,6 +130,8 @@ void fitLabels(QTableWidget *table)
     }
     const int margin = labels->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, labels);
     labels->setMaximumWidth(widest + 3 * margin);
+    // However narrow the panel, a value keeps room to be read.
+    table->setMinimumWidth(labels->maximumWidth() + 120);
 }
 
 void dropEditorsUnder(QTreeWidgetItem *node)
