@@ -175,8 +175,6 @@ void TestFiles::init()
     dialogs = FileAnswers();
     Dialogs::setInstance(&dialogs);
     main = new MainWindow;
-    // Hidden widgets are never laid out inside a splitter: clicks need them shown.
-    main->show();
 }
 
 void TestFiles::savedAndOpenedAgain_data()

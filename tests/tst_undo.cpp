@@ -2,19 +2,14 @@
 // undone step by step back to its start and redone to its end through the
 // menu "Edición". After every step the tree, its cells and both reports are
 // what they were the first time.
-#include "flowitem.h"
+#include "driver.h"
 #include "mainwindow.h"
 #include "projectfile.h"
-#include "projectitem.h"
-#include "projectwindow.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
 #include <QUndoStack>
 
 #include <cmath>
@@ -67,14 +62,7 @@ class TestUndo : public QObject
         for (int row = 0; row < cells.size(); ++row) {
             if (cells.at(row).isEmpty())
                 continue;
-            table->setCurrentCell(row, 0);
-            table->edit(table->currentIndex());
-            auto *editor = table->viewport()->findChild<QLineEdit *>();
-            QVERIFY(editor);
-            editor->setText(cells.at(row));
-            QTest::keyClick(editor, Qt::Key_Return);
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            type(table, row, cells.at(row));
             QCOMPARE(table->currentRow(), qMin(row + 1, table->rowCount() - 1));
             record();
         }
