@@ -8,12 +8,16 @@
 #include "projectwindow.h"
 
 #include <QTest>
+
+#include <climits>
 #include <QTreeWidget>
 
 using namespace GuiDriver;
 
 // A table as shown: its rows, each the texts of its cells.
 using Rows = QList<QStringList>;
+// Alternatives as {flows, N}.
+using Sizes = QVector<QPair<int, int>>;
 
 namespace {
 
@@ -41,6 +45,8 @@ private slots:
     void alternativesInTreeOrder();
     void longHorizons_data();
     void longHorizons();
+    void cellsShared_data();
+    void cellsShared();
 
 private:
     QTreeWidgetItem *first() const { return tree(project)->topLevelItem(0); }
@@ -161,8 +167,7 @@ void TestCashFlowReport::longHorizons_data()
 {
     QTest::addColumn<QString>("horizon");
     QTest::addColumn<bool>("inFull");
-    QTest::newRow("longest shown") << "1000" << true;
-    QTest::newRow("one more") << "1001" << false;
+    QTest::newRow("1000, no flow") << "1000" << true;
     QTest::newRow("INT_MAX") << "2147483647" << false;
 }
 
@@ -171,29 +176,57 @@ void TestCashFlowReport::longHorizons()
     QFETCH(QString, horizon);
     QFETCH(bool, inFull);
 
-    // Qt's layout of the shown table dominates: a flow row would add a
-    // third to the cells, so only the notice cases get a flow, one that
-    // pays in every period shown.
+    // Qt's layout of the shown table dominates: a limit of 1001 periods of
+    // 3 rows, and only the notice case gets a flow, one that pays in every
+    // period shown.
+    project->setCellLimit(3003);
     fillCells(project, first(), {"Largo", horizon});
     if (!inFull)
         addTypedFlow(project, first(), {"U", "I", "Siempre", "1", "2147483647", "-5"});
     click(project, "pbVisualizar");
     const QList<Rows> tables = reportTables(project);
     QCOMPARE(tables.size(), 1);
-    if (inFull) {
-        QCOMPARE(tables.at(0).size(), 5);
-        QCOMPARE(tables.at(0).at(1).size(), 1002);
-        QCOMPARE(tables.at(0).at(1).constLast(), QStringLiteral("1000"));
-        QCOMPARE(tables.at(0).at(4).constLast(), QStringLiteral("0.00"));
-    } else {
-        // Periods 0..1000 under the notice.
-        QCOMPARE(tables.at(0).size(), 7);
+    const QString last = inFull ? horizon : QStringLiteral("1000");
+    if (!inFull) {
         QCOMPARE(tables.at(0).at(1),
                  QStringList{"El horizonte de " + horizon + " períodos es demasiado largo para "
                              "mostrarlo entero; se muestran los períodos 0 a 1000 de " + horizon + "."});
-        QCOMPARE(tables.at(0).at(2).size(), 1002);
-        QCOMPARE(tables.at(0).at(6).constLast(), QStringLiteral("1.00"));
+        QCOMPARE(tables.at(0).constLast().constLast(), QStringLiteral("1.00"));
     }
+    QCOMPARE(tables.at(0).size(), inFull ? 5 : 7);
+    QCOMPARE(tables.at(0).at(inFull ? 1 : 2).size(), last.toInt() + 2);
+    QCOMPARE(tables.at(0).at(inFull ? 1 : 2).constLast(), last);
+}
+
+void TestCashFlowReport::cellsShared_data()
+{
+    // The last period shown of each alternative. A table
+    // shown to period K holds (flows + 2) * (K + 1) cells, 24000 at most in all.
+    QTest::addColumn<Sizes>("alternatives");
+    QTest::addColumn<QVector<int>>("shown");
+    QTest::newRow("fills the limit") << Sizes{{0, 11999}} << QVector<int>{11999};
+    QTest::newRow("one period more") << Sizes{{0, 12000}} << QVector<int>{11999};
+    QTest::newRow("20 flows at 1000") << Sizes{{20, 1000}} << QVector<int>{1000};
+    QTest::newRow("short one whole") << Sizes{{0, INT_MAX}, {20, 100}, {1, -5}}
+                                     << QVector<int>{10888, 100, -5};
+    QTest::newRow("even shares") << Sizes{{1, INT_MAX}, {1, INT_MAX}, {1, INT_MAX}}
+                                 << QVector<int>{2665, 2666, 2666};
+    QTest::newRow("period 0 at least") << Sizes{{30000, 10}, {0, 50}}
+                                       << QVector<int>{0, 50};
+}
+
+void TestCashFlowReport::cellsShared()
+{
+    QFETCH(Sizes, alternatives);
+    QFETCH(QVector<int>, shown);
+    QVector<AlternativeFigures> figures;
+    for (const auto &[flows, horizon] : alternatives) {
+        AlternativeFigures alternative;
+        alternative.horizon = horizon;
+        alternative.income.resize(flows);
+        figures << alternative;
+    }
+    QCOMPARE(CashFlowReport::shownHorizons(figures), shown);
 }
 
 QTEST_MAIN(TestCashFlowReport)

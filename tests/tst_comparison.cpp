@@ -84,19 +84,24 @@ void TestComparison::markupOfWorkedExample()
     const QString tableStart = QStringLiteral(
         "<html><head/><body><table border=\"1\" style=\" margin-top:0px; margin-bottom:0px; "
         "margin-left:0px; margin-right:0px;\" cellspacing=\"0\" cellpadding=\"5\">");
-    QCOMPARE(empty.document(),
+    const QString emptyRows = QStringLiteral(
+        "<tr style=\"background-color:#A6D5A9\"><td>VAE</td>%1</tr>"
+        "<tr style=\"background-color:#FFE08A\"><td>TIR</td>%2</tr>"
+        "<tr style=\"background-color:#D9CCFF\"><td>B/C</td>%3</tr></table>");
+    QCOMPARE(empty.document(600), (ReportDocument{
              tableStart
                  + QStringLiteral("<tr style=\"background-color:#B89AFE\"><th></th></tr>"
                                   "<tr style=\"background-color:#86BCFF\"><td>VPI</td></tr>"
                                   "<tr style=\"background-color:#FF8A8A\"><td>VPE</td></tr>"
-                                  "<tr style=\"background-color:#6CA870\"><td>VPN</td></tr>"
-                                  "</table></body></html>"));
+                                  "<tr style=\"background-color:#6CA870\"><td>VPN</td></tr>")
+                 + emptyRows.arg(QString(), QString(), QString()) + "</body></html>", {}}));
 
     // A: 100 and 50 a period over periods 1..5 at 10 %; the other one pays
-    // 1234567 now.
+    // 1234567 now and has no period, so the VAE decides.
     ComparisonReport report;
     AlternativeFigures a;
     a.name = QStringLiteral("A");
+    a.horizon = 5;
     a.rate = 0.1;
     a.income = {{QString(), {CashFlow::Uniform, 100, 0, 5, 1}}};
     a.expenses = {{QString(), {CashFlow::Uniform, 50, 0, 5, 1}}};
@@ -105,7 +110,13 @@ void TestComparison::markupOfWorkedExample()
     b.name = QStringLiteral("I&D <%1>");
     b.expenses = {{QString(), {CashFlow::Uniform, 1234567, 0, 1, 0}}};
     report.addAlternative(b);
-    QCOMPARE(report.document(),
+    const ReportDocument document = report.document(600);
+    QCOMPARE(document.images.size(), 1);
+    const QImage profile = document.images.at(0).second;
+    QCOMPARE(document.images.at(0).first, QStringLiteral("quintavo:profile"));
+    QCOMPARE(profile.width(), 600);
+    const QString cell = QStringLiteral("<td><p align=\"center\">%1</td>");
+    QCOMPARE(document.html,
              tableStart
                  + QStringLiteral(
                      "<tr style=\"background-color:#B89AFE\"><th></th>"
@@ -116,8 +127,14 @@ void TestComparison::markupOfWorkedExample()
                      "<tr style=\"background-color:#FF8A8A\"><td>VPE</td>"
                      "<td><p align=\"center\">189.54</td><td><p align=\"center\">1\u00a0234\u00a0567.00</td></tr>"
                      "<tr style=\"background-color:#6CA870\"><td>VPN</td>"
-                     "<td><p align=\"center\">189.54</td><td><p align=\"center\">-1\u00a0234\u00a0567.00</td></tr>"
-                     "</table></body></html>"));
+                     "<td><p align=\"center\">189.54</td><td><p align=\"center\">-1\u00a0234\u00a0567.00</td></tr>")
+                 + emptyRows.arg(cell.arg("50.00") + cell.arg("\u2014"),
+                                 cell.arg("no existe") + cell.arg("no existe"),
+                                 cell.arg("2.000") + cell.arg("0.000"))
+                 + QStringLiteral("<p><b>La mejor alternativa es «A»: tiene el mayor VAE (50.00); "
+                                  "horizontes distintos: se compara el VAE.</b></p>"
+                                  "<p><img src=\"quintavo:profile\" width=\"600\" height=\"%1\"></p>"
+                                  "</body></html>").arg(profile.height()));
 }
 
 void TestComparison::alternativesSideBySide()
@@ -141,7 +158,10 @@ void TestComparison::alternativesSideBySide()
              (QList<QList<QStringList>>{{{"", "A", "Sur", "Este", "I&D <2027>"},
                                          {"VPI", "379.08", "0.00", "83.33", "133.33"},
                                          {"VPE", "189.54", "0.00", "300.00", "0.00"},
-                                         {"VPN", "189.54", "0.00", "-216.67", "133.33"}}}));
+                                         {"VPN", "189.54", "0.00", "-216.67", "133.33"},
+                                         {"VAE", "50.00", "—", "-102.86", "94.74"},
+                                         {"TIR", "no existe", "no existe", "-0.666667", "no existe"},
+                                         {"B/C", "2.000", "—", "0.278", "—"}}}));
     const QString first = reportHtml(project);
     click(project, "pbComparar");
     QCOMPARE(reportHtml(project), first);
