@@ -41,7 +41,10 @@ void TestMainWindow::startsAsAnEmptyWorkspace()
     }
     QCOMPARE(menus, (QList<QStringList>{{"&Archivo", "&Nuevo", QStringLiteral("&Abrir…"),
                                          "Abrir &reciente", "", "&Guardar",
-                                         QStringLiteral("Guardar &como…"), "", "&Salir"},
+                                         QStringLiteral("Guardar &como…"), "",
+                                         QStringLiteral("&Exportar informe…"),
+                                         QStringLiteral("Exportar flujos a &CSV…"),
+                                         QStringLiteral("&Imprimir…"), "", "&Salir"},
                                         {QStringLiteral("&Edición")}, {"&Ventana"}, {"A&yuda"}}));
     auto *toolBar = main.findChild<QToolBar *>(QStringLiteral("mainToolBar"));
     QVERIFY(toolBar && toolBar->actions().isEmpty());

@@ -3,13 +3,17 @@
 #include "ui_mainwindow.h"
 
 #include "dialogs.h"
+#include "flowscsv.h"
 #include "projectfile.h"
 #include "projectwindow.h"
+#include "reportexport.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <QPrinter>
+#include <QTextEdit>
 #include <QSettings>
 
 namespace {
@@ -56,6 +60,7 @@ ProjectWindow *MainWindow::addProject(ProjectWindow *project)
 {
     QMdiSubWindow *window = ui->mdiArea->addSubWindow(project, Qt::WindowFlags());
     connect(project, &ProjectWindow::saved, this, &MainWindow::rememberFile);
+    connect(project, &ProjectWindow::reportShown, this, &MainWindow::updateActions);
     connect(project, &QObject::destroyed, this, &MainWindow::updateActions, Qt::QueuedConnection);
     project->show();
     ui->mdiArea->setActiveSubWindow(window);
@@ -131,6 +136,49 @@ void MainWindow::on_action_Guardar_como_triggered()
         project->saveAs();
 }
 
+void MainWindow::on_action_Exportar_triggered()
+{
+    ProjectWindow *project = activeProject();
+    if (!project || project->shownReport() == ProjectWindow::Report::None)
+        return;
+    const QString file = Dialogs::instance()->exportFileName(this, ReportExport::fileFilter());
+    if (file.isEmpty())
+        return;
+    const QString error = ReportExport::write(*project->report()->document(), file);
+    if (!error.isEmpty())
+        Dialogs::instance()->error(this, error);
+}
+
+void MainWindow::on_action_Exportar_csv_triggered()
+{
+    ProjectWindow *project = activeProject();
+    if (!project || project->shownReport() != ProjectWindow::Report::CashFlows)
+        return;
+    const QString file = Dialogs::instance()->csvFileName(this);
+    if (file.isEmpty())
+        return;
+    const QString error = FlowsCsv::write(FlowsCsv::cashFlows(project->shownFigures()), file);
+    if (!error.isEmpty())
+        Dialogs::instance()->error(this, error);
+}
+
+void MainWindow::on_action_Imprimir_triggered()
+{
+    ProjectWindow *project = activeProject();
+    if (!project || project->shownReport() == ProjectWindow::Report::None)
+        return;
+    const QTextDocument &document = *project->report()->document();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(project->displayName());
+    printer.setPageLayout(ReportExport::pageLayout(document));
+    if (!Dialogs::instance()->print(this, &printer))
+        return;
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error)
+        Dialogs::instance()->error(this, tr("No se pudo imprimir el informe de «%1».")
+                                             .arg(project->displayName()));
+}
+
 void MainWindow::on_action_Salir_triggered()
 {
     close();
@@ -160,6 +208,11 @@ void MainWindow::updateActions()
     const bool open = activeProject() != nullptr;
     ui->action_Guardar->setEnabled(open);
     ui->action_Guardar_como->setEnabled(open);
+    const ProjectWindow::Report shown =
+        open ? activeProject()->shownReport() : ProjectWindow::Report::None;
+    ui->action_Exportar->setEnabled(shown != ProjectWindow::Report::None);
+    ui->action_Imprimir->setEnabled(shown != ProjectWindow::Report::None);
+    ui->action_Exportar_csv->setEnabled(shown == ProjectWindow::Report::CashFlows);
 }
 
 QStringList MainWindow::recentFiles() const

@@ -13,7 +13,7 @@ class Ui_MainWindow;
 
 // The application's main window: a multiple-document area with one project
 // window per open project, and the menu "&Archivo" that creates, opens and
-// saves them. The files last opened or saved are kept in QSettings.
+// saves them, and exports or prints the report the active one shows. The files last opened or saved are kept in QSettings.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -48,6 +48,9 @@ private slots:
     void on_action_Abrir_triggered();
     void on_action_Guardar_triggered();
     void on_action_Guardar_como_triggered();
+    void on_action_Exportar_triggered();
+    void on_action_Exportar_csv_triggered();
+    void on_action_Imprimir_triggered();
     void on_action_Salir_triggered();
     void updateActions();
     void rememberFile(const QString &path);

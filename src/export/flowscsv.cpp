@@ -1,5 +1,8 @@
 #include "flowscsv.h"
 
+#include "cashflowreport.h"
+#include "cashflowschedule.h"
+
 #include <QDir>
 #include <QLocale>
 #include <QSaveFile>
@@ -22,6 +25,33 @@ QString FlowsCsv::number(double value)
 {
     // Shortest text that reads back as the same double, whatever the locale.
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QVector<FlowsCsv::Alternative> FlowsCsv::cashFlows(const ProjectFigures &project)
+{
+    QVector<Alternative> alternatives;
+    const QVector<int> shown = CashFlowReport::shownHorizons(project.alternatives);
+    for (int index = 0; index < project.alternatives.size(); ++index) {
+        const AlternativeFigures &figures = project.alternatives.at(index);
+        const int horizon = shown.at(index);
+        Alternative alternative{figures.name, {}};
+        const auto section = [&alternative, horizon](const QVector<AlternativeFigures::Flow> &flows) {
+            QList<QList<double>> amounts;
+            for (const AlternativeFigures::Flow &flow : flows) {
+                amounts << CashFlowSchedule(flow.figures, horizon).amounts();
+                alternative.rows.append({flow.name, QVector<double>(amounts.constLast().cbegin(),
+                                                                    amounts.constLast().cend())});
+            }
+            return amounts;
+        };
+        const QList<QList<double>> income = section(figures.income);
+        const QList<QList<double>> expenses = section(figures.expenses);
+        const QList<double> totals = CashFlowReport::netFlow(income, expenses, horizon);
+        alternative.rows.append({CashFlowReport::tr("Total"),
+                                 QVector<double>(totals.cbegin(), totals.cend())});
+        alternatives.append(alternative);
+    }
+    return alternatives;
 }
 
 QByteArray FlowsCsv::text(const QVector<Alternative> &alternatives)

@@ -1,6 +1,8 @@
 #ifndef FLOWSCSV_H
 #define FLOWSCSV_H
 
+#include "projectfigures.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -25,6 +27,11 @@ public:
         QString name;
         QVector<Row> rows;
     };
+
+    // The rows of the cash-flow report of `project`, as its tables show
+    // them: each income flow, each expense flow (a positive amount, as
+    // typed) and the net "Total", over the periods the report shows.
+    static QVector<Alternative> cashFlows(const ProjectFigures &project);
 
     static QByteArray text(const QVector<Alternative> &alternatives);
     // An empty string when the file is written; otherwise a sentence that

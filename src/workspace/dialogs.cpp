@@ -4,7 +4,10 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -19,6 +22,29 @@ QString tr(const char *text)
 QString projectFilter()
 {
     return tr("Proyectos de Quintavo (*.quintavo);;Todos los archivos (*)");
+}
+
+// The suffix of the first pattern of a filter entry: "pdf" for
+// "Documento PDF (*.pdf)"; empty when the entry has none.
+QString suffixOf(const QString &filterEntry)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filterEntry).captured(1);
+}
+
+// A save dialog for a file of one of the types of `filter`, adding the
+// suffix of the type chosen when none is typed.
+QString fileToWrite(QWidget *parent, const QString &title, const QString &filter)
+{
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffixOf(filter.section(QStringLiteral(";;"), 0, 0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &entry) { dialog.setDefaultSuffix(suffixOf(entry)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace
@@ -71,6 +97,24 @@ QString Dialogs::saveFileName(QWidget *parent, const QString &proposed)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString Dialogs::exportFileName(QWidget *parent, const QString &filter)
+{
+    return fileToWrite(parent, tr("Exportar informe"), filter);
+}
+
+QString Dialogs::csvFileName(QWidget *parent)
+{
+    return fileToWrite(parent, tr("Exportar flujos a CSV"),
+                       tr("Valores separados por comas (*.csv);;Todos los archivos (*)"));
+}
+
+bool Dialogs::print(QWidget *parent, QPrinter *printer)
+{
+    QPrintDialog dialog(printer, parent);
+    dialog.setWindowTitle(tr("Imprimir informe"));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 Dialogs::Answer Dialogs::unsavedChanges(QWidget *parent, const QString &name)

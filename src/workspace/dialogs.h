@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 // The one place where the windows ask the user something in a dialog.
@@ -32,6 +33,17 @@ public:
     // "Guardar como…", starting at `proposed`: the chosen file name, with the
     // extension ".quintavo" when none was typed; empty when cancelled.
     virtual QString saveFileName(QWidget *parent, const QString &proposed);
+
+    // "Exportar informe…": the chosen file, of one of the types in `filter`
+    // ("Documento PDF (*.pdf);;…"); without a suffix typed, the one of the
+    // type chosen is added. Empty when cancelled.
+    virtual QString exportFileName(QWidget *parent, const QString &filter);
+    // "Exportar flujos a CSV…": the chosen file, ".csv" added when no
+    // suffix was typed; empty when cancelled.
+    virtual QString csvFileName(QWidget *parent);
+    // "Imprimir…": lets the user choose and set up `printer`; false when
+    // cancelled, and then nothing is printed.
+    virtual bool print(QWidget *parent, QPrinter *printer);
 
     enum class Answer { Save, Discard, Cancel };
     // "El proyecto «name» tiene cambios sin guardar.": Guardar, Descartar or Cancelar.

@@ -449,8 +449,10 @@ void ProjectWindow::showReport(Report report)
     refreshTimer->stop();
     QElapsedTimer clock;
     clock.start();
-    const ReportDocument document =
-        report == Report::CashFlows ? cashFlowDocument() : comparisonDocument();
+    m_shownFigures = figures();
+    const ReportDocument document = report == Report::CashFlows
+        ? CashFlowReport::document(m_shownFigures, pictureWidth(), cellLimit)
+        : ComparisonReport::document(m_shownFigures, pictureWidth());
     // A rebuild of the same report keeps the reader where they were.
     QScrollBar *across = ui->teReporte->horizontalScrollBar();
     QScrollBar *down = ui->teReporte->verticalScrollBar();
@@ -475,6 +477,7 @@ void ProjectWindow::showReport(Report report)
     shown = report;
     lastBuildMs = clock.elapsed();
     ui->lbOutOfDate->hide();
+    emit reportShown();
 }
 
 void ProjectWindow::projectChanged()

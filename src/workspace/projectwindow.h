@@ -92,6 +92,12 @@ public:
     void showCashFlows();
     void showComparison();
 
+    // The report in the report area, and the figures it was built from
+    // (as they were then, even when it is marked out of date).
+    enum class Report { None, CashFlows, Comparison };
+    Report shownReport() const { return shown; }
+    const ProjectFigures &shownFigures() const { return m_shownFigures; }
+
     // A report that took at least this long to build is not built again
     // after a change: it is marked out of date until its button is clicked.
     static constexpr int DefaultRefreshLimitMs = 300;
@@ -115,6 +121,8 @@ public slots:
 signals:
     // The project was written to `path`.
     void saved(const QString &path);
+    // A report was put into the report area (built or built again).
+    void reportShown();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -130,7 +138,6 @@ private slots:
     void on_pbComparar_clicked();
 
 private:
-    enum class Report { None, CashFlows, Comparison };
     void showReport(Report report);
     void setUp(const ProjectSnapshot *project);
     // Appends an alternative node with a table of its own, unshown.
@@ -142,6 +149,7 @@ private:
     QString m_filePath;
     QTimer *refreshTimer = nullptr;
     Report shown = Report::None;
+    ProjectFigures m_shownFigures;
     qint64 lastBuildMs = 0;
     int refreshLimitMs = DefaultRefreshLimitMs;
     long long cellLimit = CashFlowReport::MostShownCells;
