@@ -26,7 +26,10 @@ void TestComparison::sideBySide()
     QCOMPARE(reportTables(w->report()), (QList<Rows>{{{"", "A", "Sur", "Este", "I&D <2027>"},
                                                       {"VPI", "379.08", "0.00", "83.33", "133.33"},
                                                       {"VPE", "189.54", "0.00", "300.00", "0.00"},
-                                                      {"VPN", "189.54", "0.00", "-216.67", "133.33"}}}));
+                                                      {"VPN", "189.54", "0.00", "-216.67", "133.33"},
+                                                      {"VAE", "50.00", "—", "-102.86", "94.74"},
+                                                      {"TIR", "no existe", "no existe", "-0.666667", "no existe"},
+                                                      {"B/C", "2.000", "—", "0.278", "—"}}}));
 }
 
 QTEST_MAIN(TestComparison)
