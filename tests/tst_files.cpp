@@ -191,11 +191,13 @@ private slots:
         main->findChild<QAction *>(QStringLiteral("action_Guardar"))->trigger();
         QVERIFY(dialogs.errors.isEmpty() && !typed->isWindowModified());
         QCOMPARE(typed->windowTitle(), QStringLiteral("planta.quintavo[*]"));
+        const QString documents = typed->cashFlowDocument().html + typed->comparisonDocument().html;
         QVERIFY(typed->parentWidget()->close());
 
         ProjectWindow *opened = main->openFile(dialogs.saveName);
         QVERIFY(opened && opened != typed && !opened->isWindowModified());
         QCOMPARE(opened->snapshot(), project);
+        QCOMPARE(opened->cashFlowDocument().html + opened->comparisonDocument().html, documents);
         // Opened again by another spelling of its path: the same window.
         QCOMPARE(main->openFile(folder.path() + QStringLiteral("/./planta.quintavo")), opened);
         QCOMPARE(main->projects().size(), 1);
