@@ -1,10 +1,12 @@
 // Time of the two report buttons on large projects, and how much of it is
 // Quintavo's own work (reading the cells, valuing the flows, writing the
-// markup) against QTextEdit::setHtml laying out the same document.
+// markup, painting the pictures) against QTextEdit::setHtml laying out the
+// same document.
 //
 // Usage: bench_reports [clicks]   (default 15; 5 for the largest report)
 #include "benchproject.h"
 #include "benchstats.h"
+#include "cashflowreport.h"
 #include "mainwindow.h"
 #include "projectwindow.h"
 
@@ -15,7 +17,9 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
@@ -56,17 +60,26 @@ struct Row {
 // each click followed by setting that document on the same editor, so that
 // both timings see the same machine load.
 Row measure(ProjectWindow *project, const char *buttonName, const char *report, const QString &load,
-            int clicks, QString (ProjectWindow::*document)() const)
+            int clicks, ReportDocument (ProjectWindow::*document)() const)
 {
     auto *button = project->findChild<QPushButton *>(QLatin1String(buttonName));
     auto *editor = project->findChild<QTextEdit *>(QStringLiteral("teReporte"));
 
     button->click();
     QCoreApplication::processEvents();
-    const QString html = (project->*document)();
+    const ReportDocument shown = (project->*document)();
+    const QString &html = shown.html;
+    // As the window sets a report: pictures first, then the markup.
+    const auto set = [&shown](QTextEdit *target) {
+        target->document()->clear();
+        for (const auto &image : shown.images)
+            target->document()->addResource(QTextDocument::ImageResource, QUrl(image.first),
+                                            image.second);
+        target->setHtml(shown.html);
+    };
     // The document is the exact one when a fresh editor shows it the same.
     QTextEdit check;
-    check.setHtml(html);
+    set(&check);
     const bool exact = check.toHtml() == editor->toHtml();
 
     std::vector<double> clickTimes;
@@ -74,7 +87,7 @@ Row measure(ProjectWindow *project, const char *buttonName, const char *report, 
     for (int i = 0; i < clicks; ++i) {
         clickTimes.push_back(elapsedMs([button]() { button->click(); }));
         QCoreApplication::processEvents();
-        setTimes.push_back(elapsedMs([editor, &html]() { editor->setHtml(html); }));
+        setTimes.push_back(elapsedMs([editor, &set]() { set(editor); }));
         QCoreApplication::processEvents();
     }
     return {report, load, BenchStats::median(clickTimes), BenchStats::median(setTimes),
@@ -102,7 +115,10 @@ int main(int argc, char *argv[])
                                QStringLiteral("100 alternatives x 20 flows, N = 30"), clicks,
                                &ProjectWindow::comparisonDocument));
     }
-    for (const int horizon : {100, 1000}) {
+    // The longest horizon of 20 flows that is still shown whole, and one
+    // that is cut to it.
+    const int fullest = static_cast<int>(CashFlowReport::MostShownCells / 22) - 1;
+    for (const int horizon : {100, fullest, 2 * fullest}) {
         ProjectWindow *project = openProject(&main);
         BenchProject(project).fillTypical(1, 20, horizon);
         rows.push_back(measure(project, "pbVisualizar", "Visualizar",

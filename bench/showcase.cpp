@@ -1,8 +1,9 @@
 // Opens the main window with two filled-in 20-period projects, one showing
-// "Comparar" and one "Visualizar", and stays open for a screenshot
-// (bench/screenshot.sh).
+// "Comparar" in front and one "Visualizar" behind it, and stays open for a
+// screenshot (bench/screenshot.sh). With "diagram", only the "Visualizar"
+// project, filling the window, scrolled to its cash-flow diagram.
 //
-// Usage: bench_showcase [seconds]   (default 20, then it quits by itself)
+// Usage: bench_showcase [seconds] [diagram]   (default 20 s, then it quits)
 #include "benchproject.h"
 #include "flowitem.h"
 #include "mainwindow.h"
@@ -10,6 +11,7 @@
 #include "projectwindow.h"
 
 #include <QAction>
+#include <QByteArray>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -51,8 +53,26 @@ int main(int argc, char *argv[])
     main.resize(1280, 800);
 
     using K = BenchProject::Kind;
+    const bool diagramOnly = argc > 2 && QByteArray(argv[2]) == "diagram";
+    ProjectWindow *wind = openProject(&main, QStringLiteral("Parque eólico"),
+                                      diagramOnly ? QRect(0, 0, 1270, 740) : QRect(500, 0, 770, 500));
+    BenchProject w(wind);
+    ProjectItem *park = w.addAlternative(QStringLiteral("Parque eólico 24 MW"), 20, 0.09);
+    w.addFlow(park, true, K::Geometric, QStringLiteral("Venta de energía"), 7450000, 0.025, 20, 1);
+    w.addFlow(park, true, K::Uniform, QStringLiteral("Salvamento"), 2250000, 0, 1, 20);
+    w.addFlow(park, false, K::Uniform, QStringLiteral("Inversión"), 36800000, 0, 1, 0);
+    w.addFlow(park, false, K::Arithmetic, QStringLiteral("Operación y mantenimiento"), 1180000,
+              42500, 20, 1);
+    w.tree()->setCurrentItem(park->child(1)->child(1));
+    main.show();
+    click(wind, "pbVisualizar");
+    if (diagramOnly) {
+        QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
+        return app.exec();
+    }
+
     ProjectWindow *plant = openProject(&main, QStringLiteral("Planta de envasado"),
-                                       QRect(0, 0, 860, 520));
+                                       QRect(0, 40, 1000, 700));
     BenchProject p(plant);
     ProjectItem *manual = p.addAlternative(QStringLiteral("Línea manual"), 20, 0.12);
     p.addFlow(manual, false, K::Uniform, QStringLiteral("Inversión"), 18500000, 0, 1, 0);
@@ -66,22 +86,9 @@ int main(int argc, char *argv[])
     ProjectItem *outsourced = p.addAlternative(QStringLiteral("Subcontratar"), 20, 0.12);
     p.addFlow(outsourced, false, K::Uniform, QStringLiteral("Contrato"), 4650000, 0, 20, 1);
     p.addFlow(outsourced, true, K::Uniform, QStringLiteral("Ventas"), 6100000, 0, 20, 1);
-    click(plant, "pbComparar");
     p.tree()->setCurrentItem(automatic);
+    click(plant, "pbComparar");
 
-    ProjectWindow *wind = openProject(&main, QStringLiteral("Parque eólico"),
-                                      QRect(410, 215, 860, 520));
-    BenchProject w(wind);
-    ProjectItem *park = w.addAlternative(QStringLiteral("Parque eólico 24 MW"), 20, 0.09);
-    w.addFlow(park, true, K::Geometric, QStringLiteral("Venta de energía"), 7450000, 0.025, 20, 1);
-    w.addFlow(park, true, K::Uniform, QStringLiteral("Salvamento"), 2250000, 0, 1, 20);
-    w.addFlow(park, false, K::Uniform, QStringLiteral("Inversión"), 36800000, 0, 1, 0);
-    w.addFlow(park, false, K::Arithmetic, QStringLiteral("Operación y mantenimiento"), 1180000,
-              42500, 20, 1);
-    click(wind, "pbVisualizar");
-    w.tree()->setCurrentItem(park->child(1)->child(1));
-
-    main.show();
     QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
     return app.exec();
 }

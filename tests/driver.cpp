@@ -39,8 +39,10 @@ QList<Rows> reportTables(const QTextEdit *report)
     QList<Rows> tables;
     for (QTextFrame *frame : report->document()->rootFrame()->childFrames()) {
         const auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
         tables << Rows();
-        for (int r = 0; table && r < table->rows(); ++r) {
+        for (int r = 0; r < table->rows(); ++r) {
             tables.last() << QStringList();
             for (int c = 0; c < table->columns(); c += table->cellAt(r, c).columnSpan()) {
                 QTextCursor text = table->cellAt(r, c).firstCursorPosition();

@@ -41,11 +41,14 @@ class Answers : public Dialogs
 public:
     QString title; // "Añadir Alternativa"
     int kind = 0;  // "Añadir Flujo"; -1 cancels
-    Answers() { setInstance(this); }
-    ~Answers() override { setInstance(nullptr); }
+    Answers() : previous(instance()) { setInstance(this); }
+    ~Answers() override { setInstance(previous); }
     QString alternativeTitle(QWidget *) override { return title; }
     bool flowKind(QWidget *, int *chosen) override { *chosen = kind; return kind >= 0; }
     Answer unsavedChanges(QWidget *, const QString &) override { return Answer::Discard; }
+
+private:
+    Dialogs *previous;
 };
 
 // Base of the GUI test classes: a fresh shown window `w` for each test function.

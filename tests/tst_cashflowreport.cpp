@@ -1,5 +1,6 @@
 // "Visualizar": the cash-flow table of each alternative as a user reads it,
 // for the figures typed into the property cells.
+#include "cashflowreport.h"
 #include "driver.h"
 
 class TestCashFlowReport : public WindowTest
@@ -10,7 +11,11 @@ private slots:
     void table_data();
     void table();
     void longHorizons();
+    void cellsShared_data();
+    void cellsShared();
 };
+
+using Sizes = QVector<QPair<int, int>>; // flows, horizon
 
 void TestCashFlowReport::table_data()
 {
@@ -52,6 +57,8 @@ void TestCashFlowReport::table()
 
 void TestCashFlowReport::longHorizons()
 {
+    // Room for 1001 periods of 3 rows; without flows 1000 periods fit whole.
+    w->setCellLimit(3003);
     fill(first()->propertyTable(), {"Largo", "1000"});
     w->showCashFlows();
     QCOMPARE(reportTables(w->report()).at(0).at(1).size(), 1002);
@@ -64,6 +71,30 @@ void TestCashFlowReport::longHorizons()
                                       "entero; se muestran los períodos 0 a 1000 de 1001."});
     QCOMPARE(shown.at(2).size(), 1002);
     QCOMPARE(shown.constLast().constLast(), QStringLiteral("1.00"));
+}
+
+void TestCashFlowReport::cellsShared_data()
+{
+    // A table shown to period K holds (flows + 2) * (K + 1) cells, 24000 at most in all.
+    QTest::addColumn<Sizes>("alternatives");
+    QTest::addColumn<QVector<int>>("shown");
+    QTest::newRow("one period more") << Sizes{{0, 12000}} << QVector<int>{11999};
+    QTest::newRow("both cut, cells even") << Sizes{{0, 12000}, {20, 1000}} << QVector<int>{6004, 544};
+    QTest::newRow("short one whole") << Sizes{{0, INT_MAX}, {20, 100}, {1, -5}} << QVector<int>{10888, 100, -5};
+    QTest::newRow("even shares") << Sizes{{1, INT_MAX}, {1, INT_MAX}, {1, INT_MAX}} << QVector<int>{2665, 2666, 2666};
+    QTest::newRow("period 0 at least") << Sizes{{30000, 10}, {0, 50}} << QVector<int>{0, 50};
+}
+
+void TestCashFlowReport::cellsShared()
+{
+    QFETCH(Sizes, alternatives);
+    QFETCH(QVector<int>, shown);
+    QVector<AlternativeFigures> figures(alternatives.size());
+    for (int a = 0; a < figures.size(); ++a) {
+        figures[a].income.resize(alternatives.at(a).first);
+        figures[a].horizon = alternatives.at(a).second;
+    }
+    QCOMPARE(CashFlowReport::shownHorizons(figures), shown);
 }
 
 QTEST_MAIN(TestCashFlowReport)

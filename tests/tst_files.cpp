@@ -1,24 +1,18 @@
 // Project files: what the reader takes and refuses, seeded mutations that
 // either open or say why; through the windows, nothing typed is lost on the
 // way to a file and back; the unsaved-changes prompt; a failed save.
-#include "dialogs.h"
-#include "flowitem.h"
 #include "driver.h"
 #include "mainwindow.h"
 #include "projectfile.h"
-#include "projectwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
 
 using Answer = Dialogs::Answer;
 Q_DECLARE_METATYPE(Dialogs::Answer)
@@ -50,13 +44,6 @@ static ProjectWindow *newProject(MainWindow *main)
     return main->projects().constLast();
 }
 
-static QTableWidget *tableOf(QTreeWidgetItem *node)
-{
-    if (FlowItem *flow = FlowItem::fromTreeItem(node))
-        return flow->propertyTable();
-    return static_cast<ProjectItem *>(node)->propertyTable();
-}
-
 class TestFiles : public QObject
 {
     Q_OBJECT
@@ -66,252 +53,230 @@ class TestFiles : public QObject
     QByteArray example;
 
 private slots:
-    void initTestCase();
-    void reads_data();
-    void reads();
-    void mutatedFilesOpenOrSayWhy();
-    void init();
-    void cleanup() { delete main; }
-    void savedAndOpenedAgain_data();
-    void savedAndOpenedAgain();
-    void unsavedChanges_data();
-    void unsavedChanges();
-    void failedSaveKeepsTheOldFile();
-    void realDialogsSaveBeforeClosing();
-};
-
-void TestFiles::initTestCase()
-{
-    QFile doc(QStringLiteral(QUINTAVO_SOURCE_DIR "/docs/file-format.md"));
-    QVERIFY(doc.open(QIODevice::ReadOnly));
-    const QByteArray text = doc.readAll();
-    const int start = text.indexOf("```json\n") + 8;
-    example = text.mid(start, text.indexOf("```", start) - start);
-    ProjectSnapshot read;
-    QString reason;
-    QVERIFY2(ProjectFile::fromJson(example, &read, &reason), qPrintable(reason));
-    // The document shows a file exactly as Quintavo writes it.
-    QCOMPARE(ProjectFile::toJson(read), example);
-}
-
-void TestFiles::reads_data()
-{
-    // "=" and the first alternative's name|horizon|rate, or a part of the reason.
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("outcome");
-    const QByteArray many = "{}" + QByteArray(",{}").repeated(10000);
-    QTest::newRow("numbers") << project(R"({"name": 15, "horizon": 1e21})") << "=15|1e+21|";
-    QTest::newRow("missing, unknown keys") << project(R"({"rate": "1%", "x": [1]})") << "=||1%";
-    QTest::newRow("cut short") << QByteArray("{\n\"format\": [") << "JSON válido: unterminated array (línea 2";
-    QTest::newRow("newer") << project("").replace("1,", "2,") << "creado con una versión más reciente";
-    QTest::newRow("true cell") << project(R"({"name": true})") << "alternativa 1, «name» no es un texto";
-    QTest::newRow("not an object") << project("1") << "la alternativa 1 no es un objeto";
-    QTest::newRow("too deep") << project("[[[[]]]]") << "anidado más hondo";
-    QTest::newRow("too long") << project("{\"name\": \"" + QByteArray(100001, 'x') + "\"}")
-                              << "«name» pasa de 100000 caracteres";
-    QTest::newRow("10001 alternatives") << project(many) << "más de 10000 alternativas";
-    QTest::newRow("100011 flows") << project(R"({"income": [)" + (many + ",").repeated(10) + "{}]}")
-                                  << "más de 100000 flujos";
-    QTest::newRow("over 64 MiB") << project("") + QByteArray(64 << 20, ' ') << "pasa de 64 MiB";
-}
-
-void TestFiles::reads()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, outcome);
-    ProjectSnapshot read;
-    QString reason;
-    if (ProjectFile::fromJson(file, &read, &reason)) {
-        const AlternativeSnapshot &first = read.alternatives.at(0);
-        QCOMPARE(QStringLiteral("=%1|%2|%3").arg(first.name, first.horizon, first.rate), outcome);
-    } else {
-        QVERIFY2(reason.contains(outcome), qPrintable(reason));
-    }
-}
-
-void TestFiles::mutatedFilesOpenOrSayWhy()
-{
-    const QList<QByteArray> values = {"1", "true", "null", "{}", "[{}]", "-1e999", "\"\\ud800\""};
-    QRandomGenerator random(13);
-    for (int i = 0; i < 3000; ++i) {
-        QByteArray file = example;
-        for (int step = random.bounded(1, 4); step > 0; --step) {
-            const int at = random.bounded(file.size() + 1);
-            const int colon = file.indexOf(": ", at) + 2;
-            switch (random.bounded(5)) {
-            case 0:
-                file.truncate(at);
-                break;
-            case 1:
-                file.replace(at, 1, QByteArray(1, char(random.bounded(256))));
-                break;
-            case 2: // a value of another type
-                if (colon > 1)
-                    file.replace(colon, qMax(file.indexOf('\n', colon), colon) - colon,
-                                 values.at(random.bounded(values.size())) + ',');
-                break;
-            case 3:
-                file.insert(at, QByteArray(random.bounded(1, 3000), "[{"[random.bounded(2)]));
-                break;
-            default: // many flows; the most now and then, being slow under the sanitizers
-                file.replace("\"income\": [", "\"income\": [" + QByteArray("{\"kind\": \"uniform\"},")
-                             .repeated(i % 300 ? random.bounded(1, 50) : 100001));
-            }
-        }
+    void initTestCase()
+    {
+        QFile doc(QStringLiteral(QUINTAVO_SOURCE_DIR "/docs/file-format.md"));
+        QVERIFY(doc.open(QIODevice::ReadOnly));
+        const QByteArray text = doc.readAll();
+        const int start = text.indexOf("```json\n") + 8;
+        example = text.mid(start, text.indexOf("```", start) - start);
         ProjectSnapshot read;
-        ProjectSnapshot again;
         QString reason;
-        if (ProjectFile::fromJson(file, &read, &reason))
-            QVERIFY(ProjectFile::fromJson(ProjectFile::toJson(read), &again, &reason) && again == read);
-        else
-            QVERIFY2(!reason.isEmpty(), file.constData());
+        QVERIFY2(ProjectFile::fromJson(example, &read, &reason), qPrintable(reason));
+        // The document shows a file exactly as Quintavo writes it.
+        QCOMPARE(ProjectFile::toJson(read), example);
     }
-}
 
-void TestFiles::init()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
-    dialogs = FileAnswers();
-    Dialogs::setInstance(&dialogs);
-    main = new MainWindow;
-}
+    void reads_data()
+    {
+        // "=" and the first alternative's name|horizon|rate, or a part of the reason.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("outcome");
+        const QByteArray many = "{}" + QByteArray(",{}").repeated(10000);
+        QTest::newRow("numbers") << project(R"({"name": 15, "horizon": 1e21})") << "=15|1e+21|";
+        QTest::newRow("missing, unknown keys") << project(R"({"rate": "1%", "x": [1]})") << "=||1%";
+        QTest::newRow("cut short") << QByteArray("{\n\"format\": [") << "JSON válido: unterminated array (línea 2";
+        QTest::newRow("newer") << project("").replace("1,", "2,") << "creado con una versión más reciente";
+        QTest::newRow("true cell") << project(R"({"name": true})") << "alternativa 1, «name» no es un texto";
+        QTest::newRow("not an object") << project("1") << "la alternativa 1 no es un objeto";
+        QTest::newRow("too deep") << project("[[[[]]]]") << "anidado más hondo";
+        QTest::newRow("too long") << project("{\"name\": \"" + QByteArray(100001, 'x') + "\"}")
+                                  << "«name» pasa de 100000 caracteres";
+        QTest::newRow("10001 alternatives") << project(many) << "más de 10000 alternativas";
+        QTest::newRow("100011 flows") << project(R"({"income": [)" + (many + ",").repeated(10) + "{}]}")
+                                      << "más de 100000 flujos";
+        QTest::newRow("over 64 MiB") << project("") + QByteArray(64 << 20, ' ') << "pasa de 64 MiB";
+    }
 
-void TestFiles::savedAndOpenedAgain_data()
-{
-    // Cells typed in turn from a list into two alternatives with a flow of each kind.
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("every kind of flow")
-        << QStringList{"Planta", "10", "0.12", "Venta", "5000", "1", "", "10", "0.04", "-1"};
-    QTest::newRow("hostile text in every cell")
-        << QStringList{"<b>&amp;", "1.500,50", "12%", "\"\\", "-0", "1e999", QStringLiteral("𝄞 ñ"),
-                       "   ", "0x10", QString(3000, 'x'), "{\"a\": 1}", "2147483648", ""};
-}
-
-void TestFiles::savedAndOpenedAgain()
-{
-    QFETCH(QStringList, texts);
-    ProjectWindow *typed = newProject(main);
-    ProjectSnapshot project;
-    int next = 0;
-    auto cell = [&]() { return texts.at(next++ % texts.size()); };
-    for (int a = 0; a < 2; ++a) {
-        AlternativeSnapshot alternative{cell() + "a", cell(), cell(), {}, {}};
-        if (a)
-            typed->addAlternative(alternative.name);
-        QTreeWidgetItem *node = typed->tree()->topLevelItem(a);
-        fill(tableOf(node), {alternative.name, alternative.horizon, alternative.rate});
-        for (int kind = 0; kind < 3; ++kind) {
-            const FlowSnapshot flow{FlowSnapshot::Kind(kind), cell(), cell(),
-                                    kind ? cell() : QString(), cell(), cell()};
-            QStringList cells{flow.name, flow.amount, flow.change, flow.payments, flow.start};
-            if (!kind)
-                cells.removeAt(2);
-            fill(typed->addFlow(node->child(kind % 2), kind)->propertyTable(), cells);
-            (kind % 2 ? alternative.expenses : alternative.income).append(flow);
+    void reads()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, outcome);
+        ProjectSnapshot read;
+        QString reason;
+        if (ProjectFile::fromJson(file, &read, &reason)) {
+            const AlternativeSnapshot &first = read.alternatives.at(0);
+            QCOMPARE(QStringLiteral("=%1|%2|%3").arg(first.name, first.horizon, first.rate), outcome);
+        } else {
+            QVERIFY2(reason.contains(outcome), qPrintable(reason));
         }
-        project.alternatives.append(alternative);
     }
-    QCOMPARE(typed->snapshot(), project);
-    dialogs.saveName = folder.filePath(QStringLiteral("planta.quintavo"));
-    main->findChild<QAction *>(QStringLiteral("action_Guardar"))->trigger();
-    QVERIFY(dialogs.errors.isEmpty() && !typed->isWindowModified());
-    QCOMPARE(typed->windowTitle(), QStringLiteral("planta.quintavo[*]"));
-    const QStringList documents{typed->cashFlowDocument(), typed->comparisonDocument()};
-    QVERIFY(typed->parentWidget()->close());
 
-    ProjectWindow *opened = main->openFile(dialogs.saveName);
-    QVERIFY(opened && opened != typed && !opened->isWindowModified());
-    QCOMPARE(opened->snapshot(), project);
-    QCOMPARE((QStringList{opened->cashFlowDocument(), opened->comparisonDocument()}), documents);
-    // Opened again by another spelling of its path: the same window.
-    QCOMPARE(main->openFile(folder.path() + QStringLiteral("/./planta.quintavo")), opened);
-    QCOMPARE(main->projects().size(), 1);
-    QCOMPARE(main->recentFiles(), QStringList{dialogs.saveName});
-}
+    void mutatedFilesOpenOrSayWhy()
+    {
+        const QList<QByteArray> values = {"1", "true", "null", "{}", "[{}]", "-1e999", "\"\\ud800\""};
+        QRandomGenerator random(13);
+        for (int i = 0; i < 3000; ++i) {
+            QByteArray file = example;
+            for (int step = random.bounded(1, 4); step > 0; --step) {
+                const int at = random.bounded(file.size() + 1);
+                const int colon = file.indexOf(": ", at) + 2;
+                switch (random.bounded(5)) {
+                case 0:
+                    file.truncate(at);
+                    break;
+                case 1:
+                    file.replace(at, 1, QByteArray(1, char(random.bounded(256))));
+                    break;
+                case 2: // a value of another type
+                    if (colon > 1)
+                        file.replace(colon, qMax(file.indexOf('\n', colon), colon) - colon,
+                                     values.at(random.bounded(values.size())) + ',');
+                    break;
+                case 3:
+                    file.insert(at, QByteArray(random.bounded(1, 3000), "[{"[random.bounded(2)]));
+                    break;
+                default: // many flows; the most now and then, being slow under the sanitizers
+                    file.replace("\"income\": [", "\"income\": [" + QByteArray("{\"kind\": \"uniform\"},")
+                                 .repeated(i % 300 ? random.bounded(1, 50) : 100001));
+                }
+            }
+            ProjectSnapshot read;
+            ProjectSnapshot again;
+            QString reason;
+            if (ProjectFile::fromJson(file, &read, &reason))
+                QVERIFY(ProjectFile::fromJson(ProjectFile::toJson(read), &again, &reason) && again == read);
+            else
+                QVERIFY2(!reason.isEmpty(), file.constData());
+        }
+    }
 
-void TestFiles::unsavedChanges_data()
-{
-    // Two modified projects; closing the first window, or quitting. A
-    // Guardar that does not save is one whose file dialog was cancelled.
-    QTest::addColumn<bool>("quitting");
-    QTest::addColumn<QList<Answer>>("answers");
-    QTest::addColumn<bool>("saved");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<int>("stillModified");
-    using L = QList<Answer>;
-    const Answer save = Answer::Save, discard = Answer::Discard, cancel = Answer::Cancel;
-    QTest::newRow("close, Guardar") << false << L{save} << true << true << 1;
-    QTest::newRow("close, Descartar") << false << L{discard} << false << true << 1;
-    QTest::newRow("close, Cancelar") << false << L{cancel} << false << false << 2;
-    QTest::newRow("close, no file name") << false << L{save} << false << false << 2;
-    QTest::newRow("quit, Guardar, Descartar") << true << L{save, discard} << true << true << 0;
-    QTest::newRow("quit, Descartar, Cancelar") << true << L{discard, cancel} << false << false << 2;
-    QTest::newRow("quit, Guardar, Cancelar") << true << L{save, cancel} << true << false << 1;
-}
+    void init()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        dialogs = FileAnswers();
+        Dialogs::setInstance(&dialogs);
+        main = new MainWindow;
+    }
 
-void TestFiles::unsavedChanges()
-{
-    QFETCH(bool, quitting);
-    QFETCH(QList<Answer>, answers);
-    QFETCH(bool, saved);
-    QFETCH(bool, closed);
-    QFETCH(int, stillModified);
-    const QList<ProjectWindow *> projects{newProject(main), newProject(main)};
-    for (ProjectWindow *project : projects)
+    void cleanup() { delete main; }
+    void savedAndOpenedAgain_data()
+    {
+        // Cells typed in turn from a list into two alternatives with a flow of each kind.
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("every kind of flow")
+            << QStringList{"Planta", "10", "0.12", "Venta", "5000", "1", "", "10", "0.04", "-1"};
+        QTest::newRow("hostile text in every cell")
+            << QStringList{"<b>&amp;", "1.500,50", "12%", "\"\\", "-0", "1e999", QStringLiteral("𝄞 ñ"),
+                           "   ", "0x10", QString(3000, 'x'), "{\"a\": 1}", "2147483648", ""};
+    }
+
+    void savedAndOpenedAgain()
+    {
+        QFETCH(QStringList, texts);
+        ProjectWindow *typed = newProject(main);
+        ProjectSnapshot project;
+        int next = 0;
+        auto cell = [&]() { return texts.at(next++ % texts.size()); };
+        for (int a = 0; a < 2; ++a) {
+            AlternativeSnapshot alternative{cell() + "a", cell(), cell(), {}, {}};
+            if (a)
+                typed->addAlternative(alternative.name);
+            QTreeWidgetItem *node = typed->tree()->topLevelItem(a);
+            fill(static_cast<ProjectItem *>(node)->propertyTable(), {alternative.name, alternative.horizon, alternative.rate});
+            for (int kind = 0; kind < 3; ++kind) {
+                const FlowSnapshot flow{FlowSnapshot::Kind(kind), cell(), cell(),
+                                        kind ? cell() : QString(), cell(), cell()};
+                QStringList cells{flow.name, flow.amount, flow.change, flow.payments, flow.start};
+                if (!kind)
+                    cells.removeAt(2);
+                fill(typed->addFlow(node->child(kind % 2), kind)->propertyTable(), cells);
+                (kind % 2 ? alternative.expenses : alternative.income).append(flow);
+            }
+            project.alternatives.append(alternative);
+        }
+        QCOMPARE(typed->snapshot(), project);
+        dialogs.saveName = folder.filePath(QStringLiteral("planta.quintavo"));
+        main->findChild<QAction *>(QStringLiteral("action_Guardar"))->trigger();
+        QVERIFY(dialogs.errors.isEmpty() && !typed->isWindowModified());
+        QCOMPARE(typed->windowTitle(), QStringLiteral("planta.quintavo[*]"));
+        const QString documents = typed->cashFlowDocument().html + typed->comparisonDocument().html;
+        QVERIFY(typed->parentWidget()->close());
+
+        ProjectWindow *opened = main->openFile(dialogs.saveName);
+        QVERIFY(opened && opened != typed && !opened->isWindowModified());
+        QCOMPARE(opened->snapshot(), project);
+        QCOMPARE(opened->cashFlowDocument().html + opened->comparisonDocument().html, documents);
+        // Opened again by another spelling of its path: the same window.
+        QCOMPARE(main->openFile(folder.path() + QStringLiteral("/./planta.quintavo")), opened);
+        QCOMPARE(main->projects().size(), 1);
+        QCOMPARE(main->recentFiles(), QStringList{dialogs.saveName});
+    }
+
+    void unsavedChanges_data()
+    {
+        // Two modified projects; closing the first window, or quitting. A
+        // Guardar that does not save is one whose file dialog was cancelled
+        // (saved 0) or whose file cannot be written (-1): the old one stays.
+        QTest::addColumn<bool>("quitting");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<int>("saved");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<int>("stillModified");
+        using L = QList<Answer>;
+        const Answer save = Answer::Save, discard = Answer::Discard, cancel = Answer::Cancel;
+        QTest::newRow("close, Guardar") << false << L{save} << 1 << true << 1;
+        QTest::newRow("close, Descartar") << false << L{discard} << 0 << true << 1;
+        QTest::newRow("close, Cancelar") << false << L{cancel} << 0 << false << 2;
+        QTest::newRow("close, no file name") << false << L{save} << 0 << false << 2;
+        QTest::newRow("close, the save fails") << false << L{save} << -1 << false << 2;
+        QTest::newRow("quit, Guardar, Descartar") << true << L{save, discard} << 1 << true << 0;
+        QTest::newRow("quit, Descartar, Cancelar") << true << L{discard, cancel} << 0 << false << 2;
+        QTest::newRow("quit, Guardar, Cancelar") << true << L{save, cancel} << 1 << false << 1;
+    }
+
+    void unsavedChanges()
+    {
+        QFETCH(bool, quitting);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(int, saved);
+        QFETCH(bool, closed);
+        QFETCH(int, stillModified);
+        const QList<ProjectWindow *> projects{newProject(main), newProject(main)};
+        for (ProjectWindow *project : projects)
+            project->addAlternative(QStringLiteral("B"));
+        // The longest name a file may have leaves no room for the temporary
+        // file to take it: the save fails at its very last step.
+        const QString path = folder.filePath(saved < 0 ? QString(255 - 9, 'p') + ".quintavo" : "prompt.quintavo");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("antes") == 5);
+        file.close();
+        dialogs.saveName = saved ? path : QString();
+        dialogs.answers = answers;
+
+        QWidget *closing = quitting ? static_cast<QWidget *>(main) : projects.at(0)->parentWidget();
+        QCOMPARE(closing->close(), closed);
+        QVERIFY(dialogs.answers.isEmpty() && file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll() != "antes", saved > 0);
+        QCOMPARE(dialogs.errors.size(), int(saved < 0));
+        QVERIFY(saved >= 0 || (dialogs.errors.at(0).contains(path) && dialogs.errors.at(0).endsWith("too long.")));
+        QCOMPARE(main->projects().size(), closed ? (quitting ? 0 : 1) : 2);
+        for (ProjectWindow *project : main->projects())
+            stillModified -= project->isWindowModified();
+        QCOMPARE(stillModified, 0);
+    }
+
+    void realDialogsSaveBeforeClosing()
+    {
+        Dialogs::setInstance(nullptr);
+        ProjectWindow *project = newProject(main);
         project->addAlternative(QStringLiteral("B"));
-    const QString path = folder.filePath(QStringLiteral("prompt.quintavo"));
-    QFile::remove(path);
-    dialogs.saveName = saved ? path : QString();
-    dialogs.answers = answers;
-
-    QWidget *closing = quitting ? static_cast<QWidget *>(main) : projects.at(0)->parentWidget();
-    QCOMPARE(closing->close(), closed);
-    QVERIFY(dialogs.answers.isEmpty());
-    QCOMPARE(QFile::exists(path), saved);
-    QCOMPARE(main->projects().size(), closed ? (quitting ? 0 : 1) : 2);
-    for (ProjectWindow *project : main->projects())
-        stillModified -= project->isWindowModified();
-    QCOMPARE(stillModified, 0);
-}
-
-void TestFiles::failedSaveKeepsTheOldFile()
-{
-    // The longest name a file may have leaves no room for the temporary file
-    // to take it: the save fails at its very last step.
-    const QString path = folder.filePath(QString(255 - 9, 'p') + ".quintavo");
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("antes") == 5);
-    old.close();
-    ProjectWindow *project = newProject(main);
-    project->setFilePath(path);
-    project->addAlternative(QStringLiteral("B"));
-    QVERIFY(!project->save());
-    QVERIFY(dialogs.errors.size() == 1 && dialogs.errors.at(0).contains(path));
-    QVERIFY(dialogs.errors.at(0).endsWith("too long."));
-    QVERIFY(project->isWindowModified() && old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("antes"));
-}
-
-void TestFiles::realDialogsSaveBeforeClosing()
-{
-    Dialogs::setInstance(nullptr);
-    ProjectWindow *project = newProject(main);
-    project->addAlternative(QStringLiteral("B"));
-    const QString path = folder.filePath(QStringLiteral("real"));
-    whenShown(QApplication::activeModalWidget, [path](QWidget *box) {
-        for (QAbstractButton *button : box->findChildren<QAbstractButton *>()) {
-            if (button->text() == QStringLiteral("Guardar"))
-                button->click();
-        }
-        whenShown(QApplication::activeModalWidget, [path](QWidget *dialog) {
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-            qobject_cast<QDialog *>(dialog)->accept();
+        const QString path = folder.filePath(QStringLiteral("real"));
+        whenShown(QApplication::activeModalWidget, [path](QWidget *box) {
+            for (QAbstractButton *button : box->findChildren<QAbstractButton *>()) {
+                if (button->text() == QStringLiteral("Guardar"))
+                    button->click();
+            }
+            whenShown(QApplication::activeModalWidget, [path](QWidget *dialog) {
+                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+                qobject_cast<QDialog *>(dialog)->accept();
+            });
         });
-    });
-    QVERIFY(project->parentWidget()->close());
-    QVERIFY(QFile::exists(path + QStringLiteral(".quintavo")));
-}
+        QVERIFY(project->parentWidget()->close());
+        QVERIFY(QFile::exists(path + QStringLiteral(".quintavo")));
+    }
+};
 
 QTEST_MAIN(TestFiles)
 #include "tst_files.moc"

@@ -30,8 +30,10 @@ QString FlowsCsv::number(double value)
 QVector<FlowsCsv::Alternative> FlowsCsv::cashFlows(const ProjectFigures &project)
 {
     QVector<Alternative> alternatives;
-    for (const AlternativeFigures &figures : project.alternatives) {
-        const int horizon = CashFlowReport::shownHorizon(figures.horizon);
+    const QVector<int> shown = CashFlowReport::shownHorizons(project.alternatives);
+    for (int index = 0; index < project.alternatives.size(); ++index) {
+        const AlternativeFigures &figures = project.alternatives.at(index);
+        const int horizon = shown.at(index);
         Alternative alternative{figures.name, {}};
         const auto section = [&alternative, horizon](const QVector<AlternativeFigures::Flow> &flows) {
             QList<QList<double>> amounts;

@@ -72,26 +72,7 @@ public:
 private:
     bool expand(const std::vector<CashFlow> &flows, double sign)
     {
-        for (const CashFlow &flow : flows) {
-            const long long count = static_cast<long long>(flow.payments) + std::min(flow.start, 0);
-            if (count <= 0)
-                continue;
-            const long long first = std::max(flow.start, 0);
-            if (first + count > kMaxPeriods)
-                return false;
-            if (m_c.size() < static_cast<size_t>(first + count))
-                m_c.resize(static_cast<size_t>(first + count), 0.0);
-            for (long long j = 0; j < count; ++j) {
-                const double jd = static_cast<double>(j);
-                double pay = flow.amount;
-                if (flow.kind == CashFlow::Arithmetic)
-                    pay += jd * flow.change;
-                else if (flow.kind == CashFlow::Geometric && j > 0)
-                    pay *= std::pow(1.0 + flow.change, jd);
-                m_c[static_cast<size_t>(first + j)] += sign * pay;
-            }
-        }
-        return true;
+        return addPayments(flows, sign, kMaxPeriods, &m_c);
     }
 
     // Drops the periods without payment at either end, which only multiply

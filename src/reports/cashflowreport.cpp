@@ -1,10 +1,12 @@
 #include "cashflowreport.h"
 
+#include "cashflowdiagram.h"
 #include "cashflowschedule.h"
 #include "reportformat.h"
 #include "reportnotice.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -30,34 +32,85 @@ const QString rowEnd = QStringLiteral("</tr>");
 
 } // namespace
 
-bool CashFlowReport::showsPeriodByPeriod(int horizon)
+long long CashFlowReport::cellsOf(const AlternativeFigures &alternative, int shownHorizon)
 {
-    return horizon <= LongestShownHorizon;
+    if (shownHorizon < 0)
+        return 0;
+    const long long rows = alternative.income.size() + alternative.expenses.size() + 2LL;
+    return rows * (static_cast<long long>(shownHorizon) + 1);
 }
 
-int CashFlowReport::shownHorizon(int horizon)
+QVector<int> CashFlowReport::shownHorizons(const QVector<AlternativeFigures> &alternatives,
+                                           long long mostCells)
 {
-    return std::min(horizon, LongestShownHorizon);
+    // Smallest tables first: each takes what it needs up to an even share
+    // of the cells left, so what a short table leaves goes to the longer ones.
+    QVector<int> order(alternatives.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&alternatives](int a, int b) {
+        return cellsOf(alternatives.at(a), alternatives.at(a).horizon)
+            < cellsOf(alternatives.at(b), alternatives.at(b).horizon);
+    });
+    QVector<int> shown(alternatives.size());
+    long long left = mostCells;
+    long long tables = alternatives.size();
+    for (const int index : qAsConst(order)) {
+        const AlternativeFigures &alternative = alternatives.at(index);
+        const long long rows = cellsOf(alternative, 0);
+        const long long share = std::max(left, 0LL) / tables--;
+        const long long columns = std::max(1LL, share / std::max(rows, 1LL));
+        shown[index] = alternative.horizon < columns
+            ? alternative.horizon
+            : static_cast<int>(columns - 1);
+        left -= cellsOf(alternative, shown.at(index));
+    }
+    return shown;
 }
 
-QString CashFlowReport::document(const ProjectFigures &project)
+QString CashFlowReport::diagramName(int index)
 {
-    QString document = documentStart() + ReportNotice::unreadCells(project.unread);
-    for (const AlternativeFigures &alternative : project.alternatives)
-        document += table(alternative);
-    return document + documentEnd();
+    return QStringLiteral("quintavo:diagram/%1").arg(index);
+}
+
+ReportDocument CashFlowReport::document(const ProjectFigures &project, int pictureWidth,
+                                        long long mostCells)
+{
+    ReportDocument document;
+    document.html = documentStart() + ReportNotice::unreadCells(project.unread);
+    const QVector<int> shown = shownHorizons(project.alternatives, mostCells);
+    for (int index = 0; index < project.alternatives.size(); ++index) {
+        Totals totals;
+        const QString alternativeTable = table(project.alternatives.at(index), shown.at(index), &totals);
+        const QImage diagram = CashFlowDiagram::render(
+            CashFlowDiagram::layout(totals.income, totals.expenses, pictureWidth));
+        document.images.append({diagramName(index), diagram});
+        document.html += QStringLiteral("<p><img src=\"%1\" width=\"%2\" height=\"%3\"></p>")
+                             .arg(diagramName(index))
+                             .arg(diagram.width())
+                             .arg(diagram.height())
+            + alternativeTable;
+    }
+    document.html += documentEnd();
+    return document;
 }
 
 QString CashFlowReport::table(const AlternativeFigures &alternative)
 {
-    const int horizon = shownHorizon(alternative.horizon);
+    return table(alternative, shownHorizons({alternative}).constFirst());
+}
+
+QString CashFlowReport::table(const AlternativeFigures &alternative, int shownHorizon,
+                              Totals *totals)
+{
+    const int horizon = std::min(shownHorizon, alternative.horizon);
     QString table = tableStart() + titleRow(alternative.name, horizon);
-    if (!showsPeriodByPeriod(alternative.horizon))
-        table += tooLongNotice(alternative.horizon);
+    if (horizon < alternative.horizon)
+        table += tooLongNotice(alternative.horizon, horizon);
     table += headerRow(horizon);
 
     // Each flow's amounts, kept apart by section for the net flow.
-    const auto section = [&table, horizon](const QVector<AlternativeFigures::Flow> &flows) {
+    const auto section = [&table, horizon](const QVector<AlternativeFigures::Flow> &flows,
+                                           QVector<double> *sums) {
         QList<QList<double>> amounts;
         for (const AlternativeFigures::Flow &flow : flows) {
             const CashFlowSchedule schedule(flow.figures, horizon);
@@ -65,12 +118,20 @@ QString CashFlowReport::table(const AlternativeFigures &alternative)
             table += flowRow(flow.name, amounts.constLast(), schedule.firstPaying(),
                              schedule.endPaying());
         }
+        if (sums) {
+            sums->fill(0.0, horizon < 0 ? 0 : horizon + 1);
+            for (const QList<double> &flowAmounts : qAsConst(amounts)) {
+                for (int period = 0; period < flowAmounts.size() && period < sums->size(); ++period)
+                    (*sums)[period] += flowAmounts.at(period);
+            }
+        }
         return amounts;
     };
     table += incomeSectionRow(horizon);
-    const QList<QList<double>> income = section(alternative.income);
+    const QList<QList<double>> income = section(alternative.income, totals ? &totals->income : nullptr);
     table += expenseSectionRow(horizon);
-    const QList<QList<double>> expenses = section(alternative.expenses);
+    const QList<QList<double>> expenses =
+        section(alternative.expenses, totals ? &totals->expenses : nullptr);
     table += totalRow(netFlow(income, expenses, horizon));
     return table + tableEnd();
 }
@@ -169,14 +230,12 @@ QString CashFlowReport::totalRow(const QList<double> &totals)
     return row + rowEnd;
 }
 
-QString CashFlowReport::tooLongNotice(int horizon)
+QString CashFlowReport::tooLongNotice(int horizon, int shownHorizon)
 {
     const QString sentence =
         tr("El horizonte de %1 períodos es demasiado largo para mostrarlo entero; "
            "se muestran los períodos 0 a %2 de %1.")
-            .arg(ReportFormat::wholeNumber(horizon),
-                 ReportFormat::wholeNumber(LongestShownHorizon));
+            .arg(ReportFormat::wholeNumber(horizon), ReportFormat::wholeNumber(shownHorizon));
     return QStringLiteral("<tr><td colspan=%1>%2</td></tr>")
-        .arg(ReportFormat::wholeNumber(static_cast<long long>(shownHorizon(horizon)) + 2),
-             sentence);
+        .arg(ReportFormat::wholeNumber(static_cast<long long>(shownHorizon) + 2), sentence);
 }

@@ -3,37 +3,63 @@
 
 #include "alternativefigures.h"
 #include "projectfigures.h"
+#include "reportdocument.h"
 
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
+#include <QVector>
 
 // Markup of the cash-flow report ("Visualizar"): one table per alternative
 // with a column for the concept and one for each period 0..N, a row per
 // flow under the sections "Ingresos" and "Egresos", and the period's net
-// cash flow, "Total".
+// cash flow, "Total". Above each table, the alternative's cash-flow diagram
+// over the periods the table shows.
 //
 // document() is the fragments below appended one after the other. Names are
-// escaped, so markup typed into a name shows as text. A horizon beyond
-// LongestShownHorizon is shown up to that period, under a notice that says so.
+// escaped, so markup typed into a name shows as text. A report whose tables
+// would hold more than MostShownCells cells shows the first periods of its
+// longest alternatives only, under a notice that says so.
 class CashFlowReport
 {
     Q_DECLARE_TR_FUNCTIONS(CashFlowReport)
 
 public:
-    // Qt lays out a rich-text table at roughly 0.1 ms a cell: beyond this
-    // horizon the window would freeze for seconds, and a horizon in the
-    // millions would exhaust memory long before showing anything.
-    static constexpr int LongestShownHorizon = 1000;
+    // Qt lays out a rich-text table at roughly 0.1 ms a cell (and a
+    // horizon in the millions would exhaust memory long before showing
+    // anything): past this many cells in the whole report the window would
+    // freeze for more than two seconds.
+    static constexpr long long MostShownCells = 24000;
 
-    static bool showsPeriodByPeriod(int horizon);
-    // The last period shown of a horizon: the horizon itself, at most LongestShownHorizon.
-    static int shownHorizon(int horizon);
+    // The cells of an alternative's table shown to period K: a row per flow,
+    // the header and the total, each with a cell per period 0..K.
+    static long long cellsOf(const AlternativeFigures &alternative, int shownHorizon);
+    // The last period shown of each alternative: its horizon while the
+    // report stays within mostCells, else fewer periods, shared out so that
+    // the shorter tables stay whole and the longer ones are cut to the same
+    // number of cells. Period 0 is always shown.
+    static QVector<int> shownHorizons(const QVector<AlternativeFigures> &alternatives,
+                                      long long mostCells = MostShownCells);
 
-    // The whole report: the line naming unread cells, if any, and each
-    // alternative's table in order.
-    static QString document(const ProjectFigures &project);
-    // The table of one alternative.
+    // The name of the image of the diagram of the alternative at `index`.
+    static QString diagramName(int index);
+
+    // The whole report: the line naming unread cells, if any, then each
+    // alternative's diagram, pictureWidth pixels wide, and table, in order.
+    static ReportDocument document(const ProjectFigures &project, int pictureWidth,
+                                   long long mostCells = MostShownCells);
+
+    // Period by period 0..K, the sums of the income and of the expense
+    // payments, as the diagram draws them.
+    struct Totals {
+        QVector<double> income;
+        QVector<double> expenses;
+    };
+    // The table of one alternative shown to period shownHorizon (at most
+    // its horizon); fills `totals` if given.
+    static QString table(const AlternativeFigures &alternative, int shownHorizon,
+                         Totals *totals = nullptr);
+    // The table of an alternative alone in the report.
     static QString table(const AlternativeFigures &alternative);
 
     static QString documentStart();
@@ -64,8 +90,8 @@ public:
     static QString totalRow(const QList<double> &totals);
 
     // The row under the title of an alternative whose horizon is too long
-    // to show whole: the periods 0..LongestShownHorizon of N are shown.
-    static QString tooLongNotice(int horizon);
+    // to show whole: the periods 0..shownHorizon of N are shown.
+    static QString tooLongNotice(int horizon, int shownHorizon);
 
 private:
     static QString bandRow(const char *colour, long long columns, const QString &text);

@@ -3,33 +3,35 @@
 
 #include "alternativefigures.h"
 #include "projectfigures.h"
+#include "reportdocument.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVector>
 
 // The "Comparar" report: one table with a column per alternative and the
-// rows VPI (present worth of income), VPE (present worth of expenses) and
-// VPN (net present worth, VPI - VPE), each valued at the alternative's rate
-// from its figures; above the table, the line naming unread cells, if any.
+// rows VPI (present worth of income), VPE (present worth of expenses), VPN
+// (net present worth, VPI - VPE), VAE (equivalent annual worth), TIR (the
+// internal rates of return) and B/C (VPI / VPE), each valued at the
+// alternative's rate from its figures; above the table, the line naming
+// unread cells, if any. Under the table, a note for each alternative with
+// several TIRs, the sentence naming the best alternative, and the VPN
+// profile, an image pictureWidth pixels wide named ProfileName.
 class ComparisonReport
 {
+    Q_DECLARE_TR_FUNCTIONS(ComparisonReport)
+
 public:
+    static const QString ProfileName;
+
     void addAlternative(const AlternativeFigures &alternative);
     void setUnreadCells(const QVector<ProjectFigures::UnreadCell> &cells);
-    QString document() const;
+    ReportDocument document(int pictureWidth) const;
 
     // The report of every alternative of `project`.
-    static QString document(const ProjectFigures &project);
+    static ReportDocument document(const ProjectFigures &project, int pictureWidth);
 
 private:
-    // A row of the table: its label, colour, and the figure of one alternative.
-    struct Row {
-        const char *label;
-        const char *colour;
-        double (*figure)(const AlternativeFigures &);
-    };
-    static const QVector<Row> &rows();
-
     QVector<AlternativeFigures> alternatives;
     QVector<ProjectFigures::UnreadCell> unread;
 };

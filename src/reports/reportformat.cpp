@@ -16,6 +16,19 @@ QString ReportFormat::amount(double value)
     return negative ? QLatin1Char('-') + digits : digits;
 }
 
+QString ReportFormat::rate(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+QString ReportFormat::ratio(double value)
+{
+    if (!(std::fabs(value) < LargestToTheCent))
+        return QString::number(value, 'g', 6);
+    const QString digits = QString::number(value, 'f', 3);
+    return digits == QLatin1String("-0.000") ? digits.mid(1) : digits;
+}
+
 QString ReportFormat::wholeNumber(long long value)
 {
     return QStringLiteral("%1").arg(value, 0, 10, QLatin1Char(' '));

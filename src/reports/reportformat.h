@@ -17,6 +17,12 @@ public:
     // space (U+00A0) and a decimal point. At or beyond LargestToTheCent, and
     // for inf and nan, Qt's general format: "1e+15", "inf", "nan".
     static QString amount(double value);
+    // A rate as a fraction, as rates are typed: six significant digits,
+    // "0.152382", "-0.5", "1e-07".
+    static QString rate(double value);
+    // A ratio with three decimals, "1.250"; at or beyond LargestToTheCent,
+    // and for inf and nan, Qt's general format.
+    static QString ratio(double value);
     // A whole number: a period, a column span, the 0 of a period without payment.
     static QString wholeNumber(long long value);
     // A name as typed, escaped so that markup in it shows as text.

@@ -40,6 +40,45 @@ int decimalsOf(double step)
     return std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
 }
 
+// An alternative's VPN at many rates. While its payments fall within
+// MostPeriods periods they are added up period by period once, and each rate
+// costs one pass over the periods; beyond, each rate values every flow.
+class Valuation
+{
+public:
+    static constexpr long long MostPeriods = 4096;
+
+    explicit Valuation(const AlternativeFigures &alternative)
+        : income(AlternativeFigures::figuresOf(alternative.income)),
+          expenses(AlternativeFigures::figuresOf(alternative.expenses))
+    {
+        expanded = add(income, 1.0) && add(expenses, -1.0);
+    }
+
+    double at(double rate) const
+    {
+        if (!expanded)
+            return flowsWorth(income, rate) - flowsWorth(expenses, rate);
+        // Horner's rule in the discount factor, from the last period down.
+        const double v = 1.0 / (1.0 + rate);
+        double sum = 0.0;
+        for (auto c = net.crbegin(); c != net.crend(); ++c)
+            sum = sum * v + *c;
+        return sum;
+    }
+
+private:
+    bool add(const std::vector<CashFlow> &flows, double sign)
+    {
+        return addPayments(flows, sign, MostPeriods, &net);
+    }
+
+    std::vector<CashFlow> income;
+    std::vector<CashFlow> expenses;
+    std::vector<double> net;
+    bool expanded = false;
+};
+
 } // namespace
 
 double VpnProfile::vpn(const AlternativeFigures &alternative, double rate)
@@ -97,12 +136,13 @@ VpnProfile::Profile VpnProfile::compute(const QVector<AlternativeFigures> &alter
         }
     };
     for (const AlternativeFigures &alternative : alternatives) {
+        const Valuation values(alternative);
         Curve curve{alternative.name, {}};
         curve.points.reserve(samples);
         for (int k = 0; k < samples; ++k) {
             const double t = static_cast<double>(k) / (samples - 1);
             const double rate = profile.lowRate * (1 - t) + profile.highRate * t;
-            curve.points.append({rate, vpn(alternative, rate)});
+            curve.points.append({rate, values.at(rate)});
             extend(curve.points.constLast().y());
         }
         profile.curves.append(curve);

@@ -25,10 +25,16 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUndoStack>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -206,6 +212,10 @@ void ProjectWindow::setUp(const ProjectSnapshot *project)
     connect(ui->splitter, &QSplitter::splitterMoved, this, &ProjectWindow::keepSplitter);
 
     ui->lbOutOfDate->hide();
+    // A report taller than the area would otherwise bring the scroll bar in
+    // while it is laid out, narrowing the page, and Qt would lay the whole
+    // report out a second time; the pictures are drawn to the page's width.
+    ui->teReporte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // One rebuild for a burst of changes: the timer fires once the event
     // loop has handled them all.
     refreshTimer = new QTimer(this);
@@ -720,14 +730,23 @@ ProjectFigures ProjectWindow::figures() const
     return project;
 }
 
-QString ProjectWindow::cashFlowDocument() const
+ReportDocument ProjectWindow::cashFlowDocument() const
 {
-    return CashFlowReport::document(figures());
+    return CashFlowReport::document(figures(), pictureWidth(), cellLimit);
 }
 
-QString ProjectWindow::comparisonDocument() const
+ReportDocument ProjectWindow::comparisonDocument() const
 {
-    return ComparisonReport::document(figures());
+    return ComparisonReport::document(figures(), pictureWidth());
+}
+
+int ProjectWindow::pictureWidth() const
+{
+    // The page inside the document's margins, a few pixels short of the
+    // viewport so that a picture never calls for a horizontal scroll bar.
+    const int page = ui->teReporte->viewport()->width()
+        - 2 * static_cast<int>(std::ceil(ui->teReporte->document()->documentMargin())) - 4;
+    return std::max(page, MinPictureWidth);
 }
 
 void ProjectWindow::showCashFlows()
@@ -746,16 +765,26 @@ void ProjectWindow::showReport(Report report)
     QElapsedTimer clock;
     clock.start();
     m_shownFigures = figures();
-    const QString document = report == Report::CashFlows
-        ? CashFlowReport::document(m_shownFigures)
-        : ComparisonReport::document(m_shownFigures);
+    const ReportDocument document = report == Report::CashFlows
+        ? CashFlowReport::document(m_shownFigures, pictureWidth(), cellLimit)
+        : ComparisonReport::document(m_shownFigures, pictureWidth());
     // A rebuild of the same report keeps the reader where they were.
     QScrollBar *across = ui->teReporte->horizontalScrollBar();
     QScrollBar *down = ui->teReporte->verticalScrollBar();
     const bool same = report == shown;
     const int x = across->value();
     const int y = down->value();
-    ui->teReporte->setHtml(document);
+    // setHtml() keeps the resources of the previous report; clear() drops
+    // them, so that only this report's pictures are held.
+    QTextDocument *page = ui->teReporte->document();
+    {
+        // One change for the reader: the new report.
+        const QSignalBlocker quiet(ui->teReporte);
+        page->clear();
+    }
+    for (const auto &image : document.images)
+        page->addResource(QTextDocument::ImageResource, QUrl(image.first), image.second);
+    ui->teReporte->setHtml(document.html);
     if (same) {
         across->setValue(x);
         down->setValue(y);
@@ -790,6 +819,11 @@ void ProjectWindow::refreshReport()
 void ProjectWindow::setRefreshLimit(int milliseconds)
 {
     refreshLimitMs = milliseconds;
+}
+
+void ProjectWindow::setCellLimit(long long cells)
+{
+    cellLimit = cells;
 }
 
 bool ProjectWindow::reportOutOfDate() const

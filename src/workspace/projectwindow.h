@@ -1,8 +1,10 @@
 #ifndef PROJECTWINDOW_H
 #define PROJECTWINDOW_H
 
+#include "cashflowreport.h"
 #include "nodeplace.h"
 #include "projectfigures.h"
+#include "reportdocument.h"
 #include "projectsnapshot.h"
 
 #include <QPoint>
@@ -84,9 +86,12 @@ public:
     ProjectFigures figures() const;
 
     // The documents that "Visualizar" and "Comparar" show, built afresh
-    // from figures().
-    QString cashFlowDocument() const;
-    QString comparisonDocument() const;
+    // from figures(), their pictures pictureWidth() wide.
+    ReportDocument cashFlowDocument() const;
+    ReportDocument comparisonDocument() const;
+    // The width of the report area's page, at least MinPictureWidth.
+    static constexpr int MinPictureWidth = 480;
+    int pictureWidth() const;
 
     // What the commands of the window do once the user has answered their
     // dialogs; tests and other windows call them directly.
@@ -141,6 +146,9 @@ public:
     // after a change: it is marked out of date until its button is clicked.
     static constexpr int DefaultRefreshLimitMs = 300;
     void setRefreshLimit(int milliseconds);
+    // The most cells that "Visualizar" lays out period by period
+    // (CashFlowReport::MostShownCells unless set).
+    void setCellLimit(long long cells);
     // Whether the report shown is marked out of date.
     bool reportOutOfDate() const;
 
@@ -200,6 +208,7 @@ private:
     QUndoStack *steps = nullptr;
     // The table shown in the panel; it goes with its node.
     QPointer<QTableWidget> panel;
+    long long cellLimit = CashFlowReport::MostShownCells;
     QAction *flowAction;
     QAction *alternativeAction;
     QAction *removeAction;
