@@ -53,8 +53,8 @@ QList<Figures> flowsOf(const QTreeWidgetItem *alternative, int group = -1)
 // A window's project as saved, and both its reports.
 QStringList stateOf(ProjectWindow *w)
 {
-    return {QString::fromUtf8(ProjectFile::toJson(w->snapshot())), w->cashFlowDocument(),
-            w->comparisonDocument()};
+    return {QString::fromUtf8(ProjectFile::toJson(w->snapshot())), w->cashFlowDocument().html,
+            w->comparisonDocument().html};
 }
 
 } // namespace

@@ -39,7 +39,7 @@ class TestUndo : public QObject
     QStringList state() const
     {
         return {QString::fromUtf8(ProjectFile::toJson(project->snapshot())),
-                project->cashFlowDocument(), project->comparisonDocument()};
+                project->cashFlowDocument().html, project->comparisonDocument().html};
     }
     // A step was taken: one more on the stack.
     void record()
