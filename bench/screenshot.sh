@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes docs/quintavo.png (the release build's main window with two filled-in
-# projects) and docs/diagram.png (a cash-flow diagram above its table), under
-# a virtual X server. Needs xvfb and imagemagick.
+# projects), docs/diagram.png (a cash-flow diagram above its table) and
+# docs/long-names.png (a maximised project with 40-character names on a
+# 1366 x 768 screen), under a virtual X server. Needs xvfb and imagemagick.
 # Usage: bench/screenshot.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +11,7 @@ scripts/ensure-deps.sh xvfb xauth imagemagick
 
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j 2 --target bench_showcase >/dev/null
+cmake --build "$build" -j 2 --target bench_showcase bench_longnames >/dev/null
 mkdir -p docs
 
 for shot in quintavo diagram; do
@@ -24,3 +25,13 @@ for shot in quintavo diagram; do
     ' screenshot "$build/bench/bench_showcase" "docs/$shot.png" "$shot"
     echo "docs/$shot.png"
 done
+
+xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+    QT_QPA_PLATFORM=xcb "$1" 30 &
+    scene=$!
+    sleep 4
+    import -window root "$2"
+    kill "$scene"
+    wait "$scene" || true
+' screenshot "$build/bench/bench_longnames" docs/long-names.png
+echo "docs/long-names.png"

@@ -43,7 +43,9 @@ void TestProjectWindow::commandsFitTheNode()
 {
     QCOMPARE(first()->text(0), QStringLiteral("Proyecto 0"));
     QTreeWidgetItem *nodes[] = {nullptr, first(), first()->child(0), first()->child(1), w->addFlow(first()->child(0), 0)};
-    const QStringList expected[] = {{"Añadir Alternativa"}, {"Añadir Alternativa"}, {"Añadir Ingreso"}, {"Añadir Egreso"}, {}};
+    const QStringList expected[] = {{"Añadir Alternativa"},
+                                    {"Añadir Alternativa", "Duplicar alternativa", "Eliminar"},
+                                    {"Añadir Ingreso"}, {"Añadir Egreso"}, {"Eliminar"}};
     for (int k = 0; k < 5; ++k) {
         QStringList offered;
         for (QAction *action : w->contextActions(nodes[k]))

@@ -1,8 +1,10 @@
 // A seeded random user: opens and closes project windows, adds alternatives
-// and flows (answered, cancelled, untitled), moves through the tree, types
-// ordinary and hostile text into the shown table, runs both reports, and
-// checks the comparison against oracle.h and the tree against the name
-// cells. The sanitizers watch every step.
+// and flows (answered, cancelled, untitled), removes and duplicates them,
+// undoes and redoes, moves through the tree, types ordinary and hostile text
+// into the shown table, runs both reports, and checks the comparison against
+// oracle.h, the tree against the name cells, each removal and copy against
+// the snapshot it should leave, and that undoing every step of a window gives
+// it back as it started. The sanitizers watch every step.
 //
 //   QUINTAVO_STRESS_SEED    the seed (default 20261206)
 //   QUINTAVO_STRESS_ACTIONS how many actions (default 2000); a long run also
@@ -12,12 +14,14 @@
 #include "geometricoitem.h"
 #include "mainwindow.h"
 #include "oracle.h"
+#include "projectfile.h"
 #include "reportformat.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRandomGenerator>
+#include <QUndoStack>
 
 namespace {
 
@@ -46,6 +50,13 @@ QList<Figures> flowsOf(const QTreeWidgetItem *alternative, int group = -1)
     return flows;
 }
 
+// A window's project as saved, and both its reports.
+QStringList stateOf(ProjectWindow *w)
+{
+    return {QString::fromUtf8(ProjectFile::toJson(w->snapshot())), w->cashFlowDocument().html,
+            w->comparisonDocument().html};
+}
+
 } // namespace
 
 class TestStress : public QObject
@@ -58,9 +69,11 @@ private slots:
 private:
     void act(ProjectWindow *w);
     void checkReports(ProjectWindow *w);
+    void changeOrUndo(ProjectWindow *w);
 
     QRandomGenerator rng;
     QString last;
+    QHash<ProjectWindow *, QStringList> started;
 };
 
 void TestStress::act(ProjectWindow *w)
@@ -86,7 +99,7 @@ void TestStress::act(ProjectWindow *w)
     last = QStringLiteral("%1 on %2, row %3: %4").arg(pick).arg(node->text(0).left(40)).arg(row).arg(text.left(40));
     if (pick < 42)
         w->tree()->setCurrentItem(node);
-    if (pick < 22 && !w->contextActions(node).isEmpty()) // a flow on a group, an alternative elsewhere
+    if (pick < 22 && !flow && !w->contextActions(node).isEmpty()) // a flow on a group, an alternative elsewhere
         w->contextActions(node).at(0)->trigger();
     else if (pick >= 42 && pick < 95)
         type(w->panelTable(), row, text);
@@ -96,6 +109,46 @@ void TestStress::act(ProjectWindow *w)
         const QTableWidget *table = FlowItem::fromTreeItem(item) ? FlowItem::fromTreeItem(item)->propertyTable()
             : item->parent() ? nullptr : static_cast<ProjectItem *>(item)->propertyTable();
         QVERIFY2(!table || item->text(0) == FigureReader::text(table, 0), "tree and name cell disagree");
+    }
+}
+
+// Removes or copies a node through its menu command, or undoes or redoes.
+void TestStress::changeOrUndo(ProjectWindow *w)
+{
+    QList<QTreeWidgetItem *> nodes;
+    for (QTreeWidgetItemIterator it(w->tree()); *it; ++it) {
+        if (!(*it)->parent() || FlowItem::fromTreeItem(*it))
+            nodes << *it;
+    }
+    QTreeWidgetItem *node = nodes.at(rng.bounded(nodes.size()));
+    const NodePlace place = w->placeOf(node);
+    ProjectSnapshot expected = w->snapshot();
+    const int pick = rng.bounded(10);
+    last = QStringLiteral("%1 on %2").arg(pick).arg(node->text(0).left(40));
+    if (pick < 4 && (place.isFlow() || (pick < 2 ? expected.alternatives.size() > 1 : expected.alternatives.size() < 4))) {
+        if (place.isFlow()) {
+            AlternativeSnapshot &holder = expected.alternatives[place.alternative];
+            (place.group ? holder.expenses : holder.income).remove(place.flow);
+        } else if (pick < 2) {
+            expected.alternatives.remove(place.alternative);
+        } else {
+            AlternativeSnapshot copy = expected.alternatives.at(place.alternative);
+            copy.name += QStringLiteral(" (copia)");
+            expected.alternatives.insert(place.alternative + 1, copy);
+        }
+        w->tree()->setCurrentItem(node);
+        w->contextActions(node).at(place.isFlow() || pick < 2 ? w->contextActions(node).size() - 1 : 1)->trigger();
+        QCOMPARE(w->snapshot(), expected);
+    } else if (pick >= 4 && pick < 9) {
+        pick < 7 ? w->undoStack()->undo() : w->undoStack()->redo();
+    } else if (pick == 9) {
+        last = "undo every step, then redo them";
+        const QStringList now = stateOf(w);
+        const int index = w->undoStack()->index();
+        w->undoStack()->setIndex(0);
+        QCOMPARE(stateOf(w), started.value(w));
+        w->undoStack()->setIndex(index);
+        QCOMPARE(stateOf(w), now);
     }
 }
 
@@ -149,17 +202,26 @@ void TestStress::randomUse()
     MainWindow main;
     main.show();
     QAction *nuevo = main.findChild<QAction *>("action_Nuevo");
-    nuevo->trigger();
+    const auto open = [&]() {
+        nuevo->trigger();
+        started.insert(main.activeProject(), stateOf(main.activeProject()));
+    };
+    open();
     for (int action = 0; action < actions; ++action) {
         const QList<QMdiSubWindow *> windows = main.findChild<QMdiArea *>()->subWindowList();
+        auto *w = static_cast<ProjectWindow *>(windows.at(rng.bounded(windows.size()))->widget());
         const int pick = rng.bounded(100);
         if (pick < 3 && windows.size() < 4) {
-            nuevo->trigger();
+            open();
         } else if (pick < 5 && windows.size() > 1) {
-            windows.at(rng.bounded(windows.size()))->close();
+            QMdiSubWindow *closing = windows.at(rng.bounded(windows.size()));
+            static_cast<ProjectWindow *>(closing->widget())->discardChanges(); // nothing to ask
+            closing->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } else if (pick < 13) {
+            changeOrUndo(w);
         } else {
-            act(static_cast<ProjectWindow *>(windows.at(rng.bounded(windows.size()))->widget()));
+            act(w);
         }
         if (QTest::currentTestFailed())
             QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3").arg(seed).arg(action).arg(last.left(200))));

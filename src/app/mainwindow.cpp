@@ -8,13 +8,18 @@
 #include "projectwindow.h"
 #include "reportexport.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPrinter>
-#include <QTextEdit>
 #include <QSettings>
+#include <QTextEdit>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 namespace {
 
@@ -36,6 +41,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui_MainWindow)
 {
     ui->setupUi(this);
+    setUpMenus();
     connect(ui->mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateActions);
     setRecentFiles(recentFiles());
     updateActions();
@@ -61,6 +67,7 @@ ProjectWindow *MainWindow::addProject(ProjectWindow *project)
     QMdiSubWindow *window = ui->mdiArea->addSubWindow(project, Qt::WindowFlags());
     connect(project, &ProjectWindow::saved, this, &MainWindow::rememberFile);
     connect(project, &ProjectWindow::reportShown, this, &MainWindow::updateActions);
+    undoGroup->addStack(project->undoStack());
     connect(project, &QObject::destroyed, this, &MainWindow::updateActions, Qt::QueuedConnection);
     project->show();
     ui->mdiArea->setActiveSubWindow(window);
@@ -205,7 +212,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::updateActions()
 {
-    const bool open = activeProject() != nullptr;
+    ProjectWindow *active = activeProject();
+    const bool open = active != nullptr;
     ui->action_Guardar->setEnabled(open);
     ui->action_Guardar_como->setEnabled(open);
     const ProjectWindow::Report shown =
@@ -213,6 +221,88 @@ void MainWindow::updateActions()
     ui->action_Exportar->setEnabled(shown != ProjectWindow::Report::None);
     ui->action_Imprimir->setEnabled(shown != ProjectWindow::Report::None);
     ui->action_Exportar_csv->setEnabled(shown == ProjectWindow::Report::CashFlows);
+    undoGroup->setActiveStack(active ? active->undoStack() : nullptr);
+    for (QAction *action : qAsConst(windowActions))
+        action->setEnabled(open);
+}
+
+void MainWindow::setUpMenus()
+{
+    undoGroup = new QUndoGroup(this);
+    QAction *undo = undoGroup->createUndoAction(this, tr("&Deshacer"));
+    undo->setObjectName(QStringLiteral("action_Deshacer"));
+    undo->setShortcut(QKeySequence(tr("Ctrl+Z")));
+    QAction *redo = undoGroup->createRedoAction(this, tr("&Rehacer"));
+    redo->setObjectName(QStringLiteral("action_Rehacer"));
+    redo->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
+    ui->menu_Edici_n->addAction(undo);
+    ui->menu_Edici_n->addAction(redo);
+
+    const auto add = [this](const QString &text, const QString &keys, auto slot) {
+        QAction *action = new QAction(text, this);
+        if (!keys.isEmpty())
+            action->setShortcut(QKeySequence(keys));
+        connect(action, &QAction::triggered, ui->mdiArea, slot);
+        windowActions.append(action);
+    };
+    add(tr("&Cascada"), QString(), &QMdiArea::cascadeSubWindows);
+    add(tr("&Mosaico"), QString(), &QMdiArea::tileSubWindows);
+    add(tr("&Siguiente"), tr("Ctrl+Tab"), &QMdiArea::activateNextSubWindow);
+    add(tr("&Anterior"), tr("Ctrl+Shift+Tab"), &QMdiArea::activatePreviousSubWindow);
+    add(tr("&Cerrar"), tr("Ctrl+W"), &QMdiArea::closeActiveSubWindow);
+    add(tr("Cerrar &todas"), QString(), &QMdiArea::closeAllSubWindows);
+    openWindows = new QActionGroup(this);
+    connect(ui->menu_Ventana, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
+    updateWindowMenu();
+
+    ui->menuA_yuda->addAction(tr("&Acerca de Quintavo"), this, &MainWindow::about);
+    ui->menuA_yuda->addAction(tr("Acerca de &Qt"), this,
+                              [this]() { Dialogs::instance()->aboutQt(this); });
+}
+
+void MainWindow::updateWindowMenu()
+{
+    // The fixed entries, then the open projects numbered, the active one checked.
+    QMenu *menu = ui->menu_Ventana;
+    menu->clear();
+    const auto old = openWindows->actions();
+    for (QAction *action : old)
+        delete action;
+    menu->addActions(windowActions);
+    const QList<QMdiSubWindow *> windows = ui->mdiArea->subWindowList();
+    if (!windows.isEmpty())
+        menu->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow *window = windows.at(i);
+        auto *project = qobject_cast<ProjectWindow *>(window->widget());
+        if (!project)
+            continue;
+        const QString name = project->displayName()
+            + (project->isWindowModified() ? QStringLiteral("*") : QString());
+        const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+        QAction *entry = menu->addAction(number + QLatin1Char(' ') + name);
+        entry->setCheckable(true);
+        entry->setChecked(window == ui->mdiArea->activeSubWindow());
+        openWindows->addAction(entry);
+        const QPointer<QMdiSubWindow> chosen = window;
+        connect(entry, &QAction::triggered, ui->mdiArea, [this, chosen]() {
+            if (chosen)
+                ui->mdiArea->setActiveSubWindow(chosen);
+        });
+    }
+}
+
+void MainWindow::about()
+{
+    Dialogs::instance()->about(
+        this, tr("Acerca de Quintavo"),
+        tr("<h3>Quintavo %1</h3>"
+           "<p>Evalúa alternativas de inversión a partir de sus flujos de caja: valor presente, "
+           "valor anual, relación beneficio/costo y tasas internas de retorno, y las compara.</p>"
+           "<p>Software libre bajo la licencia GPL-3.0-or-later: puede redistribuirlo y "
+           "modificarlo según la Licencia Pública General de GNU, versión 3 o posterior. "
+           "Se distribuye sin garantía alguna.</p>")
+            .arg(QCoreApplication::applicationVersion().toHtmlEscaped()));
 }
 
 QStringList MainWindow::recentFiles() const

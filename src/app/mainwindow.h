@@ -8,12 +8,18 @@
 #include <QStringList>
 
 class ProjectWindow;
+class QAction;
+class QActionGroup;
 class QCloseEvent;
+class QUndoGroup;
 class Ui_MainWindow;
 
 // The application's main window: a multiple-document area with one project
-// window per open project, and the menu "&Archivo" that creates, opens and
-// saves them, and exports or prints the report the active one shows. The files last opened or saved are kept in QSettings.
+// window per open project, and the menus: "&Archivo" creates, opens and
+// saves them, and exports or prints the report the active one shows;
+// "&Edición" undoes and redoes the steps of the active project; "&Ventana"
+// arranges and activates the project windows; "A&yuda" tells what Quintavo
+// is. The files last opened or saved are kept in QSettings.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -54,13 +60,20 @@ private slots:
     void on_action_Salir_triggered();
     void updateActions();
     void rememberFile(const QString &path);
+    void updateWindowMenu();
+    void about();
 
 private:
+    void setUpMenus();
     ProjectWindow *addProject(ProjectWindow *project);
     void openRecent(const QString &path);
     void setRecentFiles(const QStringList &files);
 
     Ui_MainWindow *ui;
+    // Holds every project's undo stack and follows the active one.
+    QUndoGroup *undoGroup = nullptr;
+    QList<QAction *> windowActions;
+    QActionGroup *openWindows = nullptr;
 };
 
 #endif // MAINWINDOW_H

@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QPersistentModelIndex>
 #include <QToolTip>
 
 #include <cmath>
@@ -113,4 +115,39 @@ bool FigureDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
         }
     }
     return QStyledItemDelegate::helpEvent(event, view, option, index);
+}
+
+void FigureDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
+                                  const QModelIndex &index) const
+{
+    const QString before = index.data(Qt::DisplayRole).toString();
+    QStyledItemDelegate::setModelData(editor, model, index);
+    const QString after = index.data(Qt::DisplayRole).toString();
+    if (after != before)
+        emit const_cast<FigureDelegate *>(this)->committed(index.row(), before, after);
+}
+
+bool FigureDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    const auto *key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event) : nullptr;
+    auto *editor = qobject_cast<QWidget *>(object);
+    // The editor sits on the view's viewport.
+    QWidget *viewport = editor ? editor->parentWidget() : nullptr;
+    auto *view = viewport ? qobject_cast<QAbstractItemView *>(viewport->parentWidget()) : nullptr;
+    if (!view || !key || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+        return QStyledItemDelegate::eventFilter(object, event);
+    const QModelIndex edited = view->currentIndex();
+    const QPersistentModelIndex below = edited.sibling(edited.row() + 1, edited.column());
+    // The base class commits from a queued call; the move comes after it.
+    const bool handled = QStyledItemDelegate::eventFilter(object, event);
+    if (below.isValid()) {
+        QMetaObject::invokeMethod(
+            view,
+            [view, below]() {
+                if (below.isValid())
+                    view->setCurrentIndex(below);
+            },
+            Qt::QueuedConnection);
+    }
+    return handled;
 }

@@ -13,8 +13,12 @@
 // a rate that reads but is more than 100 % per period is tinted amber. The
 // tooltip of a tinted cell says how the text is used and what to type
 // instead. The delegate only looks: it decides from the cell's display data
-// through FigureReader::read(), the same reading the reports use, and never
-// writes into the items.
+// through FigureReader::read(), the same reading the reports use; its flags
+// are never written into the items.
+//
+// It also edits the cells as in a spreadsheet: Enter commits the cell and
+// moves to the row below. Each commit that changes a cell's text is
+// announced with the text before and after, so that it can be undone.
 class FigureDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -40,8 +44,15 @@ public:
 
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model,
+                      const QModelIndex &index) const override;
+
+signals:
+    // An editor changed the text of cell (row, 0) from `before` to `after`.
+    void committed(int row, const QString &before, const QString &after);
 
 protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:

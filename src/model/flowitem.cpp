@@ -1,6 +1,7 @@
 #include "flowitem.h"
 
 #include "itemtypes.h"
+#include "nodedescription.h"
 #include "projectitem.h"
 #include "propertytable.h"
 
@@ -15,7 +16,7 @@ FlowItem::FlowItem(QTreeWidgetItem *parent, QTableWidget *projectTable, int type
 
 FlowItem::~FlowItem()
 {
-    PropertyTable::releaseIfUnshown(m_propertyTable);
+    PropertyTable::release(m_propertyTable);
 }
 
 double FlowItem::presentValue() const
@@ -47,16 +48,23 @@ void FlowItem::buildTable(const QStringList &rowLabels, QVector<FigureReader::Ki
         rowKinds[FirstPaymentRow] = FigureReader::Kind::ExpenseAmount;
     m_rowKinds = rowKinds;
     m_propertyTable = PropertyTable::create(rowLabels, rowKinds);
-    setData(0, Qt::DisplayRole, tr("Pago"));
+    setData(0, Qt::DisplayRole, defaultName());
     m_propertyTable->setItem(0, 0, new QTableWidgetItem(text(0)));
     connectTable();
 }
 
 void FlowItem::connectTable()
 {
-    if (m_propertyTable)
-        connect(m_propertyTable, SIGNAL(cellChanged(int, int)), this,
-                SLOT(tableItemChanged(int, int)));
+    if (!m_propertyTable)
+        return;
+    connect(m_propertyTable, SIGNAL(cellChanged(int, int)), this,
+            SLOT(tableItemChanged(int, int)));
+    tableItemChanged(0, 0);
+}
+
+QString FlowItem::defaultName()
+{
+    return tr("Pago");
 }
 
 void FlowItem::tableItemChanged(int row, int column)
@@ -68,6 +76,9 @@ void FlowItem::tableItemChanged(int row, int column)
         setData(0, Qt::DisplayRole, cell ? cell->data(Qt::DisplayRole) : QVariant());
     }
     PropertyTable::markNode(this, FigureReader::holdsUnread(m_propertyTable, m_rowKinds));
+    const QString description = NodeDescription::flow(figures());
+    setText(1, description);
+    setToolTip(1, description);
 }
 
 QString FlowItem::name() const

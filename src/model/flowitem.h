@@ -16,7 +16,8 @@
 // A cash flow of an alternative: income under "Ingresos", expense under
 // "Egresos". Its name and figures live as text in its own property table;
 // the rate is read from the alternative's table. The node's text turns red
-// while its table holds a figure read as 0 although something is typed there.
+// while its table holds a figure read as 0 although something is typed there;
+// its description gives its kind and figures. The node owns its table.
 class FlowItem : public QObject, public QTreeWidgetItem
 {
     Q_OBJECT
@@ -37,6 +38,8 @@ public:
     bool isExpense() const;
 
     QTableWidget *propertyTable() const { return m_propertyTable; }
+    // The name a new flow has: "Pago".
+    static QString defaultName();
 
     // The flow behind a tree node, or null if the node is not a flow.
     static FlowItem *fromTreeItem(QTreeWidgetItem *item);

@@ -3,6 +3,7 @@
 #include "figurereader.h"
 #include "flowitem.h"
 #include "itemtypes.h"
+#include "nodedescription.h"
 #include "propertytable.h"
 
 #include <QBrush>
@@ -51,7 +52,7 @@ ProjectItem::ProjectItem(QTreeWidget *tree, int type)
 
 ProjectItem::~ProjectItem()
 {
-    PropertyTable::releaseIfUnshown(m_propertyTable);
+    PropertyTable::release(m_propertyTable);
 }
 
 void ProjectItem::createTable()
@@ -74,9 +75,11 @@ void ProjectItem::setTable(QTableWidget *table)
 
 void ProjectItem::connectTable()
 {
-    if (m_propertyTable)
-        connect(m_propertyTable, SIGNAL(cellChanged(int, int)), this,
-                SLOT(tableCellChanged(int, int)));
+    if (!m_propertyTable)
+        return;
+    connect(m_propertyTable, SIGNAL(cellChanged(int, int)), this,
+            SLOT(tableCellChanged(int, int)));
+    tableCellChanged(NameRow, 0);
 }
 
 void ProjectItem::setName(const QString &name)
@@ -101,6 +104,11 @@ void ProjectItem::tableCellChanged(int row, int column)
         setData(0, Qt::DisplayRole, cell ? cell->data(Qt::DisplayRole) : QVariant());
     }
     PropertyTable::markNode(this, FigureReader::holdsUnread(m_propertyTable, rowKinds));
+    const QString description = NodeDescription::alternative(
+        FigureReader::wholeNumber(m_propertyTable, PeriodsRow),
+        FigureReader::amount(m_propertyTable, RateRow));
+    setText(1, description);
+    setToolTip(1, description);
 }
 
 AlternativeFigures ProjectItem::figures(QVector<ProjectFigures::UnreadCell> *unread) const

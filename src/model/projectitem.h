@@ -15,7 +15,8 @@ class QTreeWidget;
 // groups "Ingresos" and "Egresos". Its name, horizon ("Total Períodos") and
 // opportunity rate ("Interés de Oportunidad") live as text in its property
 // table, rows 0, 1 and 2, and are read from there whenever they are needed.
-// The node's text turns red while its table holds a figure read as 0.
+// The node's text turns red while its table holds a figure read as 0; its
+// description gives the horizon and the rate. The node owns its table.
 class ProjectItem : public QObject, public QTreeWidgetItem
 {
     Q_OBJECT
@@ -46,8 +47,8 @@ public:
     double expensePresentValue() const;
 
 private slots:
-    // Follows the name into the tree and marks the node while its table
-    // holds a figure read as 0.
+    // Follows the name and the figures into the tree and marks the node
+    // while its table holds a figure read as 0.
     void tableCellChanged(int row, int column);
 
 private:

@@ -16,7 +16,7 @@ QTableWidget *PropertyTable::create(const QStringList &rowLabels,
     for (int row = 0; row < rowLabels.size(); ++row)
         table->setVerticalHeaderItem(row, new QTableWidgetItem(rowLabels.at(row)));
     table->setMinimumSize(128, 0);
-    table->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
+    table->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     if (!rowKinds.isEmpty())
         flagFigures(table, rowKinds);
     return table;
@@ -37,21 +37,22 @@ void PropertyTable::markNode(QTreeWidgetItem *node, bool holdsUnread)
 {
     if (!node)
         return;
+    const QString name = node->text(0);
     if (!holdsUnread) {
         node->setData(0, Qt::ForegroundRole, QVariant());
         node->setData(0, Qt::DecorationRole, QVariant());
-        node->setToolTip(0, QString());
+        node->setToolTip(0, name);
         return;
     }
     node->setForeground(0, QColor(FigureDelegate::UnreadableHighlight));
     node->setIcon(0, QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    node->setToolTip(0, QCoreApplication::translate("PropertyTable",
-                                                    "Hay cifras que se leen como 0"));
+    node->setToolTip(0, name + QLatin1Char('\n')
+                           + QCoreApplication::translate("PropertyTable",
+                                                         "Hay cifras que se leen como 0"));
 }
 
-void PropertyTable::releaseIfUnshown(QPointer<QTableWidget> &table)
+void PropertyTable::release(QPointer<QTableWidget> &table)
 {
-    if (table && !table->parent())
-        delete table.data();
+    delete table.data();
     table = nullptr;
 }

@@ -12,8 +12,8 @@
 class QTreeWidgetItem;
 
 // Builds the one-column property tables of alternatives and flows, marks
-// the tree node whose table holds a figure read as 0, and releases the
-// tables that never reached the property panel.
+// the tree node whose table holds a figure read as 0, and deletes a node's
+// table with its node.
 class PropertyTable
 {
 public:
@@ -27,13 +27,14 @@ public:
     // each row read as its kind.
     static void flagFigures(QTableWidget *table, const QVector<FigureReader::Kind> &rowKinds);
 
-    // Marks `node` in the tree, with a warning icon, red text and a tooltip,
-    // while its table holds a cell read as 0 although something is typed in it.
+    // Marks `node` in the tree, with a warning icon, red text and a line of
+    // its tooltip, while its table holds a cell read as 0 although something
+    // is typed in it. The tooltip starts with the node's whole name.
     static void markNode(QTreeWidgetItem *node, bool holdsUnread);
 
-    // A table that the panel showed belongs to the project window; one that
-    // was never shown has no parent and is deleted here with its node.
-    static void releaseIfUnshown(QPointer<QTableWidget> &table);
+    // A node owns its table, shown in the panel or not: the table goes with
+    // the node, so that nothing can use it afterwards.
+    static void release(QPointer<QTableWidget> &table);
 };
 
 #endif // PROPERTYTABLE_H

@@ -140,3 +140,13 @@ void Dialogs::error(QWidget *parent, const QString &message)
 {
     QMessageBox::warning(parent, tr("Quintavo"), message);
 }
+
+void Dialogs::about(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::about(parent, title, text);
+}
+
+void Dialogs::aboutQt(QWidget *parent)
+{
+    QMessageBox::aboutQt(parent, tr("Acerca de Qt"));
+}

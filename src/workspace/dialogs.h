@@ -50,6 +50,10 @@ public:
     virtual Answer unsavedChanges(QWidget *parent, const QString &name);
     // Tells the user that something failed, in a whole sentence.
     virtual void error(QWidget *parent, const QString &message);
+    // "Acerca de …": `text` (rich text) under the title `title`.
+    virtual void about(QWidget *parent, const QString &title, const QString &text);
+    // "Acerca de Qt".
+    virtual void aboutQt(QWidget *parent);
 };
 
 #endif // DIALOGS_H

@@ -6,10 +6,13 @@
 #include "comparisonreport.h"
 #include "aritmeticoitem.h"
 #include "cashflowreport.h"
+#include "cellcommand.h"
 #include "dialogs.h"
+#include "figuredelegate.h"
 #include "flowitem.h"
 #include "geometricoitem.h"
 #include "itemtypes.h"
+#include "nodecommand.h"
 #include "projectfile.h"
 #include "projectitem.h"
 
@@ -18,18 +21,26 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
+
+// The share of the window's width that the side panel takes.
+const QString PanelShareKey = QStringLiteral("projectWindow/panelShare");
+constexpr double DefaultPanelShare = 1.0 / 3.0;
 
 QString cellText(const QTableWidget *table, int row)
 {
@@ -49,39 +60,91 @@ void setCellText(QTableWidget *table, int row, const QString &text)
 
 QTreeWidgetItem *groupOf(QTreeWidgetItem *alternative, int groupType)
 {
-    for (int g = 0; g < alternative->childCount(); ++g) {
+    for (int g = 0; alternative && g < alternative->childCount(); ++g) {
         if (alternative->child(g)->type() == groupType)
             return alternative->child(g);
     }
     return nullptr;
 }
 
+const int GroupTypes[] = {IncomeGroupType, ExpenseGroupType};
+
+FlowSnapshot flowSnapshotOf(const FlowItem *flow)
+{
+    const QTableWidget *table = flow->propertyTable();
+    FlowSnapshot snapshot;
+    snapshot.name = cellText(table, AnualidadItem::NameRow);
+    snapshot.amount = cellText(table, AnualidadItem::PaymentRow);
+    if (dynamic_cast<const AnualidadItem *>(flow)) {
+        snapshot.payments = cellText(table, AnualidadItem::CountRow);
+        snapshot.start = cellText(table, AnualidadItem::StartRow);
+    } else {
+        // Arithmetic and geometric flows share their rows.
+        snapshot.kind = dynamic_cast<const GeometricoItem *>(flow)
+            ? FlowSnapshot::Kind::Geometric
+            : FlowSnapshot::Kind::Arithmetic;
+        snapshot.change = cellText(table, AritmeticoItem::GradientRow);
+        snapshot.payments = cellText(table, AritmeticoItem::CountRow);
+        snapshot.start = cellText(table, AritmeticoItem::StartRow);
+    }
+    return snapshot;
+}
+
 QVector<FlowSnapshot> flowsOf(const QTreeWidgetItem *group)
 {
     QVector<FlowSnapshot> flows;
     for (int f = 0; group && f < group->childCount(); ++f) {
-        const FlowItem *flow = FlowItem::fromTreeItem(group->child(f));
-        if (!flow)
-            continue;
-        const QTableWidget *table = flow->propertyTable();
-        FlowSnapshot snapshot;
-        snapshot.name = cellText(table, AnualidadItem::NameRow);
-        snapshot.amount = cellText(table, AnualidadItem::PaymentRow);
-        if (dynamic_cast<const AnualidadItem *>(flow)) {
-            snapshot.payments = cellText(table, AnualidadItem::CountRow);
-            snapshot.start = cellText(table, AnualidadItem::StartRow);
-        } else {
-            // Arithmetic and geometric flows share their rows.
-            snapshot.kind = dynamic_cast<const GeometricoItem *>(flow)
-                ? FlowSnapshot::Kind::Geometric
-                : FlowSnapshot::Kind::Arithmetic;
-            snapshot.change = cellText(table, AritmeticoItem::GradientRow);
-            snapshot.payments = cellText(table, AritmeticoItem::CountRow);
-            snapshot.start = cellText(table, AritmeticoItem::StartRow);
-        }
-        flows.append(snapshot);
+        if (const FlowItem *flow = FlowItem::fromTreeItem(group->child(f)))
+            flows.append(flowSnapshotOf(flow));
     }
     return flows;
+}
+
+QTableWidget *tableOf(QTreeWidgetItem *node)
+{
+    if (!node)
+        return nullptr;
+    if (node->type() == ProjectItemType) {
+        auto *alternative = dynamic_cast<ProjectItem *>(node);
+        return alternative ? alternative->propertyTable() : nullptr;
+    }
+    const FlowItem *flow = FlowItem::fromTreeItem(node);
+    return flow ? flow->propertyTable() : nullptr;
+}
+
+// Closes the editors open on `table` without committing them: the table is
+// about to go, and its edits with it.
+void dropEditors(QTableWidget *table)
+{
+    if (!table)
+        return;
+    const auto editors =
+        table->viewport()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *editor : editors)
+        emit table->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+// Keeps a table's row labels as narrow as their texts: the header's own
+// size reserves room that its labels never use.
+void fitLabels(QTableWidget *table)
+{
+    QHeaderView *labels = table->verticalHeader();
+    int widest = 0;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (const QTableWidgetItem *label = table->verticalHeaderItem(row))
+            widest = qMax(widest, labels->fontMetrics().horizontalAdvance(label->text()));
+    }
+    const int margin = labels->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, labels);
+    labels->setMaximumWidth(widest + 3 * margin);
+    // However narrow the panel, a value keeps room to be read.
+    table->setMinimumWidth(labels->maximumWidth() + 120);
+}
+
+void dropEditorsUnder(QTreeWidgetItem *node)
+{
+    dropEditors(tableOf(node));
+    for (int c = 0; c < node->childCount(); ++c)
+        dropEditorsUnder(node->child(c));
 }
 
 void fillFlow(QTableWidget *table, const FlowSnapshot &flow)
@@ -119,10 +182,34 @@ void ProjectWindow::setUp(const ProjectSnapshot *project)
     ui->setupUi(this);
     setFilePath(QString());
 
+    steps = new QUndoStack(this);
+    connect(steps, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+
     flowAction = new QAction(tr("Añadir Flujo"), ui->twProjectList);
     alternativeAction = new QAction(tr("Añadir Alternativa"), ui->twProjectList);
+    removeAction = new QAction(tr("Eliminar"), ui->twProjectList);
+    duplicateAction = new QAction(tr("Duplicar alternativa"), ui->twProjectList);
     connect(flowAction, SIGNAL(triggered()), this, SLOT(askFlow()));
     connect(alternativeAction, SIGNAL(triggered()), this, SLOT(askAlternative()));
+    connect(removeAction, SIGNAL(triggered()), this, SLOT(askRemove()));
+    connect(duplicateAction, SIGNAL(triggered()), this, SLOT(askDuplicate()));
+    // Supr on the tree removes the current node.
+    removeAction->setShortcut(QKeySequence::Delete);
+    removeAction->setShortcutContext(Qt::WidgetShortcut);
+    ui->twProjectList->addAction(removeAction);
+
+    // The name takes the width it needs, the description the rest; a node's
+    // tooltip gives its whole name.
+    ui->twProjectList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    ui->twProjectList->header()->setStretchLastSection(true);
+    // The panel takes a third of a new window, or the share the user last
+    // dragged it to, whatever the window's size.
+    bool read = false;
+    panelShare = QSettings().value(PanelShareKey).toDouble(&read);
+    if (!read || !(panelShare > 0.0 && panelShare < 1.0))
+        panelShare = DefaultPanelShare;
+    connect(ui->splitter, &QSplitter::splitterMoved, this, &ProjectWindow::keepSplitter);
 
     ui->lbOutOfDate->hide();
     // A report taller than the area would otherwise bring the scroll bar in
@@ -136,65 +223,95 @@ void ProjectWindow::setUp(const ProjectSnapshot *project)
     refreshTimer->setInterval(0);
     connect(refreshTimer, &QTimer::timeout, this, &ProjectWindow::refreshReport);
 
-    // The first alternative uses the form's table, shown in the panel.
-    if (!project || !project->alternatives.isEmpty()) {
+    // A new project's first alternative uses the form's table, shown in the
+    // panel; like any other, the table goes with its node.
+    if (!project) {
         auto *first = new ProjectItem(ui->twProjectList, ProjectItemType);
         first->setTable(ui->twProperty);
         first->connectTable();
         watch(ui->twProperty);
-    } else {
-        ui->twProperty->hide();
-    }
-    if (!project)
+        panel = ui->twProperty;
+        panel->horizontalHeader()->setStretchLastSection(true);
+        fitLabels(panel);
         return;
-
-    for (int i = 0; i < project->alternatives.size(); ++i) {
-        const AlternativeSnapshot &alternative = project->alternatives.at(i);
-        auto *item = i == 0 ? static_cast<ProjectItem *>(ui->twProjectList->topLevelItem(0))
-                            : appendAlternative();
-        QTableWidget *table = item->propertyTable();
-        item->setName(alternative.name);
-        setCellText(table, ProjectItem::PeriodsRow, alternative.horizon);
-        setCellText(table, ProjectItem::RateRow, alternative.rate);
-        const QPair<int, const QVector<FlowSnapshot> *> groups[] = {
-            {IncomeGroupType, &alternative.income}, {ExpenseGroupType, &alternative.expenses}};
-        for (const auto &group : groups) {
-            QTreeWidgetItem *node = groupOf(item, group.first);
-            for (const FlowSnapshot &flow : *group.second) {
-                if (FlowItem *added = addFlow(node, int(flow.kind)))
-                    fillFlow(added->propertyTable(), flow);
-            }
-        }
     }
-    setWindowModified(false);
+    delete ui->twProperty;
+    ui->twProperty = nullptr;
+    for (int i = 0; i < project->alternatives.size(); ++i)
+        insertAlternative(i, project->alternatives.at(i));
+    if (ProjectItem *first = static_cast<ProjectItem *>(nodeAt({0, -1, -1})))
+        showPropertyTable(first->propertyTable());
 }
 
 ProjectWindow::~ProjectWindow()
 {
-    // The tree goes with the window's children; it must not call back into a
-    // window that is already half destroyed.
+    // The tree and the undo stack go with the window's children; they must
+    // not call back into a window that is already half destroyed.
     ui->twProjectList->disconnect(this);
+    steps->disconnect(this);
     delete ui;
 }
 
 ProjectSnapshot ProjectWindow::snapshot() const
 {
     ProjectSnapshot project;
-    for (int i = 0; i < ui->twProjectList->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *node = ui->twProjectList->topLevelItem(i);
-        const auto *item = node->type() == ProjectItemType ? dynamic_cast<ProjectItem *>(node)
-                                                            : nullptr;
-        if (!item)
-            continue;
-        AlternativeSnapshot alternative;
-        alternative.name = cellText(item->propertyTable(), ProjectItem::NameRow);
-        alternative.horizon = cellText(item->propertyTable(), ProjectItem::PeriodsRow);
-        alternative.rate = cellText(item->propertyTable(), ProjectItem::RateRow);
-        alternative.income = flowsOf(groupOf(node, IncomeGroupType));
-        alternative.expenses = flowsOf(groupOf(node, ExpenseGroupType));
-        project.alternatives.append(alternative);
-    }
+    for (int i = 0; i < ui->twProjectList->topLevelItemCount(); ++i)
+        project.alternatives.append(alternativeSnapshot(i));
     return project;
+}
+
+AlternativeSnapshot ProjectWindow::alternativeSnapshot(int index) const
+{
+    AlternativeSnapshot alternative;
+    QTreeWidgetItem *node = nodeAt({index, -1, -1});
+    const QTableWidget *table = tableOf(node);
+    alternative.name = cellText(table, ProjectItem::NameRow);
+    alternative.horizon = cellText(table, ProjectItem::PeriodsRow);
+    alternative.rate = cellText(table, ProjectItem::RateRow);
+    alternative.income = flowsOf(groupOf(node, IncomeGroupType));
+    alternative.expenses = flowsOf(groupOf(node, ExpenseGroupType));
+    return alternative;
+}
+
+FlowSnapshot ProjectWindow::flowSnapshot(const NodePlace &place) const
+{
+    const FlowItem *flow = place.isFlow() ? FlowItem::fromTreeItem(nodeAt(place)) : nullptr;
+    return flow ? flowSnapshotOf(flow) : FlowSnapshot();
+}
+
+NodePlace ProjectWindow::placeOf(const QTreeWidgetItem *node) const
+{
+    NodePlace place;
+    if (!node)
+        return place;
+    if (node->type() == ProjectItemType) {
+        place.alternative = ui->twProjectList->indexOfTopLevelItem(
+            const_cast<QTreeWidgetItem *>(node));
+        return place;
+    }
+    const QTreeWidgetItem *group = node->parent();
+    if (node->type() != FlowItemType || !group || !group->parent())
+        return place;
+    place.alternative = ui->twProjectList->indexOfTopLevelItem(group->parent());
+    place.group = group->type() == IncomeGroupType ? 0 : 1;
+    place.flow = group->indexOfChild(const_cast<QTreeWidgetItem *>(node));
+    return place;
+}
+
+QTreeWidgetItem *ProjectWindow::nodeAt(const NodePlace &place) const
+{
+    if (!place.isValid() || place.group > 1)
+        return nullptr;
+    QTreeWidgetItem *alternative = ui->twProjectList->topLevelItem(place.alternative);
+    if (!place.isFlow() || !alternative)
+        return alternative;
+    QTreeWidgetItem *group = groupOf(alternative, GroupTypes[place.group]);
+    return group ? group->child(place.flow) : nullptr;
+}
+
+QUndoStack *ProjectWindow::undoStack() const
+{
+    return steps;
 }
 
 void ProjectWindow::setFilePath(const QString &path)
@@ -232,6 +349,7 @@ bool ProjectWindow::saveTo(const QString &path)
         return false;
     }
     setFilePath(path);
+    steps->setClean();
     setWindowModified(false);
     emit saved(path);
     return true;
@@ -265,39 +383,109 @@ void ProjectWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void ProjectWindow::markModified()
-{
-    setWindowModified(true);
-}
-
 void ProjectWindow::watch(QTableWidget *table)
 {
     if (!table)
         return;
-    connect(table, &QTableWidget::cellChanged, this, &ProjectWindow::markModified);
     connect(table, &QTableWidget::cellChanged, this, &ProjectWindow::projectChanged);
+    // The delegate goes with its table, and the connection with it.
+    if (auto *delegate = qobject_cast<FigureDelegate *>(table->itemDelegate())) {
+        connect(delegate, &FigureDelegate::committed, this,
+                [this, table](int row, const QString &before, const QString &after) {
+                    cellCommitted(table, row, before, after);
+                });
+    }
+}
+
+void ProjectWindow::cellCommitted(QTableWidget *table, int row, const QString &before,
+                                  const QString &after)
+{
+    QTreeWidgetItem *node = nodeOfTable(table);
+    if (!node)
+        return;
+    const QTableWidgetItem *label = table->verticalHeaderItem(row);
+    const QString text = tr("Editar %1 de «%2»")
+                             .arg(label ? label->text() : QString::number(row), node->text(0));
+    steps->push(new CellCommand(this, placeOf(node), row, before, after, text));
+}
+
+QTreeWidgetItem *ProjectWindow::nodeOfTable(const QTableWidget *table) const
+{
+    for (int a = 0; table && a < ui->twProjectList->topLevelItemCount(); ++a) {
+        QTreeWidgetItem *alternative = ui->twProjectList->topLevelItem(a);
+        if (tableOf(alternative) == table)
+            return alternative;
+        for (int g = 0; g < alternative->childCount(); ++g) {
+            for (int f = 0; f < alternative->child(g)->childCount(); ++f) {
+                if (tableOf(alternative->child(g)->child(f)) == table)
+                    return alternative->child(g)->child(f);
+            }
+        }
+    }
+    return nullptr;
+}
+
+void ProjectWindow::setCellText(const NodePlace &place, int row, const QString &text)
+{
+    QTableWidget *table = tableOf(nodeAt(place));
+    if (!table || cellText(table, row) == text)
+        return;
+    // An editor left open on the table would later commit what it showed
+    // before this change, as a new step.
+    dropEditors(table);
+    ::setCellText(table, row, text);
 }
 
 void ProjectWindow::showPropertyTable(QTableWidget *table)
 {
-    if (!table)
+    if (!table || table == panel)
         return;
-    ui->twProperty->hide();
-    ui->projectLayout->removeWidget(ui->twProperty);
-    ui->twProperty = table;
+    if (panel) {
+        panel->hide();
+        ui->projectLayout->removeWidget(panel);
+    }
+    panel = table;
+    // The value column takes the width the panel has; the labels no more
+    // than they need.
+    table->horizontalHeader()->setStretchLastSection(true);
+    fitLabels(table);
     ui->projectLayout->addWidget(table);
-    table->setParent(this);
     table->show();
+}
+
+void ProjectWindow::keepSplitter()
+{
+    const QList<int> sizes = ui->splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    if (total <= 0)
+        return;
+    panelShare = double(sizes.value(1)) / total;
+    QSettings().setValue(PanelShareKey, panelShare);
+}
+
+void ProjectWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The layout has resized the splitter already.
+    const int total = ui->splitter->width() - ui->splitter->handleWidth();
+    const int panel = int(total * panelShare + 0.5);
+    ui->splitter->setSizes({total - panel, panel});
 }
 
 void ProjectWindow::on_twProjectList_customContextMenuRequested(QPoint pos)
 {
     QTreeWidgetItem *node = ui->twProjectList->itemAt(pos);
     const QList<QAction *> actions = contextActions(node);
-    flowGroup = actions.contains(flowAction) ? node : nullptr;
+    menuNode = node;
     if (!actions.isEmpty())
         QMenu::exec(actions, ui->twProjectList->viewport()->mapToGlobal(pos), nullptr, nullptr);
-    flowGroup = nullptr;
+    menuNode = nullptr;
+}
+
+QTreeWidgetItem *ProjectWindow::targetNode() const
+{
+    // Without a menu (an action triggered otherwise) the current node.
+    return menuNode ? menuNode : ui->twProjectList->currentItem();
 }
 
 QList<QAction *> ProjectWindow::contextActions(QTreeWidgetItem *node)
@@ -310,7 +498,11 @@ QList<QAction *> ProjectWindow::contextActions(QTreeWidgetItem *node)
         flowAction->setText(tr("Añadir Egreso"));
         return {flowAction};
     case ProjectItemType:
-        return {alternativeAction};
+        if (!node)
+            return {alternativeAction};
+        return {alternativeAction, duplicateAction, removeAction};
+    case FlowItemType:
+        return {removeAction};
     default:
         return {};
     }
@@ -318,11 +510,7 @@ QList<QAction *> ProjectWindow::contextActions(QTreeWidgetItem *node)
 
 void ProjectWindow::askFlow()
 {
-    // The group is the one the menu was opened on; without a menu (the action
-    // triggered otherwise) it is the current node, if that is a group.
-    QTreeWidgetItem *group = flowGroup;
-    if (!group)
-        group = ui->twProjectList->currentItem();
+    QTreeWidgetItem *group = targetNode();
     if (!group || (group->type() != IncomeGroupType && group->type() != ExpenseGroupType))
         return;
     int kind = 0;
@@ -330,10 +518,149 @@ void ProjectWindow::askFlow()
         addFlow(group, kind);
 }
 
+void ProjectWindow::askRemove()
+{
+    removeNode(targetNode());
+}
+
+void ProjectWindow::askDuplicate()
+{
+    duplicateAlternative(targetNode());
+}
+
 FlowItem *ProjectWindow::addFlow(QTreeWidgetItem *group, int kind)
 {
-    if (!group || (group->type() != IncomeGroupType && group->type() != ExpenseGroupType))
+    if (!group || (group->type() != IncomeGroupType && group->type() != ExpenseGroupType)
+        || kind < 0 || kind > 2)
         return nullptr;
+    NodePlace place = placeOf(group->parent());
+    if (!place.isValid())
+        return nullptr;
+    place.group = group->type() == IncomeGroupType ? 0 : 1;
+    place.flow = group->childCount();
+    FlowSnapshot flow;
+    flow.kind = FlowSnapshot::Kind(kind);
+    flow.name = FlowItem::defaultName();
+    const QString text = group->type() == IncomeGroupType ? tr("Añadir ingreso a «%1»")
+                                                          : tr("Añadir egreso a «%1»");
+    steps->push(new NodeCommand(this, NodeCommand::Action::Insert, place, flow,
+                                text.arg(group->parent()->text(0))));
+    return FlowItem::fromTreeItem(nodeAt(place));
+}
+
+bool ProjectWindow::removeNode(QTreeWidgetItem *node)
+{
+    const NodePlace place = placeOf(node);
+    if (!place.isValid())
+        return false;
+    const QString text = tr("Eliminar «%1»").arg(node->text(0));
+    if (place.isFlow()) {
+        steps->push(new NodeCommand(this, NodeCommand::Action::Remove, place, flowSnapshot(place),
+                                    text));
+    } else {
+        steps->push(new NodeCommand(this, NodeCommand::Action::Remove, place,
+                                    alternativeSnapshot(place.alternative), text));
+    }
+    return true;
+}
+
+ProjectItem *ProjectWindow::duplicateAlternative(QTreeWidgetItem *node)
+{
+    NodePlace place = placeOf(node);
+    if (!place.isValid() || place.isFlow())
+        return nullptr;
+    AlternativeSnapshot copy = alternativeSnapshot(place.alternative);
+    copy.name += tr(" (copia)");
+    ++place.alternative;
+    steps->push(new NodeCommand(this, NodeCommand::Action::Insert, place, copy,
+                                tr("Duplicar «%1»").arg(node->text(0))));
+    auto *added = static_cast<ProjectItem *>(nodeAt(place));
+    ui->twProjectList->setCurrentItem(added);
+    return added;
+}
+
+FlowItem *ProjectWindow::insertFlow(const NodePlace &place, const FlowSnapshot &snapshot)
+{
+    QTreeWidgetItem *group =
+        place.isFlow() ? groupOf(nodeAt({place.alternative, -1, -1}), GroupTypes[place.group])
+                       : nullptr;
+    FlowItem *flow = group ? appendFlow(group, int(snapshot.kind)) : nullptr;
+    if (!flow)
+        return nullptr;
+    if (place.flow < group->childCount() - 1)
+        group->insertChild(place.flow, group->takeChild(group->childCount() - 1));
+    fillFlow(flow->propertyTable(), snapshot);
+    projectChanged();
+    return flow;
+}
+
+ProjectItem *ProjectWindow::insertAlternative(int index, const AlternativeSnapshot &snapshot)
+{
+    QTreeWidget *tree = ui->twProjectList;
+    auto *alternative = new ProjectItem(tree, ProjectItemType);
+    alternative->createTable();
+    watch(alternative->propertyTable());
+    index = qBound(0, index, tree->topLevelItemCount() - 1);
+    if (index < tree->topLevelItemCount() - 1) {
+        tree->insertTopLevelItem(index, tree->takeTopLevelItem(tree->topLevelItemCount() - 1));
+        // A node taken out of the tree forgets that it was open.
+        alternative->setExpanded(true);
+        for (int g = 0; g < alternative->childCount(); ++g)
+            alternative->child(g)->setExpanded(true);
+    }
+    QTableWidget *table = alternative->propertyTable();
+    alternative->setName(snapshot.name);
+    ::setCellText(table, ProjectItem::PeriodsRow, snapshot.horizon);
+    ::setCellText(table, ProjectItem::RateRow, snapshot.rate);
+    const QVector<FlowSnapshot> *groups[] = {&snapshot.income, &snapshot.expenses};
+    for (int g = 0; g < 2; ++g) {
+        for (int f = 0; f < groups[g]->size(); ++f)
+            insertFlow({index, g, f}, groups[g]->at(f));
+    }
+    projectChanged();
+    return alternative;
+}
+
+void ProjectWindow::removeAt(const NodePlace &place)
+{
+    QTreeWidgetItem *node = nodeAt(place);
+    if (!node)
+        return;
+    // When the current node goes, the next one of its kind becomes current,
+    // else the one before, else what holds it.
+    QTreeWidget *tree = ui->twProjectList;
+    QTreeWidgetItem *current = tree->currentItem();
+    while (current && current != node)
+        current = current->parent();
+    if (current) {
+        QTreeWidgetItem *holder = node->parent();
+        const int index = holder ? holder->indexOfChild(node) : tree->indexOfTopLevelItem(node);
+        const int count = holder ? holder->childCount() : tree->topLevelItemCount();
+        const int other = index + 1 < count ? index + 1 : index - 1;
+        QTreeWidgetItem *next = other < 0 ? nullptr
+            : holder                      ? holder->child(other)
+                                          : tree->topLevelItem(other);
+        if (!next && holder)
+            next = holder->parent();
+        tree->setCurrentItem(next);
+    }
+    dropEditorsUnder(node);
+    delete node;
+    // The panel showed a table that went: it shows the current node's, or
+    // else the first alternative's.
+    if (!panel) {
+        QTreeWidgetItem *shown = tree->currentItem();
+        if (shown && shown->type() != ProjectItemType && shown->type() != FlowItemType)
+            shown = shown->parent();
+        if (!shown)
+            shown = tree->topLevelItem(0);
+        showPropertyTable(tableOf(shown));
+    }
+    projectChanged();
+}
+
+FlowItem *ProjectWindow::appendFlow(QTreeWidgetItem *group, int kind)
+{
     auto *alternative = dynamic_cast<ProjectItem *>(group->parent());
     if (!alternative)
         return nullptr;
@@ -353,8 +680,6 @@ FlowItem *ProjectWindow::addFlow(QTreeWidgetItem *group, int kind)
         return nullptr;
     }
     watch(flow->propertyTable());
-    setWindowModified(true);
-    projectChanged();
     return flow;
 }
 
@@ -367,20 +692,15 @@ ProjectItem *ProjectWindow::addAlternative(const QString &title)
 {
     if (title.isEmpty())
         return nullptr;
-    ProjectItem *alternative = appendAlternative();
-    alternative->setName(title);
-    showPropertyTable(alternative->propertyTable());
-    setWindowModified(true);
-    projectChanged();
-    return alternative;
-}
-
-ProjectItem *ProjectWindow::appendAlternative()
-{
-    auto *alternative = new ProjectItem(ui->twProjectList, ProjectItemType);
-    alternative->createTable();
-    watch(alternative->propertyTable());
-    return alternative;
+    const int index = ui->twProjectList->topLevelItemCount();
+    AlternativeSnapshot alternative;
+    alternative.name = title;
+    steps->push(new NodeCommand(this, NodeCommand::Action::Insert, {index, -1, -1}, alternative,
+                                tr("Añadir «%1»").arg(title)));
+    auto *added = static_cast<ProjectItem *>(nodeAt({index, -1, -1}));
+    if (added)
+        showPropertyTable(added->propertyTable());
+    return added;
 }
 
 void ProjectWindow::on_twProjectList_currentItemChanged(QTreeWidgetItem *current,
@@ -533,5 +853,5 @@ QTextEdit *ProjectWindow::report() const
 
 QTableWidget *ProjectWindow::panelTable() const
 {
-    return ui->twProperty;
+    return panel;
 }

@@ -2,11 +2,13 @@
 #define PROJECTWINDOW_H
 
 #include "cashflowreport.h"
+#include "nodeplace.h"
 #include "projectfigures.h"
 #include "reportdocument.h"
 #include "projectsnapshot.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -14,20 +16,29 @@ class FlowItem;
 class ProjectItem;
 class QAction;
 class QCloseEvent;
+class QResizeEvent;
 class QTableWidget;
 class QTimer;
 class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUndoStack;
 class Ui_ProjectWindow;
 
-// One open project: the report area on the left; on the right the buttons
-// "Visualizar" and "Comparar", the tree of alternatives and flows, and the
-// property panel that shows the table of the current node.
+// One open project: the report area on the left; on the right, past a
+// splitter the user can drag, the buttons "Visualizar" and "Comparar", the
+// tree of alternatives and flows, and the property panel that shows the
+// table of the current node.
+//
+// Every change the user makes is a step of the window's undo stack: a
+// committed cell edit, adding, duplicating or removing a node. The steps
+// name their nodes by position (NodePlace) and keep what they remove as a
+// snapshot, so that undoing any sequence gives the project back as it was.
 //
 // The window's title is its file's name ("Proyecto" until first saved) with
-// the modified marker: editing a cell or adding a node sets it, saving
-// clears it, and closing a modified window asks what to do with it.
+// the modified marker, which is the stack's clean state: a step sets it,
+// saving clears it, undoing back to the state saved clears it too, and
+// closing a modified window asks what to do with it.
 class ProjectWindow : public QWidget
 {
     Q_OBJECT
@@ -66,7 +77,8 @@ public:
     // Forgets the unsaved changes, so that closing asks nothing.
     void discardChanges();
 
-    // Puts `table` into the property panel; the window owns it from then on.
+    // Puts `table`, the table of one of the project's nodes, into the
+    // property panel.
     void showPropertyTable(QTableWidget *table);
 
     // Every alternative's figures, read once from the tree and the property
@@ -83,13 +95,42 @@ public:
 
     // What the commands of the window do once the user has answered their
     // dialogs; tests and other windows call them directly.
+    // Each of them is one step of the undo stack.
     // Appends an alternative titled `title`; null for an empty title.
     ProjectItem *addAlternative(const QString &title);
     // Appends a flow of `kind` (0 uniform, 1 arithmetic, 2 geometric) to the
     // group "Ingresos" or "Egresos" `group`; null when `group` is no group.
     FlowItem *addFlow(QTreeWidgetItem *group, int kind);
+    // "Eliminar": removes the alternative or flow `node` with everything
+    // under it; false for any other node.
+    bool removeNode(QTreeWidgetItem *node);
+    // "Duplicar alternativa": a copy of the alternative `node` with its flows
+    // and every cell, named with " (copia)" appended, right after it; it
+    // becomes the current node. Null when `node` is no alternative.
+    ProjectItem *duplicateAlternative(QTreeWidgetItem *node);
+
+    QUndoStack *undoStack() const;
+
+    // Nodes by position; an invalid place for a group or no node, null for
+    // a place where no alternative or flow is.
+    NodePlace placeOf(const QTreeWidgetItem *node) const;
+    QTreeWidgetItem *nodeAt(const NodePlace &place) const;
+    AlternativeSnapshot alternativeSnapshot(int index) const;
+    FlowSnapshot flowSnapshot(const NodePlace &place) const;
+
+    // What the steps do and undo; none of them is a step itself. Each tells
+    // the report shown to follow. A node inserted at an index beyond the
+    // last goes last.
+    ProjectItem *insertAlternative(int index, const AlternativeSnapshot &alternative);
+    FlowItem *insertFlow(const NodePlace &place, const FlowSnapshot &flow);
+    // Removes the node at `place` with its tables; the panel then shows the
+    // table of the node that becomes current.
+    void removeAt(const NodePlace &place);
+    void setCellText(const NodePlace &place, int row, const QString &text);
     // The commands the tree's context menu offers on `node`, or on empty
     // space when `node` is null; the flow command is named after the group.
+    // Chosen from the menu they act on its node; triggered otherwise, on the
+    // current node.
     QList<QAction *> contextActions(QTreeWidgetItem *node);
     // "Visualizar" and "Comparar".
     void showCashFlows();
@@ -129,13 +170,16 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void refreshReport();
-    void markModified();
     void on_twProjectList_customContextMenuRequested(QPoint pos);
     void askFlow();
     void askAlternative();
+    void askRemove();
+    void askDuplicate();
+    void keepSplitter();
     void on_twProjectList_currentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
     void on_pbVisualizar_clicked();
     void on_pbComparar_clicked();
@@ -143,10 +187,15 @@ private slots:
 private:
     void showReport(Report report);
     void setUp(const ProjectSnapshot *project);
-    // Appends an alternative node with a table of its own, unshown.
-    ProjectItem *appendAlternative();
-    // Marks the project modified whenever a cell of `table` changes.
+    // A flow of `kind` appended to `group`, its cells empty.
+    FlowItem *appendFlow(QTreeWidgetItem *group, int kind);
+    // Follows every change of `table` into the report and makes each edit
+    // committed in it a step.
     void watch(QTableWidget *table);
+    void cellCommitted(QTableWidget *table, int row, const QString &before, const QString &after);
+    QTreeWidgetItem *nodeOfTable(const QTableWidget *table) const;
+    // The node the context menu was opened on, or else the current node.
+    QTreeWidgetItem *targetNode() const;
 
     Ui_ProjectWindow *ui;
     QString m_filePath;
@@ -155,11 +204,17 @@ private:
     ProjectFigures m_shownFigures;
     qint64 lastBuildMs = 0;
     int refreshLimitMs = DefaultRefreshLimitMs;
+    double panelShare = 1.0 / 3.0;
+    QUndoStack *steps = nullptr;
+    // The table shown in the panel; it goes with its node.
+    QPointer<QTableWidget> panel;
     long long cellLimit = CashFlowReport::MostShownCells;
     QAction *flowAction;
     QAction *alternativeAction;
-    // The group on which the context menu was opened; the new flow goes there.
-    QTreeWidgetItem *flowGroup = nullptr;
+    QAction *removeAction;
+    QAction *duplicateAction;
+    // The node on which the context menu was opened; a new flow goes there.
+    QTreeWidgetItem *menuNode = nullptr;
 };
 
 #endif // PROJECTWINDOW_H

@@ -1,0 +1,23 @@
+#ifndef NODEDESCRIPTION_H
+#define NODEDESCRIPTION_H
+
+#include "cashflow.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+// The few words of the tree's "Descripción" column: what a node holds, from
+// the figures the reports read. Amounts are written as in the reports.
+class NodeDescription
+{
+    Q_DECLARE_TR_FUNCTIONS(NodeDescription)
+
+public:
+    // "N = 5, i = 0.1"
+    static QString alternative(int horizon, double rate);
+    // "Anualidad 3 500.00 × 5 desde 1", "Aritmético 1 000.00, G = 100.00 × 5
+    // desde 1", "Geométrico 1 000.00, g = 0.05 × 5 desde 1"
+    static QString flow(const CashFlow &flow);
+};
+
+#endif // NODEDESCRIPTION_H

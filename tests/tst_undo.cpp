@@ -1,0 +1,142 @@
+// One user's story: a project built, saved, trimmed, copied and edited, then
+// undone step by step back to its start and redone to its end through the
+// menu "Edición". After every step the tree, its cells and both reports are
+// what they were the first time.
+#include "driver.h"
+#include "mainwindow.h"
+#include "projectfile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include <cmath>
+
+namespace {
+
+// The fee: 900 growing 5 % a period, paid in periods 1 to 4, each payment
+// discounted on its own.
+double feeWorth(double rate)
+{
+    long double worth = 0;
+    for (int k = 0; k < 4; ++k)
+        worth += 900 * std::pow(1.05L, k) / std::pow(1.0L + rate, k + 1);
+    return double(worth);
+}
+
+} // namespace
+
+class TestUndo : public QObject
+{
+    Q_OBJECT
+
+    ProjectWindow *project = nullptr;
+    QList<QStringList> states;
+
+    // The project's file and both reports.
+    QStringList state() const
+    {
+        return {QString::fromUtf8(ProjectFile::toJson(project->snapshot())),
+                project->cashFlowDocument().html, project->comparisonDocument().html};
+    }
+    // A step was taken: one more on the stack.
+    void record()
+    {
+        QCoreApplication::processEvents();
+        states << state();
+        QCOMPARE(project->undoStack()->index(), states.size() - 1);
+    }
+    template<class Node> Node *step(Node *made)
+    {
+        record();
+        return made;
+    }
+    // Types the cells that are not empty into the node's table from row 0,
+    // as a user does: Enter commits and moves down; each cell is a step.
+    void fill(QTreeWidgetItem *node, const QStringList &cells)
+    {
+        project->tree()->setCurrentItem(node);
+        QTableWidget *table = project->panelTable();
+        for (int row = 0; row < cells.size(); ++row) {
+            if (cells.at(row).isEmpty())
+                continue;
+            type(table, row, cells.at(row));
+            QCOMPARE(table->currentRow(), qMin(row + 1, table->rowCount() - 1));
+            record();
+        }
+    }
+
+private slots:
+    void storyUndoneAndRedone()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        MainWindow main;
+        main.show();
+        const auto action = [&main](const char *name) {
+            return main.findChild<QAction *>(QLatin1String(name));
+        };
+        QAction *undo = action("action_Deshacer"), *redo = action("action_Rehacer");
+        action("action_Nuevo")->trigger();
+        project = main.activeProject();
+        project->showComparison();
+        QTreeWidget *tree = project->tree();
+        states = {state()};
+
+        QTreeWidgetItem *buy = tree->topLevelItem(0);
+        fill(buy, {"Compra", "5", "0.1"});
+        FlowItem *sales = step(project->addFlow(buy->child(0), 0));
+        fill(sales, {"Ventas", "3500", "5", "1"});
+        QCOMPARE(sales->text(1), QStringLiteral("Anualidad 3\u00A0500.00 × 5 desde 1"));
+        fill(step(project->addFlow(buy->child(1), 1)), {"", "", "100"});
+        ProjectItem *rent = step(project->addAlternative("Alquiler"));
+        fill(rent, {"", "", "0.08"});
+        QCOMPARE(rent->text(1), QStringLiteral("N = 0, i = 0.08"));
+        FlowItem *fee = step(project->addFlow(rent->child(1), 2));
+        fill(fee, {"Cuota", "900", "0.05", "4", "1"});
+
+        QTemporaryDir folder;
+        QVERIFY(project->saveTo(folder.filePath("a.quintavo")));
+        const int saved = states.size() - 1;
+        QVERIFY(!project->isWindowModified());
+
+        // Supr on a flow, then on the alternative whose table is the form's.
+        QApplication::setActiveWindow(&main);
+        tree->setFocus();
+        tree->setCurrentItem(sales);
+        QTest::keyClick(tree, Qt::Key_Delete);
+        record();
+        QCOMPARE(tree->currentItem(), buy);
+        QCOMPARE(undo->text(), QStringLiteral("&Deshacer Eliminar «Ventas»"));
+        tree->setCurrentItem(buy);
+        QTest::keyClick(tree, Qt::Key_Delete);
+        record();
+        QCOMPARE(project->panelTable(), rent->propertyTable());
+
+        // The copy's flow reads the copy's rate.
+        ProjectItem *copy = step(project->duplicateAlternative(rent));
+        QCOMPARE(copy->text(0), QStringLiteral("Alquiler (copia)"));
+        fill(copy, {"", "", "0.2"});
+        const FlowItem *copied = FlowItem::fromTreeItem(copy->child(1)->child(0));
+        QCOMPARE(copied->presentValue(), feeWorth(0.2));
+        QCOMPARE(fee->presentValue(), feeWorth(0.08));
+        QVERIFY(project->removeNode(fee));
+        record();
+
+        // Undone to the start, then redone to the end; saved half way.
+        for (QAction *command : {undo, redo}) {
+            const int by = command == undo ? -1 : 1;
+            for (int k = by < 0 ? states.size() - 2 : 1; k >= 0 && k < states.size(); k += by) {
+                command->trigger();
+                QCoreApplication::processEvents();
+                QCOMPARE(state(), states.at(k));
+                QCOMPARE(project->isWindowModified(), k != saved);
+            }
+            QVERIFY(!command->isEnabled());
+        }
+    }
+};
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
