@@ -1,5 +1,7 @@
 #include "figuredelegate.h"
 
+#include "reportformat.h"
+
 #include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -9,15 +11,6 @@
 #include <cmath>
 
 namespace {
-
-// Typed text echoed in a tooltip stays short.
-QString shortened(const QString &text)
-{
-    const int longest = 24;
-    if (text.size() <= longest)
-        return text;
-    return text.left(longest - 1) + QChar(0x2026);
-}
 
 QString number(double value)
 {
@@ -52,13 +45,13 @@ QString FigureDelegate::explanation(const QString &typed, FigureReader::Kind kin
     case Problem::None:
         break;
     case Problem::DecimalComma:
-        return tr("Se lee como 0: use punto decimal, %1").arg(shortened(reading.suggestion));
+        return tr("Se lee como 0: use punto decimal, %1").arg(ReportFormat::shortened(reading.suggestion));
     case Problem::GroupSeparator:
         return tr("Se lee como 0: escriba sin separador de miles, %1")
-            .arg(shortened(reading.suggestion));
+            .arg(ReportFormat::shortened(reading.suggestion));
     case Problem::PercentSign:
         return tr("Se lee como 0: escriba la fracción sin %, %1")
-            .arg(shortened(reading.suggestion));
+            .arg(ReportFormat::shortened(reading.suggestion));
     case Problem::NotWhole:
         return tr("Se lee como 0: escriba un número entero, sin decimales");
     case Problem::OutOfRange:
@@ -75,7 +68,7 @@ QString FigureDelegate::explanation(const QString &typed, FigureReader::Kind kin
             ? number(percent)
             : number(reading.value) + QStringLiteral(" × 100");
         return tr("%1 se usa como %2 % por período; para %1 % escriba %3")
-            .arg(shortened(typed.trimmed()), asPercent, number(reading.value / 100.0));
+            .arg(ReportFormat::shortened(typed.trimmed()), asPercent, number(reading.value / 100.0));
     }
     }
     return QString();

@@ -38,3 +38,11 @@ QString ReportFormat::name(const QString &typed)
 {
     return typed.toHtmlEscaped();
 }
+
+QString ReportFormat::shortened(const QString &text)
+{
+    const int longest = 24;
+    if (text.size() <= longest)
+        return text;
+    return text.left(longest - 1) + QChar(0x2026);
+}

@@ -23,6 +23,9 @@ public:
     // A ratio with three decimals, "1.250"; at or beyond LargestToTheCent,
     // and for inf and nan, Qt's general format.
     static QString ratio(double value);
+    // Typed text echoed in a sentence or a tooltip, cut to 24 characters
+    // with an ellipsis.
+    static QString shortened(const QString &text);
     // A whole number: a period, a column span, the 0 of a period without payment.
     static QString wholeNumber(long long value);
     // A name as typed, escaped so that markup in it shows as text.

@@ -2,19 +2,6 @@
 
 #include "reportformat.h"
 
-namespace {
-
-// Typed text echoed in the line stays short.
-QString shortened(const QString &text)
-{
-    const int longest = 24;
-    if (text.size() <= longest)
-        return text;
-    return text.left(longest - 1) + QChar(0x2026);
-}
-
-} // namespace
-
 QString ReportNotice::unreadCells(const QVector<ProjectFigures::UnreadCell> &cells)
 {
     if (cells.isEmpty())
@@ -24,7 +11,7 @@ QString ReportNotice::unreadCells(const QVector<ProjectFigures::UnreadCell> &cel
         const ProjectFigures::UnreadCell &cell = cells.at(k);
         // One multi-argument call: a %1 typed into a cell stays as typed.
         named << tr("«%1» en %2 de «%3»")
-                     .arg(ReportFormat::name(shortened(cell.text.trimmed())),
+                     .arg(ReportFormat::name(ReportFormat::shortened(cell.text.trimmed())),
                           ReportFormat::name(cell.row), ReportFormat::name(cell.node));
     }
     QString line = tr("Atención: se leyeron como 0 %1").arg(named.join(QStringLiteral(", ")));
