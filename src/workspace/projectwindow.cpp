@@ -9,6 +9,7 @@
 #include "cellcommand.h"
 #include "dialogs.h"
 #include "figuredelegate.h"
+#include "figurereader.h"
 #include "flowitem.h"
 #include "geometricoitem.h"
 #include "itemtypes.h"
@@ -42,12 +43,6 @@ namespace {
 const QString PanelShareKey = QStringLiteral("projectWindow/panelShare");
 constexpr double DefaultPanelShare = 1.0 / 3.0;
 
-QString cellText(const QTableWidget *table, int row)
-{
-    const QTableWidgetItem *cell = table ? table->item(row, 0) : nullptr;
-    return cell ? cell->data(Qt::DisplayRole).toString() : QString();
-}
-
 // Puts `text` into cell (row, 0); an empty text into a cell that has no
 // item leaves it so, as a cell nobody typed into.
 void setCellText(QTableWidget *table, int row, const QString &text)
@@ -73,19 +68,19 @@ FlowSnapshot flowSnapshotOf(const FlowItem *flow)
 {
     const QTableWidget *table = flow->propertyTable();
     FlowSnapshot snapshot;
-    snapshot.name = cellText(table, AnualidadItem::NameRow);
-    snapshot.amount = cellText(table, AnualidadItem::PaymentRow);
+    snapshot.name = FigureReader::text(table, AnualidadItem::NameRow);
+    snapshot.amount = FigureReader::text(table, AnualidadItem::PaymentRow);
     if (dynamic_cast<const AnualidadItem *>(flow)) {
-        snapshot.payments = cellText(table, AnualidadItem::CountRow);
-        snapshot.start = cellText(table, AnualidadItem::StartRow);
+        snapshot.payments = FigureReader::text(table, AnualidadItem::CountRow);
+        snapshot.start = FigureReader::text(table, AnualidadItem::StartRow);
     } else {
         // Arithmetic and geometric flows share their rows.
         snapshot.kind = dynamic_cast<const GeometricoItem *>(flow)
             ? FlowSnapshot::Kind::Geometric
             : FlowSnapshot::Kind::Arithmetic;
-        snapshot.change = cellText(table, AritmeticoItem::GradientRow);
-        snapshot.payments = cellText(table, AritmeticoItem::CountRow);
-        snapshot.start = cellText(table, AritmeticoItem::StartRow);
+        snapshot.change = FigureReader::text(table, AritmeticoItem::GradientRow);
+        snapshot.payments = FigureReader::text(table, AritmeticoItem::CountRow);
+        snapshot.start = FigureReader::text(table, AritmeticoItem::StartRow);
     }
     return snapshot;
 }
@@ -265,9 +260,9 @@ AlternativeSnapshot ProjectWindow::alternativeSnapshot(int index) const
     AlternativeSnapshot alternative;
     QTreeWidgetItem *node = nodeAt({index, -1, -1});
     const QTableWidget *table = tableOf(node);
-    alternative.name = cellText(table, ProjectItem::NameRow);
-    alternative.horizon = cellText(table, ProjectItem::PeriodsRow);
-    alternative.rate = cellText(table, ProjectItem::RateRow);
+    alternative.name = FigureReader::text(table, ProjectItem::NameRow);
+    alternative.horizon = FigureReader::text(table, ProjectItem::PeriodsRow);
+    alternative.rate = FigureReader::text(table, ProjectItem::RateRow);
     alternative.income = flowsOf(groupOf(node, IncomeGroupType));
     alternative.expenses = flowsOf(groupOf(node, ExpenseGroupType));
     return alternative;
@@ -428,7 +423,7 @@ QTreeWidgetItem *ProjectWindow::nodeOfTable(const QTableWidget *table) const
 void ProjectWindow::setCellText(const NodePlace &place, int row, const QString &text)
 {
     QTableWidget *table = tableOf(nodeAt(place));
-    if (!table || cellText(table, row) == text)
+    if (!table || FigureReader::text(table, row) == text)
         return;
     // An editor left open on the table would later commit what it showed
     // before this change, as a new step.
@@ -707,14 +702,8 @@ void ProjectWindow::on_twProjectList_currentItemChanged(QTreeWidgetItem *current
                                                         QTreeWidgetItem *previous)
 {
     Q_UNUSED(previous)
-    if (!current)
-        return;
-    if (current->type() == ProjectItemType) {
-        if (auto *alternative = dynamic_cast<ProjectItem *>(current))
-            showPropertyTable(alternative->propertyTable());
-    } else if (FlowItem *flow = FlowItem::fromTreeItem(current)) {
-        showPropertyTable(flow->propertyTable());
-    }
+    // A group leaves the panel as it is.
+    showPropertyTable(tableOf(current));
 }
 
 ProjectFigures ProjectWindow::figures() const
@@ -732,12 +721,19 @@ ProjectFigures ProjectWindow::figures() const
 
 ReportDocument ProjectWindow::cashFlowDocument() const
 {
-    return CashFlowReport::document(figures(), pictureWidth(), cellLimit);
+    return document(Report::CashFlows, figures());
 }
 
 ReportDocument ProjectWindow::comparisonDocument() const
 {
-    return ComparisonReport::document(figures(), pictureWidth());
+    return document(Report::Comparison, figures());
+}
+
+ReportDocument ProjectWindow::document(Report report, const ProjectFigures &project) const
+{
+    return report == Report::CashFlows
+        ? CashFlowReport::document(project, pictureWidth(), cellLimit)
+        : ComparisonReport::document(project, pictureWidth());
 }
 
 int ProjectWindow::pictureWidth() const
@@ -765,9 +761,7 @@ void ProjectWindow::showReport(Report report)
     QElapsedTimer clock;
     clock.start();
     m_shownFigures = figures();
-    const ReportDocument document = report == Report::CashFlows
-        ? CashFlowReport::document(m_shownFigures, pictureWidth(), cellLimit)
-        : ComparisonReport::document(m_shownFigures, pictureWidth());
+    const ReportDocument built = document(report, m_shownFigures);
     // A rebuild of the same report keeps the reader where they were.
     QScrollBar *across = ui->teReporte->horizontalScrollBar();
     QScrollBar *down = ui->teReporte->verticalScrollBar();
@@ -782,9 +776,9 @@ void ProjectWindow::showReport(Report report)
         const QSignalBlocker quiet(ui->teReporte);
         page->clear();
     }
-    for (const auto &image : document.images)
+    for (const auto &image : built.images)
         page->addResource(QTextDocument::ImageResource, QUrl(image.first), image.second);
-    ui->teReporte->setHtml(document.html);
+    ui->teReporte->setHtml(built.html);
     if (same) {
         across->setValue(x);
         down->setValue(y);

@@ -186,6 +186,7 @@ private slots:
 
 private:
     void showReport(Report report);
+    ReportDocument document(Report report, const ProjectFigures &project) const;
     void setUp(const ProjectSnapshot *project);
     // A flow of `kind` appended to `group`, its cells empty.
     FlowItem *appendFlow(QTreeWidgetItem *group, int kind);
