@@ -15,7 +15,7 @@ cmake --build "$build" -j 2 --target bench_startup bench_reports bench_memory >/
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 
-echo "Quintavo benchmarks, $(nproc) cores, Qt $(qmake -query QT_VERSION 2>/dev/null || echo 5)"
+echo "Quintavo benchmarks, $(nproc) cores, Qt $(qmake6 -query QT_VERSION 2>/dev/null || echo 6)"
 echo
 "$build/bench/bench_startup"
 echo

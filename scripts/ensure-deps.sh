@@ -6,9 +6,9 @@
 set -euo pipefail
 
 # poppler-utils (pdftotext) and unzip let the tests read exported PDF and ODT files;
-# libqt5svg5 draws the application icon; qttranslations5-l10n has Qt's Spanish dialogs.
-packages=(cmake make g++ qtbase5-dev qtbase5-dev-tools libqt5test5 libqt5svg5 libboost-dev
-          poppler-utils unzip qttranslations5-l10n "$@")
+# libqt6svg6 draws the application icon; qt6-translations-l10n has Qt's Spanish dialogs.
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6svg6 libboost-dev
+          poppler-utils unzip qt6-translations-l10n "$@")
 
 missing=()
 for p in "${packages[@]}"; do

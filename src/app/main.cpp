@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     // installed they stay in English.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_es"),
-                     QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
     QCommandLineParser parser;

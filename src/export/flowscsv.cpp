@@ -59,7 +59,7 @@ QByteArray FlowsCsv::text(const QVector<Alternative> &alternatives)
     int periods = 0;
     for (const Alternative &alternative : alternatives) {
         for (const Row &row : alternative.rows)
-            periods = std::max(periods, row.amounts.size());
+            periods = std::max(periods, static_cast<int>(row.amounts.size()));
     }
     const QString end = QStringLiteral("\r\n");
     QStringList header{field(tr("Alternativa")), field(tr("Concepto"))};

@@ -242,7 +242,7 @@ QString ReportExport::writeHtml(const QTextDocument &document, const QString &fi
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return failure(fileName, file.errorString());
-    file.write(copy->toHtml(QByteArrayLiteral("utf-8")).toUtf8());
+    file.write(copy->toHtml().toUtf8());
     if (!file.commit())
         return failure(fileName, file.errorString());
     return QString();

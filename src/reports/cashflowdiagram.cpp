@@ -59,7 +59,7 @@ CashFlowDiagram::Layout CashFlowDiagram::layout(const QVector<double> &income,
 {
     Layout result;
     result.width = std::max(width, static_cast<int>(4 * Margin));
-    const int last = std::max(std::max(income.size(), expenses.size()) - 1, 0);
+    const int last = static_cast<int>(std::max<qsizetype>(std::max(income.size(), expenses.size()) - 1, 0));
     result.left = Margin;
     result.right = result.width - Margin;
     if (last == 0)
