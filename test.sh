@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/ensure-deps.sh desktop-file-utils
+# The package test validates the menu entry and the AppStream metainfo.
+scripts/ensure-deps.sh desktop-file-utils appstream
 
 build=build/sanitize
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUINTAVO_SANITIZE=ON -DQUINTAVO_WERROR=ON >/dev/null
