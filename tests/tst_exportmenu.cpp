@@ -1,11 +1,14 @@
 // The export and print commands of "Archivo", through the main window: when
-// they are offered, what the files they write hold, a failed export.
+// they are offered, what the files they write hold, a failed export, and the
+// Spanish of Qt's file dialog.
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "projectfile.h"
 #include "projectwindow.h"
+#include "standardtexts.h"
 
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
 #include <QAction>
 #include <QPrinter>
 #include <QtTest>
@@ -88,6 +91,17 @@ private slots:
         main.findChild<QAction *>("action_Nuevo")->trigger(); // the actions follow the active project
         QVERIFY(!main.findChild<QAction *>("action_Exportar")->isEnabled());
         project->discardChanges();
+    }
+
+    // The export dialog's "Tipo" column calls a folder "Carpeta", as it did on Qt 5.
+    void folderType()
+    {
+        StandardTexts texts;
+        QVERIFY(!texts.isEmpty());
+        QCoreApplication::installTranslator(&texts);
+        const QString type = QAbstractFileIconProvider().type(QFileInfo(dir.path()));
+        QCoreApplication::removeTranslator(&texts);
+        QCOMPARE(type, QStringLiteral("Carpeta"));
     }
 };
 

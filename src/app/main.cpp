@@ -1,9 +1,8 @@
 #include "mainwindow.h"
+#include "standardtexts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -13,11 +12,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("quintavo"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTAVO_VERSION));
 
-    // Qt's own dialogs speak Spanish like the rest; without the translation
-    // installed they stay in English.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_es"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // Qt's own dialogs speak Spanish like the rest.
+    StandardTexts qtTexts;
+    if (!qtTexts.isEmpty())
         QApplication::installTranslator(&qtTexts);
 
     QCommandLineParser parser;

@@ -1,0 +1,58 @@
+// Opens the main window with one maximised project whose flow "Alquiler" has
+// its "Anualidad" typed with a decimal comma, shows that flow's table and the
+// cell's explanation, and stays open for a screenshot (bench/screenshot.sh
+// takes docs/flagged-cell.png from it).
+//
+// Usage: bench_flaggedcell [seconds]   (default 20, then it quits by itself)
+#include "benchproject.h"
+#include "anualidaditem.h"
+#include "flowitem.h"
+#include "mainwindow.h"
+#include "projectitem.h"
+#include "projectwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdlib>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    app.setWindowIcon(MainWindow::applicationIcon());
+    const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+
+    MainWindow main;
+    main.move(0, 0);
+    main.resize(1280, 800);
+    auto *area = main.findChild<QMdiArea *>(QStringLiteral("mdiArea"));
+    main.findChild<QAction *>(QStringLiteral("action_Nuevo"))->trigger();
+    QMdiSubWindow *sub = area->subWindowList().constLast();
+    auto *project = qobject_cast<ProjectWindow *>(sub->widget());
+
+    BenchProject p(project);
+    ProjectItem *alternative = p.addAlternative(QStringLiteral("Local comercial"), 5, 0.1);
+    FlowItem *rent = p.addFlow(alternative, true, BenchProject::Uniform, QStringLiteral("Alquiler"),
+                               1500, 0, 5, 1);
+    QTableWidget *table = rent->propertyTable();
+    BenchProject::setCell(table, AnualidadItem::PaymentRow, QStringLiteral("1500,50"));
+    p.tree()->setCurrentItem(rent);
+
+    main.show();
+    sub->showMaximized();
+    // The explanation a user reads with the mouse resting on the cell.
+    QTimer::singleShot(1000, &app, [table]() {
+        const QPoint at = table->visualRect(table->model()->index(AnualidadItem::PaymentRow, 0)).center();
+        QHelpEvent rest(QEvent::ToolTip, at, table->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(table->viewport(), &rest);
+    });
+    QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
+    return app.exec();
+}
