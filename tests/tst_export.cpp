@@ -31,6 +31,8 @@ private slots:
         QTest::newRow("pdf portrait") << "informe.pdf" << 3 << QStringList{
             "pdfinfo %1 ~ Pages: +1\\s", "pdfinfo %1 ~ size: +595.* x 842", "pdfimages -list %1 ~ image", pdf};
         QTest::newRow("pdf landscape") << "informe.pdf" << 14 << QStringList{"pdfinfo %1 ~ size: +842 x 595", pdf};
+        // Wider than a landscape page: shrunk to fit, no figure cut off.
+        QTest::newRow("pdf shrunk") << "informe.pdf" << 40 << QStringList{"pdfinfo %1 ~ size: +842 x 595", pdf};
         const QString content = "unzip -p %1 content.xml ~ ";
         QTest::newRow("odt") << "Informe.ODT" << 3 << QStringList{"unzip -l %1 ~ Pictures/",
             content + "paragraph-properties[^>]*background-color=\"#86bcff\"",

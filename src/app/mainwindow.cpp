@@ -180,7 +180,7 @@ void MainWindow::on_action_Imprimir_triggered()
     printer.setPageLayout(ReportExport::pageLayout(document));
     if (!Dialogs::instance()->print(this, &printer))
         return;
-    document.print(&printer);
+    ReportExport::print(document, &printer);
     if (printer.printerState() == QPrinter::Error)
         Dialogs::instance()->error(this, tr("No se pudo imprimir el informe de «%1».")
                                              .arg(project->displayName()));

@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QFont>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
 #include <QSaveFile>
@@ -18,6 +20,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -156,6 +159,53 @@ QPageLayout ReportExport::pageLayout(const QTextDocument &document)
     return QPageLayout(a4, wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
+void ReportExport::print(const QTextDocument &document, QPagedPaintDevice *device)
+{
+    // The document is laid out in its own units (pixels at the screen's
+    // logical resolution) on pages of the device's size less 2 cm margins,
+    // then painted scaled to the device. A table that cannot narrow to the
+    // page (figures never break) is shrunk as a whole instead of being cut
+    // off at the page's edge.
+    const std::unique_ptr<QTextDocument> copy = copyOf(document);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const double toDevice = device->logicalDpiX() / dpi;
+    const QRect paper = device->pageLayout().paintRectPixels(device->logicalDpiX());
+    const QSizeF page(paper.width() / toDevice, paper.height() / toDevice);
+    copy->setDocumentMargin(PrintMarginsMm / 2 / 25.4 * dpi);
+    copy->setTextWidth(page.width());
+    double fit = 1.0;
+    if (std::max(copy->idealWidth(), copy->size().width()) > page.width() + 0.5) {
+        // At its natural width, where no name is squeezed to a letter a line.
+        copy->setTextWidth(-1);
+        fit = page.width() / std::max(copy->idealWidth(), copy->size().width());
+    }
+    copy->setPageSize(page / fit);
+
+    QPainter painter(device);
+    painter.scale(toDevice, toDevice);
+    // In the document's units, as its own text is.
+    QFont font = copy->defaultFont();
+    if (font.pointSizeF() > 0)
+        font.setPixelSize(qRound(font.pointSizeF() * dpi / 72.0));
+    painter.setFont(font);
+    const double margin = copy->documentMargin();
+    const QSizeF pageSize = copy->pageSize();
+    for (int p = 0; p < copy->pageCount(); ++p) {
+        if (p > 0)
+            device->newPage();
+        const QRectF view(QPointF(0, p * pageSize.height()), pageSize);
+        painter.save();
+        painter.scale(fit, fit);
+        painter.translate(0, -view.top());
+        copy->drawContents(&painter, view);
+        painter.restore();
+        // The page's number at the foot of its right margin, as Qt prints it.
+        painter.drawText(QRectF(margin, page.height() - margin, page.width() - 2 * margin, margin),
+                         Qt::AlignRight | Qt::AlignTop, QString::number(p + 1));
+    }
+}
+
 QString ReportExport::writePdf(const QTextDocument &document, const QString &fileName)
 {
     // QPdfWriter rather than a QPrinter in PDF mode: it writes into a
@@ -167,7 +217,7 @@ QString ReportExport::writePdf(const QTextDocument &document, const QString &fil
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Quintavo"));
         writer.setPageLayout(pageLayout(document));
-        document.print(&writer);
+        print(document, &writer);
     }
     if (!file.commit())
         return failure(fileName, file.errorString());

@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QString>
 
+class QPagedPaintDevice;
 class QTextDocument;
 
 // Writes a report document to a file whose suffix names the format:
@@ -33,6 +34,11 @@ public:
     // A4 with no margins of its own (the document brings 2 cm), portrait
     // or, when the document is wider than a portrait page, landscape.
     static QPageLayout pageLayout(const QTextDocument &document);
+
+    // Paints `document` on the pages of `device` (a PDF writer, a printer)
+    // with 2 cm margins; a document wider than the page is shrunk to fit
+    // its width, never cut off.
+    static void print(const QTextDocument &document, QPagedPaintDevice *device);
 
     // The folder of the images of an HTML file.
     static QString imageFolder(const QString &htmlFileName);
