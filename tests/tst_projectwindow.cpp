@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -42,7 +43,7 @@ private slots:
 void TestProjectWindow::commandsFitTheNode()
 {
     QCOMPARE(first()->text(0), QStringLiteral("Proyecto 0"));
-    QTreeWidgetItem *nodes[] = {nullptr, first(), first()->child(0), first()->child(1), w->addFlow(first()->child(0), 0)};
+    QTreeWidgetItem *nodes[] = {nullptr, first(), first()->child(0), first()->child(1), addFlow(w, first()->child(0), 0)};
     const QStringList expected[] = {{"Añadir Alternativa"},
                                     {"Añadir Alternativa", "Duplicar alternativa", "Eliminar"},
                                     {"Añadir Ingreso"}, {"Añadir Egreso"}, {"Eliminar"}};
@@ -72,25 +73,36 @@ void TestProjectWindow::realMenuAndDialogs()
     chooseFromMenu(w->tree(), expense, "Añadir Egreso");
     QCOMPARE(income->childCount(), 1);
     QCOMPARE(expense->childCount(), 0);
-    QCOMPARE(FlowItem::fromTreeItem(income->child(0))->propertyTable()->rowCount(), 5);
+    QCOMPARE(showNode(w, income->child(0))->rowCount(), 5);
     answer("Sur");
     chooseFromMenu(w->tree(), first(), "Añadir Alternativa");
     QCOMPARE(w->tree()->topLevelItemCount(), 2);
     QCOMPARE(w->tree()->topLevelItem(1)->text(0), QStringLiteral("Sur"));
-    QCOMPARE(w->panelTable(), static_cast<ProjectItem *>(w->tree()->topLevelItem(1))->propertyTable());
+    // The panel shows the new alternative.
+    QCOMPARE(w->panelTable()->item(0, 0)->text(), QStringLiteral("Sur"));
 }
 
 void TestProjectWindow::panelFollowsCurrentNode()
 {
-    ProjectItem *a = first();
-    ProjectItem *b = w->addAlternative("B");
-    FlowItem *flow = w->addFlow(a->child(1), 2);
+    QTreeWidgetItem *a = first();
+    QTreeWidgetItem *b = addAlternative(w, "B");
+    fill(w, a, {"A", "5", "0.1"});
+    QTreeWidgetItem *flow = addFlow(w, a, "EG|Cuota|900|0.05|4|1");
     QTreeWidgetItem *current[] = {flow, b->child(0), a};
-    QTableWidget *shown[] = {flow->propertyTable(), flow->propertyTable(), a->propertyTable()}; // a group changes nothing
+    const QStringList shown[] = {{"Cuota", "900", "0.05", "4", "1"}, {"Cuota", "900", "0.05", "4", "1"},
+                                 {"A", "5", "0.1"}}; // a group changes nothing
+    const QStringList labels[] = {{"Nombre", "Anualidad", "Gradiente Geométrico", "Número Períodos", "Inicia en"},
+                                  {}, {"Nombre", "Total Períodos", "Interés de Oportunidad"}};
     for (int k = 0; k < 3; ++k) {
-        w->tree()->setCurrentItem(current[k]);
-        QCOMPARE(w->panelTable(), shown[k]);
-        QVERIFY(b->propertyTable()->isHidden());
+        QTableWidget *table = showNode(w, current[k]);
+        QStringList cells, rows;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            cells << table->item(row, 0)->text();
+            rows << table->verticalHeaderItem(row)->text();
+        }
+        QCOMPARE(cells, shown[k]);
+        QCOMPARE(rows, labels[k].isEmpty() ? labels[0] : labels[k]);
+        QVERIFY(table->isVisible());
     }
     // Row 0 names the node, also to nothing; the other rows leave its name.
     for (QTreeWidgetItem *node : {current[2], current[0]}) {
@@ -98,11 +110,22 @@ void TestProjectWindow::panelFollowsCurrentNode()
         type(w->panelTable(), 0, "I&D <2027>");
         type(w->panelTable(), 1, "12");
         QCOMPARE(node->text(0), QStringLiteral("I&D <2027>"));
+        QCOMPARE(w->document()->name(w->projectTree()->placeOf(node)), QStringLiteral("I&D <2027>"));
         type(w->panelTable(), 0, QString());
         QCOMPARE(node->text(0), QString());
     }
-    // Tables that never reached the panel go with the window: LeakSanitizer checks.
-    w->addFlow(b->child(0), 0);
+    // The node shown goes: the panel shows the node that becomes current.
+    w->tree()->setCurrentItem(flow);
+    QVERIFY(w->commands()->removeNode(flow));
+    QCOMPARE(w->tree()->currentItem(), a);
+    QCOMPARE(w->panelTable()->rowCount(), 3);
+    QCOMPARE(w->panelTable()->item(1, 0)->text(), QStringLiteral("12"));
+    // The last alternative goes: the panel is empty and hidden.
+    QVERIFY(w->commands()->removeNode(b));
+    QVERIFY(w->commands()->removeNode(a));
+    QVERIFY(w->panelTable()->isHidden());
+    w->undoStack()->undo();
+    QVERIFY(w->panelTable()->isHidden() || w->panelTable()->rowCount() == 3);
 }
 
 QTEST_MAIN(TestProjectWindow)

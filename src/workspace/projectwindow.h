@@ -85,6 +85,7 @@ public:
 
     QTreeWidget *tree() const;
     ProjectTree *projectTree() const { return m_tree; }
+    PropertyPanel *propertyPanel() const { return panel; }
     QTextEdit *report() const;
     // The property panel's table; it shows whichever node is current.
     QTableWidget *panelTable() const;
