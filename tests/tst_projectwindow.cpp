@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QTimer>
+#include <QTranslator>
 #include <QUndoStack>
 
 namespace {
@@ -38,6 +39,7 @@ private slots:
     void commandsFitTheNode(); // first: the process-wide numbering starts at 0
     void realMenuAndDialogs();
     void panelFollowsCurrentNode();
+    void dialogsTranslatedAsTheirOwn();
 };
 
 void TestProjectWindow::commandsFitTheNode()
@@ -126,6 +128,27 @@ void TestProjectWindow::panelFollowsCurrentNode()
     QVERIFY(w->panelTable()->isHidden());
     w->undoStack()->undo();
     QVERIFY(w->panelTable()->isHidden() || w->panelTable()->rowCount() == 3);
+}
+
+// The dialogs' texts are found under their own class in a translation.
+void TestProjectWindow::dialogsTranslatedAsTheirOwn()
+{
+    struct Marking : QTranslator {
+        QString translate(const char *context, const char *source, const char *, int) const override
+        {
+            return QByteArray(context) == "Dialogs" ? QStringLiteral("[D] ") + QString::fromUtf8(source) : QString();
+        }
+    } marking;
+    QCoreApplication::installTranslator(&marking);
+    QString title;
+    whenShown(QApplication::activeModalWidget, [&title](QWidget *dialog) {
+        title = dialog->windowTitle();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    w->contextActions(nullptr).at(0)->trigger();
+    QCoreApplication::removeTranslator(&marking);
+    QCOMPARE(title, QStringLiteral("[D] Añadir Alternativa"));
+    QCOMPARE(w->tree()->topLevelItemCount(), 1);
 }
 
 QTEST_MAIN(TestProjectWindow)

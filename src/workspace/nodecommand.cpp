@@ -41,10 +41,11 @@ void NodeCommand::redo()
 
 void NodeCommand::put()
 {
+    // The place the node went to: one beyond the last goes last.
     if (place.isFlow())
-        document->insertFlow(place, flow);
+        place = document->insertFlow(place, flow);
     else
-        document->insertAlternative(place.alternative, alternative);
+        place.alternative = document->insertAlternative(place.alternative, alternative);
 }
 
 void NodeCommand::take()
