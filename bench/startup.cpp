@@ -7,7 +7,8 @@
 // its comparison shown ("Comparar"), against the same bare start, with the
 // peak memory (ru_maxrss) of each.
 //
-// Usage: bench_startup [runs] [file.quintavo ...]
+// Usage: bench_startup [runs] [file.quintavo | open:file.quintavo ...]
+//        (open: only opened, no comparison)
 //        (default 15 of each, after one warm-up pair)
 #include "benchstats.h"
 
@@ -64,9 +65,12 @@ double timeToWindow(const std::string &program, bool showErrors = false,
 
     std::vector<char> name(program.begin(), program.end());
     name.push_back('\0');
-    std::vector<char> path(file.begin(), file.end());
+    const bool openOnly = file.rfind("open:", 0) == 0;
+    std::vector<char> path(file.begin() + (openOnly ? 5 : 0), file.end());
     path.push_back('\0');
-    char *argv[] = {name.data(), file.empty() ? nullptr : path.data(), nullptr};
+    char open[] = "open";
+    char *argv[] = {name.data(), file.empty() ? nullptr : path.data(), openOnly ? open : nullptr,
+                    nullptr};
     pid_t child = 0;
     const long long start = nowNs();
     const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv, environ);
@@ -136,7 +140,8 @@ int main(int argc, char *argv[])
         const double b = BenchStats::median(theirs);
         const std::string label = file.empty()
             ? std::string("Quintavo, one project window")
-            : "Quintavo, " + file.substr(file.rfind('/') + 1) + " + Comparar";
+            : "Quintavo, " + file.substr(file.rfind('/') + 1)
+                + (file.rfind("open:", 0) == 0 ? " opened" : " + Comparar");
         std::printf("  %-40s %10.1f %10.1f %10.1f %7.2fx %9.1f\n", label.c_str(), q,
                     BenchStats::minimum(ours), BenchStats::maximum(ours), q / b,
                     BenchStats::median(peaks));
