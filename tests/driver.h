@@ -54,11 +54,7 @@ public:
     ~Answers() override { setInstance(previous); }
     QString alternativeTitle(QWidget *) override { return title; }
     bool flowKind(QWidget *, CashFlow::Kind *chosen) override
-    {
-        if (kind >= 0)
-            *chosen = FlowKind::all().at(kind)->id();
-        return kind >= 0;
-    }
+    { return kind >= 0 && (*chosen = FlowKind::all().at(kind)->id(), true); }
     Answer unsavedChanges(QWidget *, const QString &) override { return Answer::Discard; }
 
 private:

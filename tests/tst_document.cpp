@@ -112,19 +112,11 @@ void TestDocument::figures()
     }
 }
 
-// Every kind: its dialog label, its rows, its file name read back, and each
-// of its cells set and read by row.
+// Every kind: its file name read back, each of its cells set and read by row.
 void TestDocument::kinds()
 {
-    const QStringList labels{"Pago Anualidad", "Pago con incremento Aritmético", "Pago con incremento geométrico"};
-    QCOMPARE(FlowKind::all().size(), labels.size());
-    for (int k = 0; k < labels.size(); ++k) {
-        const FlowKind *kind = FlowKind::all().at(k);
-        QCOMPARE(kind->label(), labels.at(k));
-        QCOMPARE(&FlowKind::of(kind->id()), kind);
-        QCOMPARE(FlowKind::fromFileName(kind->fileName()), kind);
-        QCOMPARE(kind->rowLabel(0), QStringLiteral("Nombre"));
-        QCOMPARE(kind->reading(1, true), FigureReader::Kind::ExpenseAmount);
+    for (const FlowKind *kind : FlowKind::all()) {
+        QCOMPARE(FlowKind::fromFileName(kind->fileName()), &FlowKind::of(kind->id()));
         ProjectDocument document;
         document.insertAlternative(0, {});
         document.insertFlow({0, 1, 0}, {kind->id(), {}, {}, {}, {}, {}});
@@ -133,7 +125,6 @@ void TestDocument::kinds()
         for (int row = 0; row < kind->rowCount(); ++row)
             QCOMPARE(document.cellText({0, 1, 0}, row), QString::number(row + 1));
     }
-    QVERIFY(!FlowKind::fromFileName("single"));
 }
 
 QTEST_GUILESS_MAIN(TestDocument)

@@ -25,19 +25,6 @@
 
 namespace {
 
-// The flows of one group (0 income, 1 expenses) of `alternative` as read.
-QVector<AlternativeFigures::Flow> flowsOf(const AlternativeFigures &alternative, int group)
-{
-    return group ? alternative.expenses : alternative.income;
-}
-
-// An amount as the report writes it, read back: "-1 000.00", "2.5e+15".
-double shownAmount(QString text, bool *ok)
-{
-    text.remove(QChar(0x00A0));
-    return text.toDouble(ok);
-}
-
 // A window's project as saved, and both its reports.
 QStringList stateOf(ProjectWindow *w)
 {
@@ -160,7 +147,7 @@ void TestStress::checkReports(ProjectWindow *w)
         Oracle sums[3] = {{0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0}};
         bool checkable = i > -1.0 && std::isfinite(i);
         for (int g = 0; g < 2 && checkable; ++g) {
-            for (const AlternativeFigures::Flow &flow : flowsOf(alternative, g)) {
+            for (const AlternativeFigures::Flow &flow : g ? alternative.expenses : alternative.income) {
                 const CashFlow &f = flow.figures;
                 checkable = checkable && std::isfinite(f.amount) && std::isfinite(f.change)
                     && 0LL + f.payments + std::min(f.start, 0) <= 20000;
@@ -174,8 +161,8 @@ void TestStress::checkReports(ProjectWindow *w)
         sums[2].sum = sums[0].sum - sums[1].sum;
         sums[2].size = sums[0].size + sums[1].size;
         for (int r = 0; r < 3 && checkable && std::isfinite(double(sums[2].size)); ++r) {
-            bool ok = false;
-            const double shown = shownAmount(compared.at(r + 1).at(k + 1), &ok);
+            bool ok = false; // the amount as written, "-1 000.00", "2.5e+15", read back
+            const double shown = QString(compared.at(r + 1).at(k + 1)).remove(QChar(0x00A0)).toDouble(&ok);
             const long double expected = sums[r].sum;
             // To the cent, or to the six digits of an exponent.
             const long double slack = 1e-9L * sums[r].size + 0.005L
