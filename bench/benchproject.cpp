@@ -38,14 +38,14 @@ int BenchProject::addAlternative(const QString &name, int horizon, double rate)
     return document->insertAlternative(document->alternativeCount(), alternative);
 }
 
-void BenchProject::addFlow(int alternative, bool income, Kind kind, const QString &name,
+void BenchProject::addFlow(int alternative, bool income, CashFlow::Kind kind, const QString &name,
                            double payment, double gradient, int count, int start)
 {
     FlowSnapshot flow;
-    flow.kind = CashFlow::Kind(kind);
+    flow.kind = kind;
     flow.name = name;
     flow.amount = typed(payment);
-    if (kind != Uniform)
+    if (kind != CashFlow::Uniform)
         flow.change = typed(gradient);
     flow.payments = QString::number(count);
     flow.start = QString::number(start);

@@ -1,6 +1,8 @@
 #ifndef BENCHPROJECT_H
 #define BENCHPROJECT_H
 
+#include "cashflow.h"
+
 #include <QString>
 
 class ProjectDocument;
@@ -13,8 +15,6 @@ class QTreeWidget;
 class BenchProject
 {
 public:
-    enum Kind { Uniform, Arithmetic, Geometric };
-
     explicit BenchProject(ProjectWindow *window);
 
     QTreeWidget *tree() const { return projectTree; }
@@ -23,7 +23,7 @@ public:
     int addAlternative(const QString &name, int horizon, double rate);
     // `gradient` is G for an arithmetic flow, g for a geometric one and is
     // ignored for a uniform one.
-    void addFlow(int alternative, bool income, Kind kind, const QString &name, double payment,
+    void addFlow(int alternative, bool income, CashFlow::Kind kind, const QString &name, double payment,
                  double gradient, int count, int start);
 
     // The project of typicalProject() in place of the window's.

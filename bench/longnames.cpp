@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
     QMdiSubWindow *sub = area->subWindowList().constLast();
     auto *project = qobject_cast<ProjectWindow *>(sub->widget());
 
-    using K = BenchProject::Kind;
+    using K = CashFlow;
     BenchProject p(project);
     const int north =
         p.addAlternative(QStringLiteral("Planta de tratamiento de aguas del norte"), 15, 0.11);

@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     main.move(0, 0);
     main.resize(1280, 800);
 
-    using K = BenchProject::Kind;
+    using K = CashFlow;
     const bool diagramOnly = argc > 2 && QByteArray(argv[2]) == "diagram";
     ProjectWindow *wind = openProject(&main, QStringLiteral("Parque eólico"),
                                       diagramOnly ? QRect(0, 0, 1270, 740) : QRect(500, 0, 770, 500));

@@ -14,8 +14,6 @@
 class ProjectItem : public QTreeWidgetItem
 {
 public:
-    enum Row { NameRow = 0, PeriodsRow = 1, RateRow = 2 };
-
     // An alternative with its two groups, not yet in a tree. Each one made
     // advances the process-wide count that numbers the default names.
     explicit ProjectItem(int type);

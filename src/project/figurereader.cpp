@@ -166,27 +166,8 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
     return reading;
 }
 
-bool FigureReader::toWholeNumber(const QVariant &display, int *value)
-{
-    const Reading reading = read(display, Kind::WholeNumber);
-    *value = static_cast<int>(reading.value);
-    return reading.converted;
-}
-
-bool FigureReader::toAmount(const QVariant &display, double *value)
-{
-    const Reading reading = read(display, Kind::Amount);
-    *value = reading.value;
-    return reading.converted;
-}
-
 bool FigureReader::isUnread(const Reading &reading)
 {
     // An empty cell reads as 0 with no problem: nobody typed into it.
     return !reading.converted && reading.problem != Problem::None;
-}
-
-double FigureReader::value(const QString &text, Kind kind)
-{
-    return read(text, kind).value;
 }

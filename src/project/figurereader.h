@@ -53,15 +53,8 @@ public:
 
     static Reading read(const QVariant &display, Kind kind);
 
-    // Whole numbers: horizon, number of payments, first period.
-    static bool toWholeNumber(const QVariant &display, int *value);
-    // Amounts, increments and rates.
-    static bool toAmount(const QVariant &display, double *value);
-
     // Whether a cell reads as 0 although something is typed into it.
     static bool isUnread(const Reading &reading);
-    // The figure `text` stands for, read as `kind`.
-    static double value(const QString &text, Kind kind);
 };
 
 #endif // FIGUREREADER_H
