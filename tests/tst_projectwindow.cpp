@@ -109,7 +109,6 @@ void TestProjectWindow::panelFollowsCurrentNode()
         type(w->panelTable(), 0, "I&D <2027>");
         type(w->panelTable(), 1, "12");
         QCOMPARE(node->text(0), QStringLiteral("I&D <2027>"));
-        QCOMPARE(w->document()->name(w->projectTree()->placeOf(node)), QStringLiteral("I&D <2027>"));
         type(w->panelTable(), 0, QString());
         QCOMPARE(node->text(0), QString());
     }
@@ -120,8 +119,7 @@ void TestProjectWindow::panelFollowsCurrentNode()
     QCOMPARE(w->panelTable()->rowCount(), 3);
     QCOMPARE(w->panelTable()->item(1, 0)->text(), QStringLiteral("12"));
     // The last alternative goes: the panel is empty and hidden.
-    QVERIFY(w->commands()->removeNode(b));
-    QVERIFY(w->commands()->removeNode(a));
+    QVERIFY(w->commands()->removeNode(b) && w->commands()->removeNode(a));
     QVERIFY(w->panelTable()->isHidden());
 }
 
@@ -143,7 +141,6 @@ void TestProjectWindow::dialogsTranslatedAsTheirOwn()
     w->contextActions(nullptr).at(0)->trigger();
     QCoreApplication::removeTranslator(&marking);
     QCOMPARE(title, QStringLiteral("[D] Añadir Alternativa"));
-    QCOMPARE(w->tree()->topLevelItemCount(), 1);
 }
 
 QTEST_MAIN(TestProjectWindow)

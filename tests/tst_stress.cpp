@@ -158,8 +158,8 @@ void TestStress::checkReports(ProjectWindow *w)
                 sums[g].size += one.size;
             }
         }
-        sums[2].sum = sums[0].sum - sums[1].sum;
-        sums[2].size = sums[0].size + sums[1].size;
+        sums[2] = sums[0];
+        sums[2].sum -= sums[1].sum, sums[2].size += sums[1].size;
         for (int r = 0; r < 3 && checkable && std::isfinite(double(sums[2].size)); ++r) {
             bool ok = false; // the amount as written, "-1 000.00", "2.5e+15", read back
             const double shown = QString(compared.at(r + 1).at(k + 1)).remove(QChar(0x00A0)).toDouble(&ok);
@@ -173,9 +173,9 @@ void TestStress::checkReports(ProjectWindow *w)
         }
 
         // Titles in tree order; a table cut short gets a notice.
-        QTreeWidgetItem *node = w->tree()->topLevelItem(k);
-        QCOMPARE(tables.at(k).value(0).value(0), node->text(0).simplified());
-        QCOMPARE(compared.at(0).at(k + 1), node->text(0).simplified());
+        const QString title = w->tree()->topLevelItem(k)->text(0).simplified();
+        QCOMPARE(tables.at(k).value(0).value(0), title);
+        QCOMPARE(compared.at(0).at(k + 1), title);
         QCOMPARE(tables.at(k).size(), 5 + alternative.income.size() + alternative.expenses.size()
                                           + (kept.at(k) < alternative.horizon));
     }
