@@ -1,16 +1,10 @@
 #include "benchproject.h"
 
-#include "anualidaditem.h"
-#include "aritmeticoitem.h"
-#include "geometricoitem.h"
-#include "itemtypes.h"
-#include "projectitem.h"
+#include "projectdocument.h"
 #include "projectwindow.h"
+#include "typicalproject.h"
 
-#include <QTableWidget>
 #include <QTreeWidget>
-
-#include <algorithm>
 
 namespace {
 
@@ -23,105 +17,43 @@ QString typed(double value)
 } // namespace
 
 BenchProject::BenchProject(ProjectWindow *window)
-    : projectTree(window->findChild<QTreeWidget *>(QStringLiteral("twProjectList")))
+    : document(window->document())
+    , projectTree(window->tree())
 {
 }
 
-void BenchProject::setCell(QTableWidget *table, int row, const QString &text)
+int BenchProject::addAlternative(const QString &name, int horizon, double rate)
 {
-    if (QTableWidgetItem *cell = table->item(row, 0))
-        cell->setText(text);
-    else
-        table->setItem(row, 0, new QTableWidgetItem(text));
-}
-
-ProjectItem *BenchProject::addAlternative(const QString &name, int horizon, double rate)
-{
-    ProjectItem *alternative = nullptr;
-    if (!firstUsed && projectTree->topLevelItemCount() > 0) {
-        alternative = dynamic_cast<ProjectItem *>(projectTree->topLevelItem(0));
+    AlternativeSnapshot alternative;
+    alternative.name = name;
+    alternative.horizon = QString::number(horizon);
+    alternative.rate = QString::number(rate);
+    if (!firstUsed && document->alternativeCount() > 0) {
         firstUsed = true;
+        document->setCellText({0, -1, -1}, ProjectDocument::NameRow, alternative.name);
+        document->setCellText({0, -1, -1}, ProjectDocument::HorizonRow, alternative.horizon);
+        document->setCellText({0, -1, -1}, ProjectDocument::RateRow, alternative.rate);
+        return 0;
     }
-    if (!alternative) {
-        alternative = new ProjectItem(projectTree, ProjectItemType);
-        alternative->createTable();
-    }
-    QTableWidget *table = alternative->propertyTable();
-    setCell(table, ProjectItem::NameRow, name);
-    setCell(table, ProjectItem::PeriodsRow, QString::number(horizon));
-    setCell(table, ProjectItem::RateRow, QString::number(rate));
-    return alternative;
+    return document->insertAlternative(document->alternativeCount(), alternative);
 }
 
-FlowItem *BenchProject::addFlow(ProjectItem *alternative, bool income, Kind kind,
-                                const QString &name, double payment, double gradient, int count,
-                                int start)
+void BenchProject::addFlow(int alternative, bool income, CashFlow::Kind kind, const QString &name,
+                           double payment, double gradient, int count, int start)
 {
-    const int groupType = income ? IncomeGroupType : ExpenseGroupType;
-    QTreeWidgetItem *group = nullptr;
-    for (int i = 0; i < alternative->childCount() && !group; ++i) {
-        if (alternative->child(i)->type() == groupType)
-            group = alternative->child(i);
-    }
-    if (!group)
-        return nullptr;
-
-    QTableWidget *projectTable = alternative->propertyTable();
-    FlowItem *flow = nullptr;
-    int countRow = 0;
-    int startRow = 0;
-    switch (kind) {
-    case Uniform:
-        flow = new AnualidadItem(group, projectTable, FlowItemType);
-        countRow = AnualidadItem::CountRow;
-        startRow = AnualidadItem::StartRow;
-        break;
-    case Arithmetic:
-        flow = new AritmeticoItem(group, projectTable, FlowItemType);
-        setCell(flow->propertyTable(), AritmeticoItem::GradientRow, typed(gradient));
-        countRow = AritmeticoItem::CountRow;
-        startRow = AritmeticoItem::StartRow;
-        break;
-    case Geometric:
-        flow = new GeometricoItem(group, projectTable, FlowItemType);
-        setCell(flow->propertyTable(), GeometricoItem::GrowthRow, typed(gradient));
-        countRow = GeometricoItem::CountRow;
-        startRow = GeometricoItem::StartRow;
-        break;
-    }
-    QTableWidget *table = flow->propertyTable();
-    setCell(table, 0, name);
-    setCell(table, 1, typed(payment));
-    setCell(table, countRow, QString::number(count));
-    setCell(table, startRow, QString::number(start));
-    return flow;
+    FlowSnapshot flow;
+    flow.kind = kind;
+    flow.name = name;
+    flow.amount = typed(payment);
+    if (kind != CashFlow::Uniform)
+        flow.change = typed(gradient);
+    flow.payments = QString::number(count);
+    flow.start = QString::number(start);
+    const int group = income ? 0 : 1;
+    document->insertFlow({alternative, group, int(document->flows(alternative, group)->size())}, flow);
 }
 
 void BenchProject::fillTypical(int alternatives, int flows, int horizon)
 {
-    for (int a = 0; a < alternatives; ++a) {
-        const double rate = 0.08 + 0.005 * (a % 15);
-        ProjectItem *alternative =
-            addAlternative(QStringLiteral("Alternativa %1").arg(a + 1), horizon, rate);
-        for (int f = 0; f < flows; ++f) {
-            // Small, fixed mixing of the indices keeps the figures varied
-            // but the same from run to run.
-            const int mix = (a * 37 + f * 101) % 53;
-            if (f == 0) {
-                addFlow(alternative, false, Uniform, QStringLiteral("Inversión inicial"),
-                        50000.0 + 2500.0 * mix, 0, 1, 0);
-                continue;
-            }
-            const Kind kind = static_cast<Kind>(f % 3);
-            const bool income = f % 4 != 0;
-            const int count = 1 + (f * 7 + a) % horizon;
-            const int start = 1 + (f * 3 + a) % std::max(1, horizon - count + 1);
-            const double payment = income ? 1000.0 + 250.0 * mix : 300.0 + 40.0 * mix;
-            const double gradient = kind == Arithmetic ? (income ? 50.0 + 25.0 * (f % 7) : 20.0)
-                                                       : 0.01 + 0.01 * (f % 5);
-            const QString name = income ? QStringLiteral("Ventas %1").arg(f)
-                                        : QStringLiteral("Operación %1").arg(f);
-            addFlow(alternative, income, kind, name, payment, gradient, count, start);
-        }
-    }
+    document->setProject(typicalProject(alternatives, flows, horizon));
 }

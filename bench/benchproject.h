@@ -1,42 +1,36 @@
 #ifndef BENCHPROJECT_H
 #define BENCHPROJECT_H
 
+#include "cashflow.h"
+
 #include <QString>
 
-class FlowItem;
-class ProjectItem;
+class ProjectDocument;
 class ProjectWindow;
-class QTableWidget;
 class QTreeWidget;
 
-// Builds a project inside an open project window with the model classes,
-// typing the figures as text into the property tables the way the cell
-// editor leaves them. The first alternative is the one every window opens
-// with; later ones are added to the tree.
+// Builds a project inside an open project window through its document, the
+// figures typed as text the way the cell editor leaves them. The first
+// alternative is the one every window opens with; later ones are appended.
 class BenchProject
 {
 public:
-    enum Kind { Uniform, Arithmetic, Geometric };
-
     explicit BenchProject(ProjectWindow *window);
 
     QTreeWidget *tree() const { return projectTree; }
 
-    ProjectItem *addAlternative(const QString &name, int horizon, double rate);
+    // Returns the alternative's index.
+    int addAlternative(const QString &name, int horizon, double rate);
     // `gradient` is G for an arithmetic flow, g for a geometric one and is
     // ignored for a uniform one.
-    FlowItem *addFlow(ProjectItem *alternative, bool income, Kind kind, const QString &name,
-                      double payment, double gradient, int count, int start);
+    void addFlow(int alternative, bool income, CashFlow::Kind kind, const QString &name, double payment,
+                 double gradient, int count, int start);
 
-    // `alternatives` alternatives of `flows` flows each over `horizon`
-    // periods, with figures that look like a real appraisal: an investment
-    // now, rising sales, growing running costs, rates between 8 and 15 %.
-    // The same arguments always give the same figures.
+    // The project of typicalProject() in place of the window's.
     void fillTypical(int alternatives, int flows, int horizon);
 
-    static void setCell(QTableWidget *table, int row, const QString &text);
-
 private:
+    ProjectDocument *document;
     QTreeWidget *projectTree;
     bool firstUsed = false;
 };

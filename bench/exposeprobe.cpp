@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <sys/resource.h>
+
 #include <chrono>
 #include <cstdio>
 
@@ -31,8 +33,11 @@ bool ExposeProbe::eventFilter(QObject *watched, QEvent *event)
 void ExposeProbe::report()
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    std::printf("%lld\n",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%lld %ld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+                usage.ru_maxrss);
     std::fflush(stdout);
     QCoreApplication::quit();
 }

@@ -10,7 +10,8 @@ class QWidget;
 // Watches the top-level window of `window` for its first expose. The widgets
 // paint while that event is handled, so the probe waits for the event loop to
 // come round once more, then writes the monotonic clock in nanoseconds (the
-// clock the parent started its stopwatch on) to standard output and quits.
+// clock the parent started its stopwatch on) and the peak memory in KiB to
+// standard output and quits.
 class ExposeProbe : public QObject
 {
     Q_OBJECT

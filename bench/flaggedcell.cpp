@@ -5,10 +5,8 @@
 //
 // Usage: bench_flaggedcell [seconds]   (default 20, then it quits by itself)
 #include "benchproject.h"
-#include "anualidaditem.h"
-#include "flowitem.h"
 #include "mainwindow.h"
-#include "projectitem.h"
+#include "projectdocument.h"
 #include "projectwindow.h"
 
 #include <QAction>
@@ -38,18 +36,21 @@ int main(int argc, char *argv[])
     auto *project = qobject_cast<ProjectWindow *>(sub->widget());
 
     BenchProject p(project);
-    ProjectItem *alternative = p.addAlternative(QStringLiteral("Local comercial"), 5, 0.1);
-    FlowItem *rent = p.addFlow(alternative, true, BenchProject::Uniform, QStringLiteral("Alquiler"),
-                               1500, 0, 5, 1);
-    QTableWidget *table = rent->propertyTable();
-    BenchProject::setCell(table, AnualidadItem::PaymentRow, QStringLiteral("1500,50"));
+    const int alternative = p.addAlternative(QStringLiteral("Local comercial"), 5, 0.1);
+    p.addFlow(alternative, true, CashFlow::Uniform, QStringLiteral("Alquiler"), 1500, 0, 5, 1);
+    // The payment ("Anualidad") is row 1 of every flow.
+    const int paymentRow = 1;
+    project->document()->setCellText(NodePlace{alternative, 0, 0}, paymentRow,
+                                     QStringLiteral("1500,50"));
+    QTreeWidgetItem *rent = p.tree()->topLevelItem(alternative)->child(0)->child(0);
     p.tree()->setCurrentItem(rent);
+    QTableWidget *table = project->panelTable();
 
     main.show();
     sub->showMaximized();
     // The explanation a user reads with the mouse resting on the cell.
-    QTimer::singleShot(1000, &app, [table]() {
-        const QPoint at = table->visualRect(table->model()->index(AnualidadItem::PaymentRow, 0)).center();
+    QTimer::singleShot(1000, &app, [table, paymentRow]() {
+        const QPoint at = table->visualRect(table->model()->index(paymentRow, 0)).center();
         QHelpEvent rest(QEvent::ToolTip, at, table->viewport()->mapToGlobal(at));
         QApplication::sendEvent(table->viewport(), &rest);
     });

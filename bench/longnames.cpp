@@ -7,7 +7,6 @@
 #include "benchproject.h"
 #include "flowitem.h"
 #include "mainwindow.h"
-#include "projectitem.h"
 #include "projectwindow.h"
 
 #include <QAction>
@@ -35,9 +34,9 @@ int main(int argc, char *argv[])
     QMdiSubWindow *sub = area->subWindowList().constLast();
     auto *project = qobject_cast<ProjectWindow *>(sub->widget());
 
-    using K = BenchProject::Kind;
+    using K = CashFlow;
     BenchProject p(project);
-    ProjectItem *north =
+    const int north =
         p.addAlternative(QStringLiteral("Planta de tratamiento de aguas del norte"), 15, 0.11);
     p.addFlow(north, false, K::Uniform, QStringLiteral("Inversión en obra civil y equipo de 2027"),
               12500000, 0, 1, 0);
@@ -45,14 +44,14 @@ int main(int argc, char *argv[])
               380000, 15000, 15, 1);
     p.addFlow(north, true, K::Geometric, QStringLiteral("Venta de agua tratada a la red municipal"),
               2150000, 0.03, 15, 1);
-    ProjectItem *south =
+    const int south =
         p.addAlternative(QStringLiteral("Ampliación de la planta depuradora sur 2"), 15, 0.11);
     p.addFlow(south, false, K::Uniform, QStringLiteral("Ampliación de tanques y decantadores"),
               7800000, 0, 1, 0);
     p.addFlow(south, true, K::Uniform, QStringLiteral("Venta de agua tratada a la red municipal"),
               1450000, 0, 15, 1);
     project->showComparison();
-    p.tree()->setCurrentItem(north);
+    p.tree()->setCurrentItem(p.tree()->topLevelItem(north));
 
     main.show();
     sub->showMaximized();

@@ -7,7 +7,6 @@
 #include "benchproject.h"
 #include "flowitem.h"
 #include "mainwindow.h"
-#include "projectitem.h"
 #include "projectwindow.h"
 
 #include <QAction>
@@ -52,18 +51,18 @@ int main(int argc, char *argv[])
     main.move(0, 0);
     main.resize(1280, 800);
 
-    using K = BenchProject::Kind;
+    using K = CashFlow;
     const bool diagramOnly = argc > 2 && QByteArray(argv[2]) == "diagram";
     ProjectWindow *wind = openProject(&main, QStringLiteral("Parque eólico"),
                                       diagramOnly ? QRect(0, 0, 1270, 740) : QRect(500, 0, 770, 500));
     BenchProject w(wind);
-    ProjectItem *park = w.addAlternative(QStringLiteral("Parque eólico 24 MW"), 20, 0.09);
+    const int park = w.addAlternative(QStringLiteral("Parque eólico 24 MW"), 20, 0.09);
     w.addFlow(park, true, K::Geometric, QStringLiteral("Venta de energía"), 7450000, 0.025, 20, 1);
     w.addFlow(park, true, K::Uniform, QStringLiteral("Salvamento"), 2250000, 0, 1, 20);
     w.addFlow(park, false, K::Uniform, QStringLiteral("Inversión"), 36800000, 0, 1, 0);
     w.addFlow(park, false, K::Arithmetic, QStringLiteral("Operación y mantenimiento"), 1180000,
               42500, 20, 1);
-    w.tree()->setCurrentItem(park->child(1)->child(1));
+    w.tree()->setCurrentItem(w.tree()->topLevelItem(park)->child(1)->child(1));
     main.show();
     click(wind, "pbVisualizar");
     if (diagramOnly) {
@@ -74,19 +73,19 @@ int main(int argc, char *argv[])
     ProjectWindow *plant = openProject(&main, QStringLiteral("Planta de envasado"),
                                        QRect(0, 40, 1000, 700));
     BenchProject p(plant);
-    ProjectItem *manual = p.addAlternative(QStringLiteral("Línea manual"), 20, 0.12);
+    const int manual = p.addAlternative(QStringLiteral("Línea manual"), 20, 0.12);
     p.addFlow(manual, false, K::Uniform, QStringLiteral("Inversión"), 18500000, 0, 1, 0);
     p.addFlow(manual, false, K::Arithmetic, QStringLiteral("Operación"), 2400000, 95000, 20, 1);
     p.addFlow(manual, true, K::Geometric, QStringLiteral("Ventas"), 6100000, 0.035, 20, 1);
-    ProjectItem *automatic = p.addAlternative(QStringLiteral("Línea automática"), 20, 0.12);
+    const int automatic = p.addAlternative(QStringLiteral("Línea automática"), 20, 0.12);
     p.addFlow(automatic, false, K::Uniform, QStringLiteral("Inversión"), 41000000, 0, 1, 0);
     p.addFlow(automatic, false, K::Uniform, QStringLiteral("Operación"), 1150000, 0, 20, 1);
     p.addFlow(automatic, true, K::Geometric, QStringLiteral("Ventas"), 7900000, 0.045, 20, 1);
     p.addFlow(automatic, true, K::Uniform, QStringLiteral("Salvamento"), 3500000, 0, 1, 20);
-    ProjectItem *outsourced = p.addAlternative(QStringLiteral("Subcontratar"), 20, 0.12);
+    const int outsourced = p.addAlternative(QStringLiteral("Subcontratar"), 20, 0.12);
     p.addFlow(outsourced, false, K::Uniform, QStringLiteral("Contrato"), 4650000, 0, 20, 1);
     p.addFlow(outsourced, true, K::Uniform, QStringLiteral("Ventas"), 6100000, 0, 20, 1);
-    p.tree()->setCurrentItem(automatic);
+    p.tree()->setCurrentItem(p.tree()->topLevelItem(automatic));
     click(plant, "pbComparar");
 
     QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);

@@ -3,7 +3,13 @@
 // same widgets by hand. Both run as fresh child processes, alternating, so
 // that both see the same machine load and the same file cache.
 //
-// Usage: bench_startup [runs]   (default 15 of each, after one warm-up pair)
+// With project files given, also each file opened from the command line with
+// its comparison shown ("Comparar"), against the same bare start, with the
+// peak memory (ru_maxrss) of each.
+//
+// Usage: bench_startup [runs] [file.quintavo | open:file.quintavo ...]
+//        (open: only opened, no comparison)
+//        (default 15 of each, after one warm-up pair)
 #include "benchstats.h"
 
 #include <fcntl.h>
@@ -40,9 +46,11 @@ long long nowNs()
 }
 
 // Starts `program`, reads the moment it reports its window on screen and
-// returns the milliseconds since the spawn; negative on failure. Qt's
-// start-up chatter goes to /dev/null unless `showErrors`.
-double timeToWindow(const std::string &program, bool showErrors = false)
+// returns the milliseconds since the spawn; negative on failure. `file`, if
+// not empty, is handed to the child; its peak memory goes to `peakKiB`.
+// Qt's start-up chatter goes to /dev/null unless `showErrors`.
+double timeToWindow(const std::string &program, bool showErrors = false,
+                    const std::string &file = std::string(), double *peakKiB = nullptr)
 {
     int out[2];
     if (pipe(out) != 0)
@@ -57,7 +65,12 @@ double timeToWindow(const std::string &program, bool showErrors = false)
 
     std::vector<char> name(program.begin(), program.end());
     name.push_back('\0');
-    char *argv[] = {name.data(), nullptr};
+    const bool openOnly = file.rfind("open:", 0) == 0;
+    std::vector<char> path(file.begin() + (openOnly ? 5 : 0), file.end());
+    path.push_back('\0');
+    char open[] = "open";
+    char *argv[] = {name.data(), file.empty() ? nullptr : path.data(), openOnly ? open : nullptr,
+                    nullptr};
     pid_t child = 0;
     const long long start = nowNs();
     const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv, environ);
@@ -78,7 +91,11 @@ double timeToWindow(const std::string &program, bool showErrors = false)
     waitpid(child, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || line.empty())
         return -1;
-    return (std::atoll(line.c_str()) - start) / 1e6;
+    char *rest = nullptr;
+    const long long shown = std::strtoll(line.c_str(), &rest, 10);
+    if (peakKiB)
+        *peakKiB = std::strtod(rest, nullptr);
+    return (shown - start) / 1e6;
 }
 
 } // namespace
@@ -94,28 +111,42 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "a start-up child failed; is QT_QPA_PLATFORM set (offscreen)?\n");
         return 1;
     }
-    std::vector<double> ours, theirs;
-    for (int run = 0; run < runs; ++run) {
-        // Alternate which goes first so that neither always follows the other.
-        const bool oursFirst = run % 2 == 0;
-        const double a = timeToWindow(oursFirst ? quintavo : bare);
-        const double b = timeToWindow(oursFirst ? bare : quintavo);
-        if (a < 0 || b < 0) {
-            std::fprintf(stderr, "a start-up child failed in run %d\n", run + 1);
-            return 1;
+    std::vector<std::string> files(1); // the empty project window first
+    for (int k = 2; k < argc; ++k)
+        files.emplace_back(argv[k]);
+    std::printf("Start-up to the main window on screen (%d runs each)\n", runs);
+    std::printf("  %-40s %10s %10s %10s %8s %9s\n", "", "median ms", "min ms", "max ms", "ratio",
+                "peak MiB");
+    for (const std::string &file : files) {
+        std::vector<double> ours, theirs, peaks;
+        for (int run = 0; run < runs; ++run) {
+            // Alternate which goes first so that neither always follows the other.
+            const bool oursFirst = run % 2 == 0;
+            double peak = 0;
+            const double a = oursFirst ? timeToWindow(quintavo, false, file, &peak)
+                                       : timeToWindow(bare);
+            const double b = oursFirst ? timeToWindow(bare)
+                                       : timeToWindow(quintavo, false, file, &peak);
+            if (a < 0 || b < 0) {
+                std::fprintf(stderr, "a start-up child failed in run %d (%s)\n", run + 1,
+                             file.c_str());
+                return 1;
+            }
+            ours.push_back(oursFirst ? a : b);
+            theirs.push_back(oursFirst ? b : a);
+            peaks.push_back(peak / 1024.0);
         }
-        ours.push_back(oursFirst ? a : b);
-        theirs.push_back(oursFirst ? b : a);
+        const double q = BenchStats::median(ours);
+        const double b = BenchStats::median(theirs);
+        const std::string label = file.empty()
+            ? std::string("Quintavo, one project window")
+            : "Quintavo, " + file.substr(file.rfind('/') + 1)
+                + (file.rfind("open:", 0) == 0 ? " opened" : " + Comparar");
+        std::printf("  %-40s %10.1f %10.1f %10.1f %7.2fx %9.1f\n", label.c_str(), q,
+                    BenchStats::minimum(ours), BenchStats::maximum(ours), q / b,
+                    BenchStats::median(peaks));
+        std::printf("  %-40s %10.1f %10.1f %10.1f\n", "bare Qt, same widgets (same runs)", b,
+                    BenchStats::minimum(theirs), BenchStats::maximum(theirs));
     }
-
-    const double q = BenchStats::median(ours);
-    const double b = BenchStats::median(theirs);
-    std::printf("Start-up to the main window on screen with one project window (%d runs each)\n", runs);
-    std::printf("  %-34s %10s %10s %10s\n", "", "median ms", "min ms", "max ms");
-    std::printf("  %-34s %10.1f %10.1f %10.1f\n", "Quintavo", q, BenchStats::minimum(ours),
-                BenchStats::maximum(ours));
-    std::printf("  %-34s %10.1f %10.1f %10.1f\n", "bare Qt, same widgets", b,
-                BenchStats::minimum(theirs), BenchStats::maximum(theirs));
-    std::printf("  %-34s %10.2f x   (goal: at most 1.20 x)\n", "ratio Quintavo / bare", q / b);
     return 0;
 }

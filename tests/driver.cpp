@@ -4,12 +4,29 @@
 #include <QTextTable>
 #include <QTimer>
 
-void fill(QTableWidget *table, const QStringList &cells)
+void fill(ProjectWindow *w, QTreeWidgetItem *node, const QStringList &cells)
 {
+    const NodePlace place = w->projectTree()->placeOf(node);
     for (int row = 0; row < cells.size(); ++row) {
         if (!cells.at(row).isNull())
-            table->setItem(row, 0, new QTableWidgetItem(cells.at(row)));
+            w->document()->setCellText(place, row, cells.at(row));
     }
+}
+
+QTableWidget *showNode(ProjectWindow *w, QTreeWidgetItem *node)
+{
+    w->tree()->setCurrentItem(node);
+    return w->panelTable();
+}
+
+QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *group, int kind)
+{
+    return w->commands()->addFlow(group, FlowKind::all().at(kind)->id());
+}
+
+QTreeWidgetItem *addAlternative(ProjectWindow *w, const QString &title)
+{
+    return w->commands()->addAlternative(title);
 }
 
 void type(QTableWidget *table, int row, const QString &text)
@@ -25,12 +42,12 @@ void type(QTableWidget *table, int row, const QString &text)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-FlowItem *addFlow(ProjectWindow *w, QTreeWidgetItem *alternative, const QString &flow)
+QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *alternative, const QString &flow)
 {
     const QStringList cells = flow.split(QLatin1Char('|'));
-    FlowItem *item = w->addFlow(alternative->child(cells.at(0).at(0) == QLatin1Char('I') ? 0 : 1),
-                                QStringLiteral("UAG").indexOf(cells.at(0).at(1)));
-    fill(item->propertyTable(), cells.mid(1));
+    QTreeWidgetItem *item = addFlow(w, alternative->child(cells.at(0).at(0) == QLatin1Char('I') ? 0 : 1),
+                                    QStringLiteral("UAG").indexOf(cells.at(0).at(1)));
+    fill(w, item, cells.mid(1));
     return item;
 }
 

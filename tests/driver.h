@@ -1,15 +1,18 @@
 #ifndef DRIVER_H
 #define DRIVER_H
 
-// The driver of the GUI tests. It works through the window's own operations
-// (ProjectWindow::addAlternative, addFlow, contextActions, showCashFlows,
-// showComparison, tree, report, panelTable) and answers its dialogs through
-// the Dialogs seam (Answers). tst_projectwindow answers the real menu and
+// The driver of the GUI tests. It works through the window's user-level
+// commands (TreeCommands: addAlternative, addFlow, contextActions), its
+// reports (showCashFlows, showComparison), its widgets (tree, report,
+// panelTable) and its document, and answers its dialogs through the Dialogs
+// seam (Answers). tst_projectwindow answers the real menu and
 // dialogs as a user does, each answer from a fresh single-shot timer.
 #include "dialogs.h"
-#include "flowitem.h"
-#include "projectitem.h"
+#include "flowkind.h"
+#include "projectdocument.h"
+#include "projecttree.h"
 #include "projectwindow.h"
+#include "treecommands.h"
 
 #include <QTableWidget>
 #include <QTest>
@@ -22,13 +25,19 @@
 // spanning several columns once.
 using Rows = QList<QStringList>;
 
-// Sets the cells (row, 0) of `table` from row 0 on, leaving null strings out.
-void fill(QTableWidget *table, const QStringList &cells);
+// Sets the cells of `node` in the window's document from row 0 on, leaving
+// null strings out; none of them is an undo step.
+void fill(ProjectWindow *w, QTreeWidgetItem *node, const QStringList &cells);
+// Makes `node` current, so that the panel shows it, and returns the panel.
+QTableWidget *showNode(ProjectWindow *w, QTreeWidgetItem *node);
+// "Añadir Ingreso"/"Añadir Egreso" on `group` with the kind at `kind` in the dialog.
+QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *group, int kind);
+QTreeWidgetItem *addAlternative(ProjectWindow *w, const QString &title);
 // Types `text` into cell (row, 0) through its editor and presses Return.
 void type(QTableWidget *table, int row, const QString &text);
 // Adds to `alternative` the flow "GK|name|figure|..." and fills its cells:
 // G is I (income) or E (expense), K is U, A or G (uniform, arithmetic, geometric).
-FlowItem *addFlow(ProjectWindow *w, QTreeWidgetItem *alternative, const QString &flow);
+QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *alternative, const QString &flow);
 QList<Rows> reportTables(const QTextEdit *report);
 // Polls `find` from a fresh single-shot timer each time, about 5 s at most,
 // and hands the first widget it yields to `act`.
@@ -44,7 +53,8 @@ public:
     Answers() : previous(instance()) { setInstance(this); }
     ~Answers() override { setInstance(previous); }
     QString alternativeTitle(QWidget *) override { return title; }
-    bool flowKind(QWidget *, int *chosen) override { *chosen = kind; return kind >= 0; }
+    bool flowKind(QWidget *, CashFlow::Kind *chosen) override
+    { return kind >= 0 && (*chosen = FlowKind::all().at(kind)->id(), true); }
     Answer unsavedChanges(QWidget *, const QString &) override { return Answer::Discard; }
 
 private:
@@ -58,7 +68,7 @@ class WindowTest : public QObject
 
 protected:
     ProjectWindow *w = nullptr;
-    ProjectItem *first() const { return static_cast<ProjectItem *>(w->tree()->topLevelItem(0)); }
+    QTreeWidgetItem *first() const { return w->tree()->topLevelItem(0); }
 
 private slots:
     void init();

@@ -48,7 +48,7 @@ void TestCashFlowReport::table()
     QFETCH(QStringList, alternative);
     QFETCH(QStringList, flows);
     QFETCH(Rows, expected);
-    fill(first()->propertyTable(), alternative);
+    fill(w, first(), alternative);
     for (const QString &flow : flows)
         addFlow(w, first(), flow);
     w->showCashFlows();
@@ -59,11 +59,11 @@ void TestCashFlowReport::longHorizons()
 {
     // Room for 1001 periods of 3 rows; without flows 1000 periods fit whole.
     w->setCellLimit(3003);
-    fill(first()->propertyTable(), {"Largo", "1000"});
+    fill(w, first(), {"Largo", "1000"});
     w->showCashFlows();
     QCOMPARE(reportTables(w->report()).at(0).at(1).size(), 1002);
     // Beyond the limit the first periods are shown, and the notice says so.
-    fill(first()->propertyTable(), {"Largo", "1001"});
+    fill(w, first(), {"Largo", "1001"});
     addFlow(w, first(), "IU|Siempre|1|2147483647|-5");
     w->showCashFlows();
     const Rows shown = reportTables(w->report()).at(0);

@@ -59,8 +59,8 @@ private slots:
         QFETCH(QString, enabled);
         QFETCH(QStringList, expected);
         QStandardPaths::setTestModeEnabled(true);
-        const FlowSnapshot sales{FlowSnapshot::Kind::Uniform, "Ventas", "1500", "", "3", "1"};
-        const FlowSnapshot upkeep{FlowSnapshot::Kind::Arithmetic, "Mantenimiento", "200", "50", "3", "0"};
+        const FlowSnapshot sales{CashFlow::Uniform, "Ventas", "1500", "", "3", "1"};
+        const FlowSnapshot upkeep{CashFlow::Arithmetic, "Mantenimiento", "200", "50", "3", "0"};
         QVERIFY(ProjectFile::write(dir.filePath("p.quintavo"), {{{"Planta Ñandú", "3", "0.1", {sales}, {upkeep}},
                                                                  {"Compra", "2", "0.08", {sales}, {}}}}, nullptr));
         MainWindow main;

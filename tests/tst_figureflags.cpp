@@ -45,9 +45,8 @@ void TestFigureFlags::flags_data()
 void TestFigureFlags::flags()
 {
     QFETCH(int, node); QFETCH(int, row); QFETCH(QString, typed); QFETCH(QString, toolTip);
-    QTableWidget *table = node == -2 ? first()->propertyTable() : node == -1 ? w->addAlternative("Sur")->propertyTable()
-                                                                            : w->addFlow(first()->child(1), node)->propertyTable();
-    w->showPropertyTable(table);
+    QTableWidget *table = showNode(w, node == -2 ? first() : node == -1 ? addAlternative(w, "Sur")
+                                                                        : addFlow(w, first()->child(1), node));
     const auto shown = [table, row]() {
         table->setCurrentIndex(QModelIndex());
         const QRect cell = table->visualRect(table->model()->index(row, 0)).intersected(table->viewport()->rect());

@@ -172,16 +172,16 @@ private slots:
         for (int a = 0; a < 2; ++a) {
             AlternativeSnapshot alternative{cell() + "a", cell(), cell(), {}, {}};
             if (a)
-                typed->addAlternative(alternative.name);
+                addAlternative(typed, alternative.name);
             QTreeWidgetItem *node = typed->tree()->topLevelItem(a);
-            fill(static_cast<ProjectItem *>(node)->propertyTable(), {alternative.name, alternative.horizon, alternative.rate});
+            fill(typed, node, {alternative.name, alternative.horizon, alternative.rate});
             for (int kind = 0; kind < 3; ++kind) {
-                const FlowSnapshot flow{FlowSnapshot::Kind(kind), cell(), cell(),
+                const FlowSnapshot flow{CashFlow::Kind(kind), cell(), cell(),
                                         kind ? cell() : QString(), cell(), cell()};
                 QStringList cells{flow.name, flow.amount, flow.change, flow.payments, flow.start};
                 if (!kind)
                     cells.removeAt(2);
-                fill(typed->addFlow(node->child(kind % 2), kind)->propertyTable(), cells);
+                fill(typed, addFlow(typed, node->child(kind % 2), kind), cells);
                 (kind % 2 ? alternative.expenses : alternative.income).append(flow);
             }
             project.alternatives.append(alternative);
@@ -235,7 +235,7 @@ private slots:
         QFETCH(int, stillModified);
         const QList<ProjectWindow *> projects{newProject(main), newProject(main)};
         for (ProjectWindow *project : projects)
-            project->addAlternative(QStringLiteral("B"));
+            addAlternative(project, QStringLiteral("B"));
         // The longest name a file may have leaves no room for the temporary
         // file to take it: the save fails at its very last step.
         const QString path = folder.filePath(saved < 0 ? QString(255 - 9, 'p') + ".quintavo" : "prompt.quintavo");
@@ -261,7 +261,7 @@ private slots:
     {
         Dialogs::setInstance(nullptr);
         ProjectWindow *project = newProject(main);
-        project->addAlternative(QStringLiteral("B"));
+        addAlternative(project, QStringLiteral("B"));
         const QString path = folder.filePath(QStringLiteral("real"));
         whenShown(QApplication::activeModalWidget, [path](QWidget *box) {
             for (QAbstractButton *button : box->findChildren<QAbstractButton *>()) {

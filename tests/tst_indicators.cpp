@@ -68,7 +68,7 @@ private slots:
             for (const QString &flow : a.mid(3)) {
                 const QStringList f = flow.split(' ');
                 (f.at(0) == "I" ? typed.income : typed.expenses)
-                    << FlowSnapshot{FlowSnapshot::Kind::Uniform, "Pago", f.at(1), "0", f.at(2), f.at(3)};
+                    << FlowSnapshot{CashFlow::Uniform, "Pago", f.at(1), "0", f.at(2), f.at(3)};
             }
             snapshot.alternatives << typed;
         }
@@ -121,12 +121,12 @@ private slots:
         const auto image = [document](const QString &name) {
             return document->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
         };
-        QCOMPARE(image("quintavo:profile").width(), window.pictureWidth());
+        QCOMPARE(image("quintavo:profile").width(), window.reports()->pictureWidth());
         window.showCashFlows();
         QVERIFY(image("quintavo:profile").isNull());
         for (int a = 0; a < project.size(); ++a) {
             const QString name = QStringLiteral("quintavo:diagram/%1").arg(a);
-            QCOMPARE(image(name).size(), QSize(window.pictureWidth(), CashFlowDiagram::Height));
+            QCOMPARE(image(name).size(), QSize(window.reports()->pictureWidth(), CashFlowDiagram::Height));
             QVERIFY(document->toHtml().contains("src=\"" + name + "\""));
         }
     }

@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -34,15 +35,19 @@ class TestProjectWindow : public WindowTest
     Q_OBJECT
 
 private slots:
-    void commandsFitTheNode(); // first: the process-wide numbering starts at 0
+    void commandsFitTheNode();
     void realMenuAndDialogs();
     void panelFollowsCurrentNode();
+    void dialogsTranslatedAsTheirOwn();
 };
 
 void TestProjectWindow::commandsFitTheNode()
 {
-    QCOMPARE(first()->text(0), QStringLiteral("Proyecto 0"));
-    QTreeWidgetItem *nodes[] = {nullptr, first(), first()->child(0), first()->child(1), w->addFlow(first()->child(0), 0)};
+    // The first alternatives are numbered across windows.
+    const int number = first()->text(0).mid(9).toInt();
+    QCOMPARE(first()->text(0), QStringLiteral("Proyecto %1").arg(number));
+    QCOMPARE(ProjectWindow().tree()->topLevelItem(0)->text(0), QStringLiteral("Proyecto %1").arg(number + 1));
+    QTreeWidgetItem *nodes[] = {nullptr, first(), first()->child(0), first()->child(1), addFlow(w, first()->child(0), 0)};
     const QStringList expected[] = {{"Añadir Alternativa"},
                                     {"Añadir Alternativa", "Duplicar alternativa", "Eliminar"},
                                     {"Añadir Ingreso"}, {"Añadir Egreso"}, {"Eliminar"}};
@@ -72,25 +77,31 @@ void TestProjectWindow::realMenuAndDialogs()
     chooseFromMenu(w->tree(), expense, "Añadir Egreso");
     QCOMPARE(income->childCount(), 1);
     QCOMPARE(expense->childCount(), 0);
-    QCOMPARE(FlowItem::fromTreeItem(income->child(0))->propertyTable()->rowCount(), 5);
+    QCOMPARE(showNode(w, income->child(0))->rowCount(), 5);
     answer("Sur");
     chooseFromMenu(w->tree(), first(), "Añadir Alternativa");
     QCOMPARE(w->tree()->topLevelItemCount(), 2);
     QCOMPARE(w->tree()->topLevelItem(1)->text(0), QStringLiteral("Sur"));
-    QCOMPARE(w->panelTable(), static_cast<ProjectItem *>(w->tree()->topLevelItem(1))->propertyTable());
+    // The panel shows the new alternative.
+    QCOMPARE(w->panelTable()->item(0, 0)->text(), QStringLiteral("Sur"));
 }
 
 void TestProjectWindow::panelFollowsCurrentNode()
 {
-    ProjectItem *a = first();
-    ProjectItem *b = w->addAlternative("B");
-    FlowItem *flow = w->addFlow(a->child(1), 2);
+    QTreeWidgetItem *a = first();
+    QTreeWidgetItem *b = addAlternative(w, "B");
+    fill(w, a, {"A", "5", "0.1"});
+    QTreeWidgetItem *flow = addFlow(w, a, "EG|Cuota|900|0.05|4|1");
     QTreeWidgetItem *current[] = {flow, b->child(0), a};
-    QTableWidget *shown[] = {flow->propertyTable(), flow->propertyTable(), a->propertyTable()}; // a group changes nothing
+    const QStringList shown[] = {{"Cuota", "900", "0.05", "4", "1"}, {"Cuota", "900", "0.05", "4", "1"},
+                                 {"A", "5", "0.1"}}; // a group changes nothing
     for (int k = 0; k < 3; ++k) {
-        w->tree()->setCurrentItem(current[k]);
-        QCOMPARE(w->panelTable(), shown[k]);
-        QVERIFY(b->propertyTable()->isHidden());
+        QTableWidget *table = showNode(w, current[k]);
+        QStringList cells;
+        for (int row = 0; row < table->rowCount(); ++row)
+            cells << table->item(row, 0)->text();
+        QCOMPARE(cells, shown[k]);
+        QCOMPARE(table->verticalHeaderItem(2)->text(), k < 2 ? "Gradiente Geométrico" : "Interés de Oportunidad");
     }
     // Row 0 names the node, also to nothing; the other rows leave its name.
     for (QTreeWidgetItem *node : {current[2], current[0]}) {
@@ -101,8 +112,35 @@ void TestProjectWindow::panelFollowsCurrentNode()
         type(w->panelTable(), 0, QString());
         QCOMPARE(node->text(0), QString());
     }
-    // Tables that never reached the panel go with the window: LeakSanitizer checks.
-    w->addFlow(b->child(0), 0);
+    // The node shown goes: the panel shows the node that becomes current.
+    w->tree()->setCurrentItem(flow);
+    QVERIFY(w->commands()->removeNode(flow));
+    QCOMPARE(w->tree()->currentItem(), a);
+    QCOMPARE(w->panelTable()->rowCount(), 3);
+    QCOMPARE(w->panelTable()->item(1, 0)->text(), QStringLiteral("12"));
+    // The last alternative goes: the panel is empty and hidden.
+    QVERIFY(w->commands()->removeNode(b) && w->commands()->removeNode(a));
+    QVERIFY(w->panelTable()->isHidden());
+}
+
+// The dialogs' texts are found under their own class in a translation.
+void TestProjectWindow::dialogsTranslatedAsTheirOwn()
+{
+    struct Marking : QTranslator {
+        QString translate(const char *context, const char *source, const char *, int) const override
+        {
+            return QByteArray(context) == "Dialogs" ? QStringLiteral("[D] ") + QString::fromUtf8(source) : QString();
+        }
+    } marking;
+    QCoreApplication::installTranslator(&marking);
+    QString title;
+    whenShown(QApplication::activeModalWidget, [&title](QWidget *dialog) {
+        title = dialog->windowTitle();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    w->contextActions(nullptr).at(0)->trigger();
+    QCoreApplication::removeTranslator(&marking);
+    QCOMPARE(title, QStringLiteral("[D] Añadir Alternativa"));
 }
 
 QTEST_MAIN(TestProjectWindow)

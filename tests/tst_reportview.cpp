@@ -83,7 +83,7 @@ private slots:
     {
         QFETCH(QStringList, alternative);
         QFETCH(QStringList, flows);
-        fill(first()->propertyTable(), alternative);
+        fill(w, first(), alternative);
         for (const QString &flow : flows)
             addFlow(w, first(), flow);
         const QVector<long double> net = netPayments(flows, alternative.at(1).toInt());
@@ -119,15 +119,15 @@ private slots:
     {
         QFETCH(QByteArray, button);
         QFETCH(int, limitMs);
-        fill(first()->propertyTable(), {"Antes", "2", "0.1"});
+        fill(w, first(), {"Antes", "2", "0.1"});
         click(button.constData());
         w->setRefreshLimit(limitMs);
         QSignalSpy builds(w->report(), &QTextEdit::textChanged);
 
         // A burst: a renamed alternative, a new one and a new flow.
-        w->panelTable()->item(0, 0)->setText("Después");
-        w->addAlternative("Otra");
-        w->addFlow(first()->child(0), 0);
+        fill(w, first(), {"Después"});
+        addAlternative(w, "Otra");
+        addFlow(w, first()->child(0), 0);
         QCoreApplication::processEvents();
         QCOMPARE(builds.count(), limitMs ? 1 : 0);
         QCOMPARE(w->reportOutOfDate(), !limitMs);
@@ -141,11 +141,11 @@ private slots:
     void unreadCellsNamed()
     {
         QVERIFY(!MainWindow::applicationIcon().isNull());
-        fill(first()->propertyTable(), {"<Compra>", "3", "0,1"});
+        fill(w, first(), {"<Compra>", "3", "0,1"});
         QCOMPARE(first()->foreground(0).color(), QColor(FigureDelegate::UnreadableHighlight));
         addFlow(w, first(), "IU|Pago|1,5|dos|x");
         addFlow(w, first(), "EU|Pago|1|2.5|1e3");
-        QTableWidget *expense = addFlow(w, first(), "EA|Pago|1|%|1|1")->propertyTable();
+        QTableWidget *expense = showNode(w, addFlow(w, first(), "EA|Pago|1|%|1|1"));
         click("pbComparar");
         QCOMPARE(w->report()->document()->firstBlock().text(),
                  QStringLiteral("Atención: se leyeron como 0 «0,1» en Interés de Oportunidad de «<Compra>», "
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(FigureDelegate::explanation("-7", kind, FigureReader::read("-7", kind)),
                  QStringLiteral("Un egreso negativo cuenta como ingreso"));
 
-        fill(first()->propertyTable(), {QString(), QString(), "0.1"});
+        fill(w, first(), {QString(), QString(), "0.1"});
         QCOMPARE(first()->data(0, Qt::ForegroundRole), QVariant());
     }
 };

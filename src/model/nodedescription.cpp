@@ -1,5 +1,6 @@
 #include "nodedescription.h"
 
+#include "flowkind.h"
 #include "reportformat.h"
 
 namespace {
@@ -19,18 +20,5 @@ QString NodeDescription::alternative(int horizon, double rate)
 
 QString NodeDescription::flow(const CashFlow &flow)
 {
-    const QString series = tr("× %1 desde %2")
-                               .arg(ReportFormat::wholeNumber(flow.payments),
-                                    ReportFormat::wholeNumber(flow.start));
-    const QString amount = ReportFormat::amount(flow.amount);
-    switch (flow.kind) {
-    case CashFlow::Uniform:
-        break;
-    case CashFlow::Arithmetic:
-        return tr("Aritmético %1, G = %2 %3")
-            .arg(amount, ReportFormat::amount(flow.change), series);
-    case CashFlow::Geometric:
-        return tr("Geométrico %1, g = %2 %3").arg(amount, fraction(flow.change), series);
-    }
-    return tr("Anualidad %1 %2").arg(amount, series);
+    return FlowKind::of(flow.kind).description(flow, {&ReportFormat::amount, &ReportFormat::wholeNumber});
 }

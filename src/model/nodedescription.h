@@ -15,8 +15,8 @@ class NodeDescription
 public:
     // "N = 5, i = 0.1"
     static QString alternative(int horizon, double rate);
-    // "Anualidad 3 500.00 × 5 desde 1", "Aritmético 1 000.00, G = 100.00 × 5
-    // desde 1", "Geométrico 1 000.00, g = 0.05 × 5 desde 1"
+    // The words of the flow's kind (FlowKind) with its figures written as
+    // in the reports: "Anualidad 3 500.00 × 5 desde 1"
     static QString flow(const CashFlow &flow);
 };
 

@@ -8,20 +8,6 @@
 #include <QTableWidget>
 #include <QTreeWidgetItem>
 
-QTableWidget *PropertyTable::create(const QStringList &rowLabels,
-                                    const QVector<FigureReader::Kind> &rowKinds)
-{
-    auto *table = new QTableWidget(rowLabels.size(), 1);
-    table->horizontalHeader()->setVisible(false);
-    for (int row = 0; row < rowLabels.size(); ++row)
-        table->setVerticalHeaderItem(row, new QTableWidgetItem(rowLabels.at(row)));
-    table->setMinimumSize(128, 0);
-    table->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    if (!rowKinds.isEmpty())
-        flagFigures(table, rowKinds);
-    return table;
-}
-
 void PropertyTable::flagFigures(QTableWidget *table, const QVector<FigureReader::Kind> &rowKinds)
 {
     if (!table)
@@ -31,6 +17,22 @@ void PropertyTable::flagFigures(QTableWidget *table, const QVector<FigureReader:
         return;
     }
     table->setItemDelegate(new FigureDelegate(rowKinds, table));
+}
+
+void PropertyTable::fitLabels(QTableWidget *table)
+{
+    table->horizontalHeader()->setStretchLastSection(true);
+    // The header's own size reserves room that its labels never use.
+    QHeaderView *labels = table->verticalHeader();
+    int widest = 0;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (const QTableWidgetItem *label = table->verticalHeaderItem(row))
+            widest = qMax(widest, labels->fontMetrics().horizontalAdvance(label->text()));
+    }
+    const int margin = labels->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, labels);
+    labels->setMaximumWidth(widest + 3 * margin);
+    // However narrow the panel, a value keeps room to be read.
+    table->setMinimumWidth(labels->maximumWidth() + 120);
 }
 
 void PropertyTable::markNode(QTreeWidgetItem *node, bool holdsUnread)
@@ -49,10 +51,4 @@ void PropertyTable::markNode(QTreeWidgetItem *node, bool holdsUnread)
     node->setToolTip(0, name + QLatin1Char('\n')
                            + QCoreApplication::translate("PropertyTable",
                                                          "Hay cifras que se leen como 0"));
-}
-
-void PropertyTable::release(QPointer<QTableWidget> &table)
-{
-    delete table.data();
-    table = nullptr;
 }

@@ -1,17 +1,18 @@
 #ifndef FLOWSNAPSHOT_H
 #define FLOWSNAPSHOT_H
 
+#include "cashflow.h"
+
 #include <QString>
 
 // One flow of an alternative as the user typed it: every figure is the text
-// of its cell, unconverted, so that it comes back exactly as it was.
+// of its cell, unconverted, so that it comes back exactly as it was. Its
+// kind's rows and reading are in FlowKind.
 struct FlowSnapshot
 {
-    enum class Kind { Uniform, Arithmetic, Geometric };
-
-    Kind kind = Kind::Uniform;
+    CashFlow::Kind kind = CashFlow::Uniform;
     QString name;
-    QString amount;   // "Anualidad": the (first) payment
+    QString amount;   // the (first) payment
     QString change;   // arithmetic gradient or geometric growth; unused when uniform
     QString payments; // "Número Períodos"
     QString start;    // "Inicia en"

@@ -1,5 +1,7 @@
 #include "projectfile.h"
 
+#include "flowkind.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,43 +18,14 @@ namespace {
 
 const QString FormatName = QStringLiteral("quintavo-project");
 
-const char *kindName(FlowSnapshot::Kind kind)
-{
-    switch (kind) {
-    case FlowSnapshot::Kind::Arithmetic:
-        return "arithmetic";
-    case FlowSnapshot::Kind::Geometric:
-        return "geometric";
-    case FlowSnapshot::Kind::Uniform:
-        break;
-    }
-    return "uniform";
-}
-
-const char *changeKey(FlowSnapshot::Kind kind)
-{
-    switch (kind) {
-    case FlowSnapshot::Kind::Arithmetic:
-        return "gradient";
-    case FlowSnapshot::Kind::Geometric:
-        return "growth";
-    case FlowSnapshot::Kind::Uniform:
-        break;
-    }
-    return nullptr;
-}
-
 QJsonArray flowsToJson(const QVector<FlowSnapshot> &flows)
 {
     QJsonArray array;
     for (const FlowSnapshot &flow : flows) {
-        QJsonObject object{{"kind", QLatin1String(kindName(flow.kind))},
-                           {"name", flow.name},
-                           {"amount", flow.amount},
-                           {"payments", flow.payments},
-                           {"start", flow.start}};
-        if (const char *key = changeKey(flow.kind))
-            object.insert(QLatin1String(key), flow.change);
+        const FlowKind &kind = FlowKind::of(flow.kind);
+        QJsonObject object{{"kind", kind.fileName()}};
+        for (const FlowKind::Row &row : kind.rows())
+            object.insert(QLatin1String(row.fileKey), FlowKind::text(flow, row.field));
         array.append(object);
     }
     return array;
@@ -137,25 +110,21 @@ bool readFlows(const QJsonArray &array, const QString &groupName, const QString 
         const QJsonObject object = array.at(i).toObject();
         const QJsonValue kind = object.value(QLatin1String("kind"));
         FlowSnapshot flow;
-        if (kind == QLatin1String("uniform")) {
-            flow.kind = FlowSnapshot::Kind::Uniform;
-        } else if (kind == QLatin1String("arithmetic")) {
-            flow.kind = FlowSnapshot::Kind::Arithmetic;
-        } else if (kind == QLatin1String("geometric")) {
-            flow.kind = FlowSnapshot::Kind::Geometric;
+        const FlowKind *known = kind.isString() ? FlowKind::fromFileName(kind.toString()) : nullptr;
+        if (known) {
+            flow.kind = known->id();
         } else {
             *reason = ProjectFile::tr("%1 no tiene un «kind» conocido (uniform, arithmetic o "
                                       "geometric)")
                           .arg(where);
             return false;
         }
-        const char *change = changeKey(flow.kind);
-        if (!readCell(object, "name", where, &flow.name, reason)
-            || !readCell(object, "amount", where, &flow.amount, reason)
-            || (change && !readCell(object, change, where, &flow.change, reason))
-            || !readCell(object, "payments", where, &flow.payments, reason)
-            || !readCell(object, "start", where, &flow.start, reason))
-            return false;
+        for (const FlowKind::Row &row : known->rows()) {
+            QString text;
+            if (!readCell(object, row.fileKey, where, &text, reason))
+                return false;
+            FlowKind::setText(&flow, row.field, text);
+        }
         flows->append(flow);
     }
     return true;

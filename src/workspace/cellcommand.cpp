@@ -1,11 +1,11 @@
 #include "cellcommand.h"
 
-#include "projectwindow.h"
+#include "projectdocument.h"
 
-CellCommand::CellCommand(ProjectWindow *window, const NodePlace &place, int row,
+CellCommand::CellCommand(ProjectDocument *document, const NodePlace &place, int row,
                          const QString &before, const QString &after, const QString &text)
     : QUndoCommand(text)
-    , window(window)
+    , document(document)
     , place(place)
     , row(row)
     , before(before)
@@ -15,10 +15,10 @@ CellCommand::CellCommand(ProjectWindow *window, const NodePlace &place, int row,
 
 void CellCommand::undo()
 {
-    window->setCellText(place, row, before);
+    document->setCellText(place, row, before);
 }
 
 void CellCommand::redo()
 {
-    window->setCellText(place, row, after);
+    document->setCellText(place, row, after);
 }

@@ -6,22 +6,22 @@
 #include <QString>
 #include <QUndoCommand>
 
-class ProjectWindow;
+class ProjectDocument;
 
-// A committed cell edit: row `row` of the table of the node at `place` went
-// from `before` to `after`. Made once the edit is done, so that its first
-// redo() finds the cell already holding `after`.
+// A committed cell edit: row `row` of the node at `place` went from `before`
+// to `after`. Made once the edit is done in the panel; its first redo()
+// puts `after` into the document.
 class CellCommand : public QUndoCommand
 {
 public:
-    CellCommand(ProjectWindow *window, const NodePlace &place, int row, const QString &before,
+    CellCommand(ProjectDocument *document, const NodePlace &place, int row, const QString &before,
                 const QString &after, const QString &text);
 
     void undo() override;
     void redo() override;
 
 private:
-    ProjectWindow *window;
+    ProjectDocument *document;
     NodePlace place;
     int row;
     QString before;

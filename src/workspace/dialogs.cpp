@@ -1,5 +1,7 @@
 #include "dialogs.h"
 
+#include "flowkind.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -14,14 +16,9 @@ namespace {
 
 Dialogs *installed = nullptr;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ProjectWindow", text);
-}
-
 QString projectFilter()
 {
-    return tr("Proyectos de Quintavo (*.quintavo);;Todos los archivos (*)");
+    return Dialogs::tr("Proyectos de Quintavo (*.quintavo);;Todos los archivos (*)");
 }
 
 // The suffix of the first pattern of a filter entry: "pdf" for
@@ -68,17 +65,18 @@ QString Dialogs::alternativeTitle(QWidget *parent)
                                  QLineEdit::Normal, QString());
 }
 
-bool Dialogs::flowKind(QWidget *parent, int *kind)
+bool Dialogs::flowKind(QWidget *parent, CashFlow::Kind *kind)
 {
-    const QStringList kinds = {tr("Pago Anualidad"), tr("Pago con incremento Aritmético"),
-                               tr("Pago con incremento geométrico")};
+    QStringList kinds;
+    for (const FlowKind *each : FlowKind::all())
+        kinds.append(each->label());
     bool ok = false;
     const QString chosen =
         QInputDialog::getItem(parent, tr("Añadir Flujo"), tr("Tipo de Pago:"), kinds, 0, false, &ok);
     const int index = kinds.indexOf(chosen);
     if (!ok || index < 0)
         return false;
-    *kind = index;
+    *kind = FlowKind::all().at(index)->id();
     return true;
 }
 

@@ -1,6 +1,9 @@
 #ifndef DIALOGS_H
 #define DIALOGS_H
 
+#include "cashflow.h"
+
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +18,8 @@ class QWidget;
 // them as a user does.
 class Dialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(Dialogs)
+
 public:
     virtual ~Dialogs();
 
@@ -24,9 +29,9 @@ public:
 
     // "Añadir Alternativa": the typed title; empty when cancelled.
     virtual QString alternativeTitle(QWidget *parent);
-    // "Añadir Flujo": the index of the chosen kind (0 uniform, 1 arithmetic,
-    // 2 geometric) in *kind; false when cancelled.
-    virtual bool flowKind(QWidget *parent, int *kind);
+    // "Añadir Flujo": the chosen kind, among those of FlowKind, in *kind;
+    // false when cancelled.
+    virtual bool flowKind(QWidget *parent, CashFlow::Kind *kind);
 
     // "Abrir…": the chosen project files; empty when cancelled.
     virtual QStringList openFileNames(QWidget *parent);

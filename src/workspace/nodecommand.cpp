@@ -1,11 +1,11 @@
 #include "nodecommand.h"
 
-#include "projectwindow.h"
+#include "projectdocument.h"
 
-NodeCommand::NodeCommand(ProjectWindow *window, Action action, const NodePlace &place,
+NodeCommand::NodeCommand(ProjectDocument *document, Action action, const NodePlace &place,
                          const AlternativeSnapshot &alternative, const QString &text)
     : QUndoCommand(text)
-    , window(window)
+    , document(document)
     , action(action)
     , place(place)
     , alternative(alternative)
@@ -13,10 +13,10 @@ NodeCommand::NodeCommand(ProjectWindow *window, Action action, const NodePlace &
     this->place.group = -1;
 }
 
-NodeCommand::NodeCommand(ProjectWindow *window, Action action, const NodePlace &place,
+NodeCommand::NodeCommand(ProjectDocument *document, Action action, const NodePlace &place,
                          const FlowSnapshot &flow, const QString &text)
     : QUndoCommand(text)
-    , window(window)
+    , document(document)
     , action(action)
     , place(place)
     , flow(flow)
@@ -41,13 +41,14 @@ void NodeCommand::redo()
 
 void NodeCommand::put()
 {
+    // The place the node went to: one beyond the last goes last.
     if (place.isFlow())
-        window->insertFlow(place, flow);
+        place = document->insertFlow(place, flow);
     else
-        window->insertAlternative(place.alternative, alternative);
+        place.alternative = document->insertAlternative(place.alternative, alternative);
 }
 
 void NodeCommand::take()
 {
-    window->removeAt(place);
+    document->remove(place);
 }

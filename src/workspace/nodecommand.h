@@ -8,21 +8,22 @@
 #include <QString>
 #include <QUndoCommand>
 
-class ProjectWindow;
+class ProjectDocument;
 
-// Adding, duplicating or removing an alternative or a flow, with everything
-// under it. The node is kept as a snapshot of its cells, so that undoing a
-// removal, or redoing an addition, builds it again at its place.
+// Adding, duplicating or removing an alternative or a flow of a project
+// document, with everything under it. The node is kept as a snapshot of its
+// cells, so that undoing a removal, or redoing an addition, puts it back at
+// its place.
 class NodeCommand : public QUndoCommand
 {
 public:
     enum class Action { Insert, Remove };
 
     // An alternative at `place` (place.group < 0).
-    NodeCommand(ProjectWindow *window, Action action, const NodePlace &place,
+    NodeCommand(ProjectDocument *document, Action action, const NodePlace &place,
                 const AlternativeSnapshot &alternative, const QString &text);
     // A flow at `place`.
-    NodeCommand(ProjectWindow *window, Action action, const NodePlace &place,
+    NodeCommand(ProjectDocument *document, Action action, const NodePlace &place,
                 const FlowSnapshot &flow, const QString &text);
 
     void undo() override;
@@ -32,7 +33,7 @@ private:
     void put();
     void take();
 
-    ProjectWindow *window;
+    ProjectDocument *document;
     Action action;
     NodePlace place;
     AlternativeSnapshot alternative;

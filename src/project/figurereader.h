@@ -1,23 +1,20 @@
 #ifndef FIGUREREADER_H
 #define FIGUREREADER_H
 
-#include "projectfigures.h"
-
 #include <QString>
 #include <QVector>
 
-class QTableWidget;
 class QVariant;
 
-// Reads the figures that the user typed into a property table.
+// Reads the figures that the user typed into a node's cells.
 //
-// Every figure lives as text in column 0 of its row and is converted when it
-// is needed. A cell that holds no item (never typed into) and text that does
-// not convert both read as 0; so does a whole number beyond the int range,
+// Every figure lives as the text typed and is converted when it is needed.
+// An empty cell (never typed into) and text that does not convert both read
+// as 0; so does a whole number beyond the int range,
 // which Qt's own conversion would silently wrap.
 //
-// read() is the one place that decides how a cell reads: the figures below
-// and the tint of the property tables both come from it.
+// read() is the one place that decides how a cell reads: the figures of the
+// reports and the tint of the property tables both come from it.
 class FigureReader
 {
 public:
@@ -56,23 +53,8 @@ public:
 
     static Reading read(const QVariant &display, Kind kind);
 
-    // Whole numbers: horizon, number of payments, first period.
-    static bool toWholeNumber(const QVariant &display, int *value);
-    // Amounts, increments and rates.
-    static bool toAmount(const QVariant &display, double *value);
-
-    // Cell (row, 0) of `table` read as `kind`. A cell read as 0 although
-    // something is typed into it is appended to `unread`, if given, with its
-    // text, its row's label and `node`, the name of the table's node.
-    static double figure(const QTableWidget *table, int row, Kind kind, const QString &node,
-                         QVector<ProjectFigures::UnreadCell> *unread);
-    // Whether any cell of `table`, its rows read as `rowKinds`, is read as 0
-    // although something is typed into it.
-    static bool holdsUnread(const QTableWidget *table, const QVector<Kind> &rowKinds);
-
-    static int wholeNumber(const QTableWidget *table, int row);
-    static double amount(const QTableWidget *table, int row);
-    static QString text(const QTableWidget *table, int row);
+    // Whether a cell reads as 0 although something is typed into it.
+    static bool isUnread(const Reading &reading);
 };
 
 #endif // FIGUREREADER_H

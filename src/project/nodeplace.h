@@ -12,6 +12,12 @@ struct NodePlace
 
     bool isFlow() const { return group >= 0; }
     bool isValid() const { return alternative >= 0 && (group < 0 || flow >= 0); }
+
+    bool operator==(const NodePlace &other) const
+    {
+        return alternative == other.alternative && group == other.group && flow == other.flow;
+    }
+    bool operator!=(const NodePlace &other) const { return !(*this == other); }
 };
 
 #endif // NODEPLACE_H

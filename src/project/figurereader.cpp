@@ -1,21 +1,12 @@
 #include "figurereader.h"
 
 #include <QRegularExpression>
-#include <QTableWidget>
 #include <QVariant>
 
 #include <climits>
 #include <cmath>
 
 namespace {
-
-QVariant displayData(const QTableWidget *table, int row)
-{
-    if (!table)
-        return QVariant();
-    const QTableWidgetItem *cell = table->item(row, 0);
-    return cell ? cell->data(Qt::DisplayRole) : QVariant();
-}
 
 // Patterns are anchored and take ASCII digits only: QRegularExpression's \d
 // would also take digits of other scripts, which the conversion does not.
@@ -175,66 +166,8 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
     return reading;
 }
 
-bool FigureReader::toWholeNumber(const QVariant &display, int *value)
-{
-    const Reading reading = read(display, Kind::WholeNumber);
-    *value = static_cast<int>(reading.value);
-    return reading.converted;
-}
-
-bool FigureReader::toAmount(const QVariant &display, double *value)
-{
-    const Reading reading = read(display, Kind::Amount);
-    *value = reading.value;
-    return reading.converted;
-}
-
-namespace {
-
-bool isUnread(const FigureReader::Reading &reading)
+bool FigureReader::isUnread(const Reading &reading)
 {
     // An empty cell reads as 0 with no problem: nobody typed into it.
-    return !reading.converted && reading.problem != FigureReader::Problem::None;
-}
-
-} // namespace
-
-double FigureReader::figure(const QTableWidget *table, int row, Kind kind, const QString &node,
-                            QVector<ProjectFigures::UnreadCell> *unread)
-{
-    const QVariant display = displayData(table, row);
-    const Reading reading = read(display, kind);
-    if (unread && isUnread(reading)) {
-        const QTableWidgetItem *label = table->verticalHeaderItem(row);
-        unread->append({display.toString(), label ? label->text() : QString(), node});
-    }
-    return reading.value;
-}
-
-bool FigureReader::holdsUnread(const QTableWidget *table, const QVector<Kind> &rowKinds)
-{
-    for (int row = 0; table && row < rowKinds.size(); ++row) {
-        if (isUnread(read(displayData(table, row), rowKinds.at(row))))
-            return true;
-    }
-    return false;
-}
-
-int FigureReader::wholeNumber(const QTableWidget *table, int row)
-{
-    int value = 0;
-    toWholeNumber(displayData(table, row), &value);
-    return value;
-}
-
-double FigureReader::amount(const QTableWidget *table, int row)
-{
-    double value = 0.0;
-    toAmount(displayData(table, row), &value);
-    return value;
-}
-
-QString FigureReader::text(const QTableWidget *table, int row)
-{
-    return displayData(table, row).toString();
+    return !reading.converted && reading.problem != Problem::None;
 }

@@ -1,0 +1,58 @@
+#include "projectreading.h"
+
+#include "figurereader.h"
+#include "flowkind.h"
+#include "projectdocument.h"
+
+#include <QVariant>
+
+namespace {
+
+double figure(const QString &typed, int row, FigureReader::Kind kind, const QString &node,
+              QVector<ProjectFigures::UnreadCell> *unread)
+{
+    const FigureReader::Reading reading = FigureReader::read(typed, kind);
+    if (unread && FigureReader::isUnread(reading))
+        unread->append({typed, ProjectDocument::alternativeRowLabel(row), node});
+    return reading.value;
+}
+
+void readFlows(const QVector<FlowSnapshot> &flows, bool expense,
+               QVector<AlternativeFigures::Flow> *figures,
+               QVector<ProjectFigures::UnreadCell> *unread)
+{
+    figures->reserve(flows.size());
+    QVector<FlowKind::Unread> cells;
+    for (const FlowSnapshot &flow : flows) {
+        const FlowKind &kind = FlowKind::of(flow.kind);
+        cells.clear();
+        figures->append({flow.name, kind.figures(flow, expense, unread ? &cells : nullptr)});
+        for (const FlowKind::Unread &cell : cells)
+            unread->append({cell.text, kind.rowLabel(cell.row), flow.name});
+    }
+}
+
+} // namespace
+
+AlternativeFigures ProjectReading::alternative(const AlternativeSnapshot &typed,
+                                               QVector<ProjectFigures::UnreadCell> *unread)
+{
+    using Reading = FigureReader::Kind;
+    AlternativeFigures alternative;
+    alternative.name = typed.name;
+    alternative.horizon = static_cast<int>(
+        figure(typed.horizon, ProjectDocument::HorizonRow, Reading::WholeNumber, typed.name, unread));
+    alternative.rate = figure(typed.rate, ProjectDocument::RateRow, Reading::Rate, typed.name, unread);
+    readFlows(typed.income, false, &alternative.income, unread);
+    readFlows(typed.expenses, true, &alternative.expenses, unread);
+    return alternative;
+}
+
+ProjectFigures ProjectReading::figures(const ProjectSnapshot &project)
+{
+    ProjectFigures figures;
+    figures.alternatives.reserve(project.alternatives.size());
+    for (const AlternativeSnapshot &typed : project.alternatives)
+        figures.alternatives.append(alternative(typed, &figures.unread));
+    return figures;
+}

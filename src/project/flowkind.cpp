@@ -1,0 +1,199 @@
+#include "flowkind.h"
+
+#include <QVariant>
+
+#include <utility>
+
+namespace {
+
+using Field = FlowKind::Field;
+using Reading = FigureReader::Kind;
+
+// A rate or a growth as a plain fraction, whatever the locale.
+QString fraction(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+const FlowKind::Row NameRow = {QT_TRANSLATE_NOOP("FlowKind", "Nombre"), Field::Name, Reading::Text,
+                               "name"};
+const FlowKind::Row PaymentRow = {QT_TRANSLATE_NOOP("FlowKind", "Anualidad"), Field::Amount,
+                                  Reading::Amount, "amount"};
+const FlowKind::Row CountRow = {QT_TRANSLATE_NOOP("FlowKind", "Número Períodos"), Field::Payments,
+                                Reading::WholeNumber, "payments"};
+const FlowKind::Row StartRow = {QT_TRANSLATE_NOOP("FlowKind", "Inicia en"), Field::Start,
+                                Reading::WholeNumber, "start"};
+
+} // namespace
+
+FlowKind::FlowKind(CashFlow::Kind id, const char *label, const char *fileName, QVector<Row> rows,
+                   Describe describe)
+    : m_id(id)
+    , m_label(label)
+    , m_fileName(fileName)
+    , m_rows(std::move(rows))
+    , m_describe(describe)
+{
+}
+
+const QVector<const FlowKind *> &FlowKind::all()
+{
+    static const FlowKind uniform(
+        CashFlow::Uniform, QT_TR_NOOP("Pago Anualidad"), "uniform",
+        {NameRow, PaymentRow, CountRow, StartRow},
+        [](const CashFlow &flow, const Numbers &numbers, const QString &series) {
+            return tr("Anualidad %1 %2").arg(numbers.amount(flow.amount), series);
+        });
+    static const FlowKind arithmetic(
+        CashFlow::Arithmetic, QT_TR_NOOP("Pago con incremento Aritmético"), "arithmetic",
+        {NameRow, PaymentRow,
+         {QT_TRANSLATE_NOOP("FlowKind", "Gradiente Aritmético"), Field::Change, Reading::Amount,
+          "gradient"},
+         CountRow, StartRow},
+        [](const CashFlow &flow, const Numbers &numbers, const QString &series) {
+            return tr("Aritmético %1, G = %2 %3")
+                .arg(numbers.amount(flow.amount), numbers.amount(flow.change), series);
+        });
+    static const FlowKind geometric(
+        CashFlow::Geometric, QT_TR_NOOP("Pago con incremento geométrico"), "geometric",
+        {NameRow, PaymentRow,
+         {QT_TRANSLATE_NOOP("FlowKind", "Gradiente Geométrico"), Field::Change, Reading::Amount,
+          "growth"},
+         CountRow, StartRow},
+        [](const CashFlow &flow, const Numbers &numbers, const QString &series) {
+            return tr("Geométrico %1, g = %2 %3")
+                .arg(numbers.amount(flow.amount), fraction(flow.change), series);
+        });
+    static const QVector<const FlowKind *> kinds = {&uniform, &arithmetic, &geometric};
+    return kinds;
+}
+
+const FlowKind &FlowKind::of(CashFlow::Kind kind)
+{
+    for (const FlowKind *each : all()) {
+        if (each->m_id == kind)
+            return *each;
+    }
+    return *all().constFirst();
+}
+
+const FlowKind *FlowKind::fromFileName(const QString &name)
+{
+    for (const FlowKind *each : all()) {
+        if (name == QLatin1String(each->m_fileName))
+            return each;
+    }
+    return nullptr;
+}
+
+QString FlowKind::label() const
+{
+    return tr(m_label);
+}
+
+QString FlowKind::rowLabel(int row) const
+{
+    return row >= 0 && row < m_rows.size() ? tr(m_rows.at(row).label) : QString();
+}
+
+FigureReader::Kind FlowKind::reading(int row, bool expense) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return Reading::Text;
+    const Row &cell = m_rows.at(row);
+    // A negative expense adds to the income: its payment is flagged.
+    if (expense && cell.field == Field::Amount && cell.reading == Reading::Amount)
+        return Reading::ExpenseAmount;
+    return cell.reading;
+}
+
+QVector<FigureReader::Kind> FlowKind::readings(bool expense) const
+{
+    QVector<FigureReader::Kind> kinds;
+    for (int row = 0; row < m_rows.size(); ++row)
+        kinds.append(reading(row, expense));
+    return kinds;
+}
+
+QString FlowKind::text(const FlowSnapshot &flow, Field field)
+{
+    switch (field) {
+    case Field::Name:
+        return flow.name;
+    case Field::Amount:
+        return flow.amount;
+    case Field::Change:
+        return flow.change;
+    case Field::Payments:
+        return flow.payments;
+    case Field::Start:
+        return flow.start;
+    }
+    return QString();
+}
+
+void FlowKind::setText(FlowSnapshot *flow, Field field, const QString &text)
+{
+    QString *cells[] = {&flow->name, &flow->amount, &flow->change, &flow->payments, &flow->start};
+    *cells[static_cast<int>(field)] = text;
+}
+
+QString FlowKind::cellText(const FlowSnapshot &flow, int row) const
+{
+    return row >= 0 && row < m_rows.size() ? text(flow, m_rows.at(row).field) : QString();
+}
+
+CashFlow FlowKind::figures(const FlowSnapshot &flow, bool expense, QVector<Unread> *unread) const
+{
+    CashFlow figures;
+    figures.kind = m_id;
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const Field field = m_rows.at(row).field;
+        if (field == Field::Name)
+            continue;
+        const QString typed = text(flow, field);
+        const FigureReader::Reading read = FigureReader::read(typed, reading(row, expense));
+        if (unread && FigureReader::isUnread(read))
+            unread->append({row, typed});
+        switch (field) {
+        case Field::Name:
+            break;
+        case Field::Amount:
+            figures.amount = read.value;
+            break;
+        case Field::Change:
+            figures.change = read.value;
+            break;
+        case Field::Payments:
+            // Whole-number rows read within the int range.
+            figures.payments = static_cast<int>(read.value);
+            break;
+        case Field::Start:
+            figures.start = static_cast<int>(read.value);
+            break;
+        }
+    }
+    return figures;
+}
+
+bool FlowKind::holdsUnread(const FlowSnapshot &flow, bool expense) const
+{
+    for (int row = 0; row < m_rows.size(); ++row) {
+        if (FigureReader::isUnread(FigureReader::read(cellText(flow, row), reading(row, expense))))
+            return true;
+    }
+    return false;
+}
+
+QString FlowKind::description(const CashFlow &flow, const Numbers &numbers) const
+{
+    const QString series = tr("× %1 desde %2")
+                               .arg(numbers.wholeNumber(flow.payments),
+                                    numbers.wholeNumber(flow.start));
+    return m_describe(flow, numbers, series);
+}
+
+double FlowKind::worth(const CashFlow &flow, double i)
+{
+    return flowWorth(flow, i);
+}

@@ -1,0 +1,88 @@
+#ifndef FLOWKIND_H
+#define FLOWKIND_H
+
+#include "cashflow.h"
+#include "figurereader.h"
+#include "flowsnapshot.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QVector>
+
+// Everything that sets one kind of flow apart, in one table: the text the
+// add-flow dialog lists, the rows of its property table and how each is
+// read, its name and keys in the project file, the words of the tree's
+// "Descripción" column, and its figures. A new kind is one more entry.
+class FlowKind
+{
+    Q_DECLARE_TR_FUNCTIONS(FlowKind)
+
+public:
+    // Which typed text of a flow a row holds.
+    enum class Field { Name, Amount, Change, Payments, Start };
+
+    struct Row {
+        const char *label;          // untranslated: "Anualidad"
+        Field field;
+        FigureReader::Kind reading; // an expense's Amount reads as ExpenseAmount
+        const char *fileKey;        // the key in the project file: "amount"
+    };
+
+    // A cell read as 0 although something is typed into it.
+    struct Unread {
+        int row;
+        QString text;
+    };
+
+    // How a description writes amounts and whole numbers (as the reports do).
+    struct Numbers {
+        QString (*amount)(double);
+        QString (*wholeNumber)(long long);
+    };
+
+    // The kind `kind`; every CashFlow::Kind has one.
+    static const FlowKind &of(CashFlow::Kind kind);
+    // Every kind, in the order the add-flow dialog lists them.
+    static const QVector<const FlowKind *> &all();
+    // The kind named `name` in a project file; null for none.
+    static const FlowKind *fromFileName(const QString &name);
+
+    CashFlow::Kind id() const { return m_id; }
+    // "Pago Anualidad"
+    QString label() const;
+    // "uniform"
+    QString fileName() const { return QLatin1String(m_fileName); }
+    const QVector<Row> &rows() const { return m_rows; }
+    int rowCount() const { return m_rows.size(); }
+    QString rowLabel(int row) const;
+    FigureReader::Kind reading(int row, bool expense) const;
+    QVector<FigureReader::Kind> readings(bool expense) const;
+
+    static QString text(const FlowSnapshot &flow, Field field);
+    static void setText(FlowSnapshot *flow, Field field, const QString &text);
+    QString cellText(const FlowSnapshot &flow, int row) const;
+
+    // The figures of `flow` (of this kind) as the reports read them; its
+    // cells read as 0 although something is typed into them are appended to
+    // `unread`, if given, in row order.
+    CashFlow figures(const FlowSnapshot &flow, bool expense, QVector<Unread> *unread = nullptr) const;
+    // Whether a cell of `flow` reads as 0 although something is typed into it.
+    bool holdsUnread(const FlowSnapshot &flow, bool expense) const;
+    // "Anualidad 3 500.00 × 5 desde 1"
+    QString description(const CashFlow &flow, const Numbers &numbers) const;
+    // Worth at period 0 of `flow` at the rate i per period.
+    static double worth(const CashFlow &flow, double i);
+
+private:
+    using Describe = QString (*)(const CashFlow &, const Numbers &, const QString &series);
+    FlowKind(CashFlow::Kind id, const char *label, const char *fileName, QVector<Row> rows,
+             Describe describe);
+
+    CashFlow::Kind m_id;
+    const char *m_label;
+    const char *m_fileName;
+    QVector<Row> m_rows;
+    Describe m_describe;
+};
+
+#endif // FLOWKIND_H

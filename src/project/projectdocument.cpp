@@ -1,0 +1,204 @@
+#include "projectdocument.h"
+
+#include "flowkind.h"
+
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+struct AlternativeRowInfo {
+    const char *label;
+    FigureReader::Kind reading;
+    QString AlternativeSnapshot::*text;
+};
+
+const AlternativeRowInfo AlternativeRows[] = {
+    {QT_TRANSLATE_NOOP("ProjectDocument", "Nombre"), FigureReader::Kind::Text,
+     &AlternativeSnapshot::name},
+    {QT_TRANSLATE_NOOP("ProjectDocument", "Total Períodos"), FigureReader::Kind::WholeNumber,
+     &AlternativeSnapshot::horizon},
+    {QT_TRANSLATE_NOOP("ProjectDocument", "Interés de Oportunidad"), FigureReader::Kind::Rate,
+     &AlternativeSnapshot::rate},
+};
+constexpr int AlternativeRowCount = 3;
+
+bool isExpense(const NodePlace &place)
+{
+    return place.group == 1;
+}
+
+} // namespace
+
+ProjectDocument::ProjectDocument(QObject *parent)
+    : QObject(parent)
+{
+}
+
+ProjectDocument::~ProjectDocument() = default;
+
+const AlternativeSnapshot &ProjectDocument::alternative(int index) const
+{
+    static const AlternativeSnapshot none;
+    return index >= 0 && index < alternativeCount() ? m_project.alternatives.at(index) : none;
+}
+
+const QVector<FlowSnapshot> *ProjectDocument::flows(int alternative, int group) const
+{
+    if (alternative < 0 || alternative >= alternativeCount() || group < 0 || group > 1)
+        return nullptr;
+    const AlternativeSnapshot &holder = m_project.alternatives.at(alternative);
+    return group == 0 ? &holder.income : &holder.expenses;
+}
+
+const FlowSnapshot *ProjectDocument::flow(const NodePlace &place) const
+{
+    const QVector<FlowSnapshot> *group = flows(place.alternative, place.group);
+    if (!group || place.flow < 0 || place.flow >= group->size())
+        return nullptr;
+    return &group->at(place.flow);
+}
+
+bool ProjectDocument::contains(const NodePlace &place) const
+{
+    if (!place.isValid())
+        return false;
+    return place.isFlow() ? flow(place) != nullptr : place.alternative < alternativeCount();
+}
+
+QString ProjectDocument::alternativeRowLabel(int row)
+{
+    return row >= 0 && row < AlternativeRowCount ? tr(AlternativeRows[row].label) : QString();
+}
+
+QStringList ProjectDocument::rowLabels(const NodePlace &place) const
+{
+    QStringList labels;
+    if (!contains(place))
+        return labels;
+    if (const FlowSnapshot *node = flow(place)) {
+        const FlowKind &kind = FlowKind::of(node->kind);
+        for (int row = 0; row < kind.rowCount(); ++row)
+            labels.append(kind.rowLabel(row));
+        return labels;
+    }
+    for (int row = 0; row < AlternativeRowCount; ++row)
+        labels.append(alternativeRowLabel(row));
+    return labels;
+}
+
+QVector<FigureReader::Kind> ProjectDocument::readings(const NodePlace &place) const
+{
+    if (const FlowSnapshot *node = flow(place))
+        return FlowKind::of(node->kind).readings(isExpense(place));
+    QVector<FigureReader::Kind> kinds;
+    if (!contains(place))
+        return kinds;
+    for (const AlternativeRowInfo &row : AlternativeRows)
+        kinds.append(row.reading);
+    return kinds;
+}
+
+QString ProjectDocument::cellText(const NodePlace &place, int row) const
+{
+    if (const FlowSnapshot *node = flow(place))
+        return FlowKind::of(node->kind).cellText(*node, row);
+    if (place.isFlow() || !contains(place) || row < 0 || row >= AlternativeRowCount)
+        return QString();
+    return m_project.alternatives.at(place.alternative).*AlternativeRows[row].text;
+}
+
+bool ProjectDocument::holdsUnread(const NodePlace &place) const
+{
+    if (const FlowSnapshot *node = flow(place))
+        return FlowKind::of(node->kind).holdsUnread(*node, isExpense(place));
+    if (place.isFlow() || !contains(place))
+        return false;
+    for (int row = 0; row < AlternativeRowCount; ++row) {
+        if (FigureReader::isUnread(
+                FigureReader::read(cellText(place, row), AlternativeRows[row].reading)))
+            return true;
+    }
+    return false;
+}
+
+AlternativeSnapshot ProjectDocument::copyOf(int index) const
+{
+    AlternativeSnapshot copy = alternative(index);
+    copy.name += tr(" (copia)");
+    return copy;
+}
+
+void ProjectDocument::setProject(const ProjectSnapshot &project)
+{
+    m_project = project;
+    emit projectReset();
+    emit changed();
+}
+
+bool ProjectDocument::setCellText(const NodePlace &place, int row, const QString &text)
+{
+    if (!contains(place) || row < 0 || cellText(place, row) == text)
+        return false;
+    if (place.isFlow()) {
+        AlternativeSnapshot &holder = m_project.alternatives[place.alternative];
+        FlowSnapshot &node = (place.group == 0 ? holder.income : holder.expenses)[place.flow];
+        const FlowKind &kind = FlowKind::of(node.kind);
+        if (row >= kind.rowCount())
+            return false;
+        FlowKind::setText(&node, kind.rows().at(row).field, text);
+    } else {
+        if (row >= AlternativeRowCount)
+            return false;
+        m_project.alternatives[place.alternative].*AlternativeRows[row].text = text;
+    }
+    emit cellChanged(place, row);
+    emit changed();
+    return true;
+}
+
+int ProjectDocument::insertAlternative(int index, const AlternativeSnapshot &alternative)
+{
+    index = std::clamp(index, 0, alternativeCount());
+    m_project.alternatives.insert(index, alternative);
+    emit alternativeInserted(index);
+    emit changed();
+    return index;
+}
+
+NodePlace ProjectDocument::insertFlow(const NodePlace &place, const FlowSnapshot &flow)
+{
+    if (!flows(place.alternative, place.group) || place.flow < 0)
+        return NodePlace();
+    AlternativeSnapshot &holder = m_project.alternatives[place.alternative];
+    QVector<FlowSnapshot> &group = place.group == 0 ? holder.income : holder.expenses;
+    NodePlace at = place;
+    at.flow = std::min(place.flow, int(group.size()));
+    group.insert(at.flow, flow);
+    emit flowInserted(at);
+    emit changed();
+    return at;
+}
+
+bool ProjectDocument::remove(const NodePlace &place)
+{
+    if (!contains(place))
+        return false;
+    if (place.isFlow()) {
+        AlternativeSnapshot &holder = m_project.alternatives[place.alternative];
+        (place.group == 0 ? holder.income : holder.expenses).remove(place.flow);
+    } else {
+        m_project.alternatives.remove(place.alternative);
+    }
+    emit removed(place);
+    emit changed();
+    return true;
+}
+
+int ProjectDocument::duplicateAlternative(int index)
+{
+    if (index < 0 || index >= alternativeCount())
+        return -1;
+    return insertAlternative(index + 1, copyOf(index));
+}

@@ -1,0 +1,124 @@
+#include "reportpane.h"
+
+#include "comparisonreport.h"
+#include "projectdocument.h"
+#include "projectreading.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+
+ReportPane::ReportPane(QTextEdit *view, QLabel *notice, const ProjectDocument *document,
+                       std::function<QString(Report)> buttonText, QObject *parent)
+    : QObject(parent)
+    , view(view)
+    , notice(notice)
+    , project(document)
+    , buttonText(std::move(buttonText))
+{
+    notice->hide();
+    // A report taller than the area would otherwise bring the scroll bar in
+    // while it is laid out, narrowing the page, and Qt would lay the whole
+    // report out a second time; the pictures are drawn to the page's width.
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // One rebuild for a burst of changes: the timer fires once the event
+    // loop has handled them all.
+    refreshTimer = new QTimer(this);
+    refreshTimer->setSingleShot(true);
+    refreshTimer->setInterval(0);
+    connect(refreshTimer, &QTimer::timeout, this, &ReportPane::refresh);
+}
+
+ReportPane::~ReportPane() = default;
+
+ProjectFigures ReportPane::figures() const
+{
+    return ProjectReading::figures(project->project());
+}
+
+ReportDocument ReportPane::document(Report report) const
+{
+    return build(report, figures());
+}
+
+ReportDocument ReportPane::build(Report report, const ProjectFigures &figures) const
+{
+    return report == Report::CashFlows
+        ? CashFlowReport::document(figures, pictureWidth(), cellLimit)
+        : ComparisonReport::document(figures, pictureWidth());
+}
+
+int ReportPane::pictureWidth() const
+{
+    // The page inside the document's margins, a few pixels short of the
+    // viewport so that a picture never calls for a horizontal scroll bar.
+    const int page = view->viewport()->width()
+        - 2 * static_cast<int>(std::ceil(view->document()->documentMargin())) - 4;
+    return std::max(page, MinPictureWidth);
+}
+
+void ReportPane::show(Report report)
+{
+    refreshTimer->stop();
+    QElapsedTimer clock;
+    clock.start();
+    m_shownFigures = figures();
+    const ReportDocument built = build(report, m_shownFigures);
+    // A rebuild of the same report keeps the reader where they were.
+    QScrollBar *across = view->horizontalScrollBar();
+    QScrollBar *down = view->verticalScrollBar();
+    const bool same = report == m_shown;
+    const int x = across->value();
+    const int y = down->value();
+    // setHtml() keeps the resources of the previous report; clear() drops
+    // them, so that only this report's pictures are held.
+    QTextDocument *page = view->document();
+    {
+        // One change for the reader: the new report.
+        const QSignalBlocker quiet(view);
+        page->clear();
+    }
+    for (const auto &image : built.images)
+        page->addResource(QTextDocument::ImageResource, QUrl(image.first), image.second);
+    view->setHtml(built.html);
+    if (same) {
+        across->setValue(x);
+        down->setValue(y);
+    }
+    m_shown = report;
+    lastBuildMs = clock.elapsed();
+    notice->hide();
+    emit reportShown();
+}
+
+void ReportPane::projectChanged()
+{
+    if (m_shown == Report::None || outOfDate())
+        return;
+    if (lastBuildMs < refreshLimitMs) {
+        refreshTimer->start();
+        return;
+    }
+    notice->setText(tr("Los datos cambiaron desde este informe: pulse «%1» para actualizarlo.")
+                        .arg(buttonText(m_shown)));
+    notice->show();
+}
+
+void ReportPane::refresh()
+{
+    if (m_shown != Report::None)
+        show(m_shown);
+}
+
+bool ReportPane::outOfDate() const
+{
+    return notice->isVisibleTo(notice->parentWidget());
+}

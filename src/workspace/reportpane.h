@@ -1,0 +1,80 @@
+#ifndef REPORTPANE_H
+#define REPORTPANE_H
+
+#include "cashflowreport.h"
+#include "projectfigures.h"
+#include "reportdocument.h"
+
+#include <QObject>
+
+#include <functional>
+
+class ProjectDocument;
+class QLabel;
+class QTextEdit;
+class QTimer;
+
+// The report area of a project window: builds "Visualizar" and "Comparar"
+// from the project document, shows them in the read-only text area, keeps
+// the reader's place when the same report is built again, and follows the
+// project: after a change the report shown is built again once the burst of
+// changes is over, or, when it was slow to build, marked out of date by the
+// notice above it until its button is clicked.
+class ReportPane : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Report { None, CashFlows, Comparison };
+
+    // `buttonText` gives the text of the button of a report, for the notice.
+    ReportPane(QTextEdit *view, QLabel *notice, const ProjectDocument *document,
+               std::function<QString(Report)> buttonText, QObject *parent = nullptr);
+    ~ReportPane() override;
+
+    // Builds `report` afresh and shows it.
+    void show(Report report);
+    Report shown() const { return m_shown; }
+    // The figures the report shown was built from (as they were then, even
+    // when it is marked out of date).
+    const ProjectFigures &shownFigures() const { return m_shownFigures; }
+
+    // Every alternative's figures, read once from the document, and the
+    // cells read as 0 although something is typed in them.
+    ProjectFigures figures() const;
+    // The document of `report`, built afresh, its pictures pictureWidth() wide.
+    ReportDocument document(Report report) const;
+
+    // The width of the report area's page, at least MinPictureWidth.
+    static constexpr int MinPictureWidth = 480;
+    int pictureWidth() const;
+
+    static constexpr int DefaultRefreshLimitMs = 300;
+    void setRefreshLimit(int milliseconds) { refreshLimitMs = milliseconds; }
+    void setCellLimit(long long cells) { cellLimit = cells; }
+    bool outOfDate() const;
+
+    // Something in the project changed.
+    void projectChanged();
+
+signals:
+    // A report was put into the report area (built or built again).
+    void reportShown();
+
+private:
+    ReportDocument build(Report report, const ProjectFigures &project) const;
+    void refresh();
+
+    QTextEdit *view;
+    QLabel *notice;
+    const ProjectDocument *project;
+    std::function<QString(Report)> buttonText;
+    QTimer *refreshTimer;
+    Report m_shown = Report::None;
+    ProjectFigures m_shownFigures;
+    qint64 lastBuildMs = 0;
+    int refreshLimitMs = DefaultRefreshLimitMs;
+    long long cellLimit = CashFlowReport::MostShownCells;
+};
+
+#endif // REPORTPANE_H
