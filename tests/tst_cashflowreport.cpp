@@ -94,7 +94,7 @@ void TestCashFlowReport::cellsShared()
         figures[a].income.resize(alternatives.at(a).first);
         figures[a].horizon = alternatives.at(a).second;
     }
-    QCOMPARE(CashFlowReport::shownHorizons(figures), shown);
+    QCOMPARE(CashFlowTable::shownHorizons(figures), shown);
 }
 
 QTEST_MAIN(TestCashFlowReport)

@@ -75,9 +75,12 @@ private slots:
 
     void csv()
     {
-        const QVector<FlowsCsv::Alternative> alternatives{
-            {"Planta \"A\", norte", {{"Ventas", {0, 1500.5}}, {"Total", {-200, 1500.5}}}},
-            {"B\nsur", {{"Total", {0.1, 1e20, 3}}}}};
+        QVector<CashFlowTable> alternatives(2);
+        alternatives[0].name = "Planta \"A\", norte";
+        alternatives[0].income = {{"Ventas", {0, 1500.5}, 1, 2}};
+        alternatives[0].net = {-200, 1500.5};
+        alternatives[1].name = "B\nsur";
+        alternatives[1].net = {0.1, 1e20, 3};
         const QByteArray expected = "\xEF\xBB\xBF" "Alternativa,Concepto,0,1,2\r\n"
                                     "\"Planta \"\"A\"\", norte\",Ventas,0,1500.5,\r\n"
                                     "\"Planta \"\"A\"\", norte\",Total,-200,1500.5,\r\n"

@@ -160,7 +160,7 @@ void TestStress::checkReports(ProjectWindow *w)
     QCOMPARE(compared.size(), 7); // the names, VPI, VPE, VPN, VAE, TIR, B/C
     // Qt lays the cells out slowly under the sanitizers: a smaller report.
     w->setCellLimit(3000);
-    const QVector<int> kept = CashFlowReport::shownHorizons(w->figures().alternatives, 3000);
+    const QVector<int> kept = CashFlowTable::shownHorizons(w->figures().alternatives, 3000);
     w->showCashFlows();
     const QList<Rows> tables = reportTables(w->report());
     QCOMPARE(tables.size(), w->tree()->topLevelItemCount());

@@ -164,7 +164,8 @@ void MainWindow::on_action_Exportar_csv_triggered()
     const QString file = Dialogs::instance()->csvFileName(this);
     if (file.isEmpty())
         return;
-    const QString error = FlowsCsv::write(FlowsCsv::cashFlows(project->shownFigures()), file);
+    const QString error = FlowsCsv::write(
+        CashFlowTable::ofProject(project->shownFigures(), project->cellsLimit()), file);
     if (!error.isEmpty())
         Dialogs::instance()->error(this, error);
 }

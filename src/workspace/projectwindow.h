@@ -149,6 +149,7 @@ public:
     // The most cells that "Visualizar" lays out period by period
     // (CashFlowReport::MostShownCells unless set).
     void setCellLimit(long long cells);
+    long long cellsLimit() const { return cellLimit; }
     // Whether the report shown is marked out of date.
     bool reportOutOfDate() const;
 
