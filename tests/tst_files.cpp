@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
@@ -255,6 +256,53 @@ private slots:
         for (ProjectWindow *project : main->projects())
             stillModified -= project->isWindowModified();
         QCOMPARE(stillModified, 0);
+    }
+
+    void refusedWrites_data()
+    {
+        // A project that cannot be written: the message, when one is wanted,
+        // names the alternative as typed.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("horizon");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message"); // a part of it
+        QTest::newRow("a cell too long, %1 in the name") << "Planta %1 %2" << QString(100001, '9') << "p.quintavo"
+            << "una celda de «Planta %1 %2» pasa de 100000 caracteres";
+        QTest::newRow("no such folder") << "B" << "3" << "falta/p.quintavo" << "No se pudo guardar";
+    }
+
+    void refusedWrites()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, horizon);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        const ProjectSnapshot project{{{name, horizon, "0.1", {}, {}}}};
+        const QString path = folder.filePath(file);
+        QVERIFY(!ProjectFile::write(path, project, nullptr));
+        QString error;
+        QVERIFY(!ProjectFile::write(path, project, &error));
+        QVERIFY2(error.contains(message), qPrintable(error));
+        ProjectSnapshot read;
+        QVERIFY(!ProjectFile::read(path, &read, nullptr));
+    }
+
+    // An "&" in a file's name is no keyboard shortcut in "Abrir reciente" or "Ventana".
+    void ampersandsInMenus()
+    {
+        const QString path = folder.filePath(QStringLiteral("I&D %1.quintavo"));
+        QVERIFY(ProjectFile::write(path, {{{"A", "1", "0.1", {}, {}}}}, nullptr));
+        QVERIFY(main->openFile(path));
+        const auto shown = [this](const char *menu) {
+            QMenu *entries = main->findChild<QMenu *>(QLatin1String(menu));
+            emit entries->aboutToShow();
+            QStringList texts;
+            for (const QAction *action : entries->actions())
+                texts << action->iconText(); // as shown, "&&" as "&"
+            return texts;
+        };
+        QVERIFY(shown("menu_Abrir_reciente").contains("1 " + QDir::toNativeSeparators(path)));
+        QVERIFY(shown("menu_Ventana").contains(QStringLiteral("1 I&D %1.quintavo")));
     }
 
     void realDialogsSaveBeforeClosing()
