@@ -1,3 +1,5 @@
+#include "cashflowreport.h"
+#include "comparisonreport.h"
 #include "flowscsv.h"
 #include "reportexport.h"
 
@@ -71,6 +73,42 @@ private slots:
             QVERIFY2(output.contains(QRegularExpression(probes[p].section(" ~ ", 1).replace("%2", QString::number(columns)))),
                      qPrintable(probes[p] + "\n" + output));
         }
+    }
+
+    // Reports too wide for a portrait page print on a landscape one, each
+    // figure whole on its line (Qt would break "1 234 567.50" after a space
+    // or the point).
+    void wideReports_data()
+    {
+        QTest::addColumn<bool>("cashFlows");
+        QTest::addColumn<int>("alternatives"); // each N periods of 1 234 567.50 from period 1
+        QTest::addColumn<int>("horizon");
+        QTest::addColumn<QString>("figure");
+        QTest::addColumn<int>("count");
+        QTest::newRow("Visualizar") << true << 1 << 9 << "1 234 567.50" << 18; // flow and Total
+        QTest::newRow("Comparar") << false << 7 << 10 << "7 585 882.85" << 15; // VPI, VPN, the sentence
+    }
+
+    void wideReports()
+    {
+        QFETCH(bool, cashFlows); QFETCH(int, alternatives); QFETCH(int, horizon);
+        QFETCH(QString, figure); QFETCH(int, count);
+        ProjectFigures project;
+        for (int a = 0; a < alternatives; ++a) {
+            project.alternatives.append({QString("Alternativa %1").arg(a), horizon, 0.1, {}, {}});
+            project.alternatives.last().income.append({"Ventas", {CashFlow::Uniform, 1234567.5, 0, horizon, 1}});
+        }
+        const ReportDocument report = cashFlows ? CashFlowReport::document(project, 480)
+                                                : ComparisonReport::document(project, 480);
+        QTextDocument document;
+        for (const auto &image : report.images)
+            document.addResource(QTextDocument::ImageResource, QUrl(image.first), image.second);
+        document.setHtml(report.html);
+        const QString name = dir.filePath("ancho.pdf");
+        QCOMPARE(ReportExport::write(document, name), QString());
+        QVERIFY(run("pdfinfo", {name}).contains(QRegularExpression("size: +842 x 595")));
+        const QString text = run("pdftotext", {name, "-"}).simplified();
+        QVERIFY2(text.count(figure) == count, qPrintable(text));
     }
 
     void csv()

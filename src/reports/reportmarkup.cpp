@@ -60,7 +60,9 @@ QString ReportMarkup::headerCell(const QString &text)
 
 QString ReportMarkup::figureHeaderCell(const QString &text)
 {
-    return headerCell(text);
+    return QStringLiteral("<th style=\"white-space:nowrap\"><p align=\"center\"><span "
+                          "style=\"font-weight:600;\">%1</th>")
+        .arg(text);
 }
 
 QString ReportMarkup::cornerCell()
@@ -82,12 +84,15 @@ QString ReportMarkup::flowCell(const QString &text)
 
 QString ReportMarkup::paymentCell(const QString &text)
 {
-    return flowCell(text);
+    return QStringLiteral("<td style=\"white-space:nowrap\"><p align=\"center\"><span "
+                          "style=\"font-weight:600;\">%1</td>")
+        .arg(text);
 }
 
 QString ReportMarkup::totalCell(const QString &text)
 {
-    return QStringLiteral("<td><p align=\"center\"><span style=\"font-weight:bold;\">%1</td>")
+    return QStringLiteral("<td style=\"white-space:nowrap\"><p align=\"center\"><span "
+                          "style=\"font-weight:bold;\">%1</td>")
         .arg(text);
 }
 
@@ -103,7 +108,8 @@ QString ReportMarkup::boldLabelCell(const QString &text)
 
 QString ReportMarkup::valueCell(const QString &text)
 {
-    return QStringLiteral("<td><p align=\"center\">%1</td>").arg(text);
+    return QStringLiteral("<td style=\"white-space:nowrap\"><p align=\"center\">%1</td>")
+        .arg(text);
 }
 
 QString ReportMarkup::paragraph(const QString &text)

@@ -9,6 +9,11 @@
 // reports are these fragments appended one after the other, with nothing
 // between them. Every text handed to a fragment is put in as it comes:
 // names are escaped by the caller (ReportFormat::name).
+//
+// A figure's cell keeps its figure on one line (white-space:nowrap): laid
+// out at a page's width, as in a PDF or on paper, Qt's line breaking would
+// otherwise break "1 234.50" after its spaces or its decimal point. Names
+// and labels still wrap.
 class ReportMarkup
 {
 public:
