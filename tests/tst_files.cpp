@@ -258,51 +258,29 @@ private slots:
         QCOMPARE(stillModified, 0);
     }
 
-    void refusedWrites_data()
+    // A refused write names the alternative as typed, if a message is wanted at all;
+    // an "&" in a file's name is no keyboard shortcut in "Abrir reciente" or "Ventana".
+    void namesAsTyped()
     {
-        // A project that cannot be written: the message, when one is wanted,
-        // names the alternative as typed.
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("horizon");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("message"); // a part of it
-        QTest::newRow("a cell too long, %1 in the name") << "Planta %1 %2" << QString(100001, '9') << "p.quintavo"
-            << "una celda de «Planta %1 %2» pasa de 100000 caracteres";
-        QTest::newRow("no such folder") << "B" << "3" << "falta/p.quintavo" << "No se pudo guardar";
-    }
-
-    void refusedWrites()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, horizon);
-        QFETCH(QString, file);
-        QFETCH(QString, message);
-        const ProjectSnapshot project{{{name, horizon, "0.1", {}, {}}}};
-        const QString path = folder.filePath(file);
-        QVERIFY(!ProjectFile::write(path, project, nullptr));
-        QString error;
-        QVERIFY(!ProjectFile::write(path, project, &error));
-        QVERIFY2(error.contains(message), qPrintable(error));
+        const ProjectSnapshot tooLong{{{"Planta %1 %2", QString(100001, '9'), "0.1", {}, {}}}};
+        const QString missing = folder.filePath("falta/p.quintavo");
         ProjectSnapshot read;
-        QVERIFY(!ProjectFile::read(path, &read, nullptr));
-    }
-
-    // An "&" in a file's name is no keyboard shortcut in "Abrir reciente" or "Ventana".
-    void ampersandsInMenus()
-    {
-        const QString path = folder.filePath(QStringLiteral("I&D %1.quintavo"));
-        QVERIFY(ProjectFile::write(path, {{{"A", "1", "0.1", {}, {}}}}, nullptr));
-        QVERIFY(main->openFile(path));
-        const auto shown = [this](const char *menu) {
-            QMenu *entries = main->findChild<QMenu *>(QLatin1String(menu));
+        QVERIFY(!ProjectFile::write(missing, {}, nullptr) && !ProjectFile::read(missing, &read, nullptr));
+        QString error;
+        QVERIFY(!ProjectFile::write(folder.filePath("p.quintavo"), tooLong, nullptr));
+        QVERIFY(!ProjectFile::write(folder.filePath("p.quintavo"), tooLong, &error));
+        QVERIFY2(error.contains("una celda de «Planta %1 %2» pasa de 100000 caracteres"), qPrintable(error));
+        const QString path = folder.filePath("I&D %1.quintavo");
+        QVERIFY(ProjectFile::write(path, {{{"A", "1", "0.1", {}, {}}}}, nullptr) && main->openFile(path));
+        for (const QString &menu : QStringList{"menu_Abrir_reciente", "menu_Ventana"}) {
+            QMenu *entries = main->findChild<QMenu *>(menu);
             emit entries->aboutToShow();
-            QStringList texts;
+            QStringList shown;
             for (const QAction *action : entries->actions())
-                texts << action->iconText(); // as shown, "&&" as "&"
-            return texts;
-        };
-        QVERIFY(shown("menu_Abrir_reciente").contains("1 " + QDir::toNativeSeparators(path)));
-        QVERIFY(shown("menu_Ventana").contains(QStringLiteral("1 I&D %1.quintavo")));
+                shown << action->iconText(); // "&&" shown as "&"
+            QVERIFY2(shown.contains(menu.endsWith("reciente") ? "1 " + QDir::toNativeSeparators(path) : "1 I&D %1.quintavo"),
+                     qPrintable(shown.join('|')));
+        }
     }
 
     void realDialogsSaveBeforeClosing()
