@@ -2,7 +2,6 @@
 
 #include "flowworth.h"
 
-
 double flowWorth(const CashFlow &flow, double i)
 {
     switch (flow.kind) {

@@ -13,11 +13,12 @@
 // The search runs on u = 1 + r over (0.01, 101]. The figures are read once
 // and valued at as many rates as needed:
 //
-//  - When the valuation has laid the payments out period by period (within
-//    FlowValuation::MostPeriods periods), into the net payments c_k, and the net worth
-//    is the polynomial sum c_k u^-k. Below u = 1 it is evaluated times
-//    u^K, as sum c_k u^(K-k), which never overflows; the factor is positive
-//    and keeps the signs and the zeros. Descartes' rule of signs on the c_k
+//  - When every payment falls within FlowValuation::MostPeriods periods, the
+//    valuation has added the payments up period by period into the net
+//    payments c_k (PaymentSchedule), and the net worth is the polynomial
+//    sum c_k u^-k. Below u = 1 it is evaluated times u^K, as sum
+//    c_k u^(K-k), which never overflows; the factor is positive and keeps
+//    the signs and the zeros. Descartes' rule of signs on the c_k
 //    bounds the number of roots: none when the c_k have one sign, exactly one
 //    when they change sign once (found from the two ends of the range).
 //  - Longer horizons are valued flow by flow with the closed forms.
