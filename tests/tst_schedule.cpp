@@ -106,8 +106,8 @@ private slots:
         for (const double rate : {0.0, 1e-15, 0.1, -0.5, 5.0, qQNaN()})
             QTest::addRow("mixed, i=%g", rate) << mixed << rate << true;
         for (const double rate : {0.0, 1e-15, 0.1, 5.0}) {
-            QTest::addRow("to period 4096, i=%g", rate) << Flows{1, 1, 3, 0.5, 4000, 96, -1, 0, 100, 0, 1, 0} << rate << true;
-            QTest::addRow("to period 4097, i=%g", rate) << Flows{1, 1, 3, 0.5, 4000, 97, -1, 0, 100, 0, 1, 0} << rate << false;
+            QTest::addRow("to period 1024, i=%g", rate) << Flows{1, 1, 3, 0.5, 1000, 24, -1, 0, 100, 0, 1, 0} << rate << true;
+            QTest::addRow("to period 1025, i=%g", rate) << Flows{1, 1, 3, 0.5, 1000, 25, -1, 0, 100, 0, 1, 0} << rate << false;
             QTest::addRow("geometric 6000, i=%g", rate) << Flows{1, 2, 10, 0.001, 6000, -3, -1, 0, 100, 0, 1, 0} << rate << false;
         }
     }

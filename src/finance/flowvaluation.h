@@ -18,8 +18,9 @@ class FlowValuation
 {
 public:
     // The one period limit of the net payments: a net worth over longer
-    // flows is valued flow by flow.
-    static constexpr long long MostPeriods = 4096;
+    // flows is valued flow by flow. The closed forms cost about as much as
+    // a pass over a thousand periods.
+    static constexpr long long MostPeriods = 1024;
 
     FlowValuation(std::vector<CashFlow> income, std::vector<CashFlow> expenses);
 
