@@ -11,9 +11,9 @@ using M = ReportMarkup;
 
 QString flowRow(const CashFlowTable::Row &flow)
 {
-    QString row = M::rowStart() + M::flowCell(ReportFormat::name(flow.name));
+    QString row = M::figureRowStart() + M::flowNameCell(ReportFormat::name(flow.name));
     for (int period = 0; period < flow.amounts.size(); ++period) {
-        row += M::paymentCell(flow.pays(period) ? ReportFormat::amount(flow.amounts.at(period))
+        row += M::flowCell(flow.pays(period) ? ReportFormat::amount(flow.amounts.at(period))
                                                 : ReportFormat::wholeNumber(0));
     }
     return row + M::rowEnd();
@@ -51,9 +51,9 @@ QString CashFlowReport::table(const CashFlowTable &table)
     if (table.shown < table.horizon)
         markup += tooLongNotice(table.horizon, table.shown);
 
-    markup += M::rowStart(M::HeaderColour) + M::headerCell(tr("Concepto"));
+    markup += M::figureRowStart(M::HeaderColour) + M::headerCell(tr("Concepto"));
     for (long long period = 0; period <= table.shown; ++period)
-        markup += M::figureHeaderCell(ReportFormat::wholeNumber(period));
+        markup += M::headerCell(ReportFormat::wholeNumber(period));
     markup += M::rowEnd();
 
     markup += M::bandRow(M::IncomeColour, columns, tr("Ingresos"));
@@ -63,7 +63,7 @@ QString CashFlowReport::table(const CashFlowTable &table)
     for (const CashFlowTable::Row &row : table.expenses)
         markup += flowRow(row);
 
-    markup += M::rowStart(M::TotalColour) + M::boldLabelCell(tr("Total"));
+    markup += M::figureRowStart(M::TotalColour) + M::boldLabelCell(tr("Total"));
     for (const double total : table.net)
         markup += M::totalCell(ReportFormat::amount(total));
     return markup + M::rowEnd() + M::tableEnd();

@@ -181,7 +181,7 @@ ReportDocument ComparisonReport::document(int pictureWidth) const
         html += M::nameHeaderCell(ReportFormat::name(alternative.name));
     html += M::rowEnd();
     for (const Row &row : rows()) {
-        html += M::rowStart(row.colour) + M::labelCell(row.label);
+        html += M::figureRowStart(row.colour) + M::labelCell(row.label);
         for (int a = 0; a < alternatives.size(); ++a)
             html += M::valueCell(row.text(alternatives.at(a), indicators.at(a)));
         html += M::rowEnd();

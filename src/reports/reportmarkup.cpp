@@ -24,14 +24,20 @@ QString ReportMarkup::tableEnd()
     return QStringLiteral("</table>");
 }
 
-QString ReportMarkup::rowStart()
-{
-    return QStringLiteral("<tr>");
-}
-
 QString ReportMarkup::rowStart(const char *colour)
 {
     return QStringLiteral("<tr style=\"background-color:%1\">").arg(QLatin1String(colour));
+}
+
+QString ReportMarkup::figureRowStart()
+{
+    return QStringLiteral("<tr style=\"white-space:nowrap\">");
+}
+
+QString ReportMarkup::figureRowStart(const char *colour)
+{
+    return QStringLiteral("<tr style=\"background-color:%1; white-space:nowrap\">")
+        .arg(QLatin1String(colour));
 }
 
 QString ReportMarkup::rowEnd()
@@ -58,13 +64,6 @@ QString ReportMarkup::headerCell(const QString &text)
         .arg(text);
 }
 
-QString ReportMarkup::figureHeaderCell(const QString &text)
-{
-    return QStringLiteral("<th style=\"white-space:nowrap\"><p align=\"center\"><span "
-                          "style=\"font-weight:600;\">%1</th>")
-        .arg(text);
-}
-
 QString ReportMarkup::cornerCell()
 {
     return QStringLiteral("<th></th>");
@@ -82,17 +81,16 @@ QString ReportMarkup::flowCell(const QString &text)
         .arg(text);
 }
 
-QString ReportMarkup::paymentCell(const QString &text)
+QString ReportMarkup::flowNameCell(const QString &text)
 {
-    return QStringLiteral("<td style=\"white-space:nowrap\"><p align=\"center\"><span "
+    return QStringLiteral("<td style=\"white-space:normal\"><p align=\"center\"><span "
                           "style=\"font-weight:600;\">%1</td>")
         .arg(text);
 }
 
 QString ReportMarkup::totalCell(const QString &text)
 {
-    return QStringLiteral("<td style=\"white-space:nowrap\"><p align=\"center\"><span "
-                          "style=\"font-weight:bold;\">%1</td>")
+    return QStringLiteral("<td><p align=\"center\"><span style=\"font-weight:bold;\">%1</td>")
         .arg(text);
 }
 
@@ -108,8 +106,7 @@ QString ReportMarkup::boldLabelCell(const QString &text)
 
 QString ReportMarkup::valueCell(const QString &text)
 {
-    return QStringLiteral("<td style=\"white-space:nowrap\"><p align=\"center\">%1</td>")
-        .arg(text);
+    return QStringLiteral("<td><p align=\"center\">%1</td>").arg(text);
 }
 
 QString ReportMarkup::paragraph(const QString &text)

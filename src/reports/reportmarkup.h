@@ -10,10 +10,10 @@
 // between them. Every text handed to a fragment is put in as it comes:
 // names are escaped by the caller (ReportFormat::name).
 //
-// A figure's cell keeps its figure on one line (white-space:nowrap): laid
-// out at a page's width, as in a PDF or on paper, Qt's line breaking would
-// otherwise break "1 234.50" after its spaces or its decimal point. Names
-// and labels still wrap.
+// A row of figures keeps each figure on one line (white-space:nowrap, which
+// its cells inherit): laid out at a page's width, as in a PDF or on paper,
+// Qt's line breaking would otherwise break "1 234.50" after its spaces or
+// its decimal point. A flow's name in such a row still wraps.
 class ReportMarkup
 {
 public:
@@ -37,9 +37,11 @@ public:
     static QString documentEnd();
     static QString tableStart();
     static QString tableEnd();
-    // A row, plain or on a background colour.
-    static QString rowStart();
+    // A row on a background colour.
     static QString rowStart(const char *colour);
+    // A row of figures, plain or on a background colour.
+    static QString figureRowStart();
+    static QString figureRowStart(const char *colour);
     static QString rowEnd();
 
     // A row of one header cell across `columns` columns on a colour: the
@@ -48,17 +50,17 @@ public:
     // A row of one plain cell across `columns` columns.
     static QString noticeRow(long long columns, const QString &text);
 
-    // Header cells, centred and semi-bold: a label, and a figure (a period).
+    // A header cell, centred and semi-bold: a label or a period.
     static QString headerCell(const QString &text);
-    static QString figureHeaderCell(const QString &text);
     // The comparison's empty corner cell and its header cell, an
     // alternative's name.
     static QString cornerCell();
     static QString nameHeaderCell(const QString &text);
-    // The cash-flow table's cells: a flow's name, centred and semi-bold; a
-    // payment, the same; a period's total, centred and bold.
+    // The cash-flow table's cells: a payment, centred and semi-bold; a
+    // flow's name, the same but wrapping in its row of figures; a period's
+    // total, centred and bold.
     static QString flowCell(const QString &text);
-    static QString paymentCell(const QString &text);
+    static QString flowNameCell(const QString &text);
     static QString totalCell(const QString &text);
     // A row's label, plain or bold.
     static QString labelCell(const QString &text);
