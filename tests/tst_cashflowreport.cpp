@@ -11,11 +11,7 @@ private slots:
     void table_data();
     void table();
     void longHorizons();
-    void cellsShared_data();
-    void cellsShared();
 };
-
-using Sizes = QVector<QPair<int, int>>; // flows, horizon
 
 void TestCashFlowReport::table_data()
 {
@@ -35,10 +31,6 @@ void TestCashFlowReport::table_data()
                 {"<b>%3</b> & %1", u8"2\u00a0000\u00a0000.00", "0", "0"}, {"Media", "0", "12.50", "12.75"},
                 {"Egresos"}, {"Costo", "0", "0", u8"1\u00a0234\u00a0560.00"},
                 {"Total", u8"2\u00a0000\u00a0000.00", "12.50", u8"-1\u00a0234\u00a0547.25"}};
-    QTest::newRow("ends of int") << QStringList{"Ext", "2"}
-        << QStringList{"IU|a|1|2147483647|2147483647", "IA|b|7|1|2147483647|-5", "EU|c|1|-2147483648|-2147483648"}
-        << Rows{{"Ext"}, {"Concepto", "0", "1", "2"}, {"Ingresos"}, {"a", "0", "0", "0"}, {"b", "7.00", "8.00", "9.00"},
-                {"Egresos"}, {"c", "0", "0", "0"}, {"Total", "7.00", "8.00", "9.00"}};
     QTest::newRow("horizon INT_MIN") << QStringList{"Atras", "-2147483648"} << QStringList{"EU|Renta|5|1|0"}
         << Rows{{"Atras"}, {"Concepto"}, {"Ingresos"}, {"Egresos"}, {"Renta"}, {"Total"}};
 }
@@ -57,12 +49,9 @@ void TestCashFlowReport::table()
 
 void TestCashFlowReport::longHorizons()
 {
-    // Room for 1001 periods of 3 rows; without flows 1000 periods fit whole.
+    // Room for 1001 periods of 3 rows: of a horizon of 1001 the first 1001
+    // periods are shown, and the notice says so.
     w->setCellLimit(3003);
-    fill(w, first(), {"Largo", "1000"});
-    w->showCashFlows();
-    QCOMPARE(reportTables(w->report()).at(0).at(1).size(), 1002);
-    // Beyond the limit the first periods are shown, and the notice says so.
     fill(w, first(), {"Largo", "1001"});
     addFlow(w, first(), "IU|Siempre|1|2147483647|-5");
     w->showCashFlows();
@@ -71,30 +60,6 @@ void TestCashFlowReport::longHorizons()
                                       "entero; se muestran los períodos 0 a 1000 de 1001."});
     QCOMPARE(shown.at(2).size(), 1002);
     QCOMPARE(shown.constLast().constLast(), QStringLiteral("1.00"));
-}
-
-void TestCashFlowReport::cellsShared_data()
-{
-    // A table shown to period K holds (flows + 2) * (K + 1) cells, 24000 at most in all.
-    QTest::addColumn<Sizes>("alternatives");
-    QTest::addColumn<QVector<int>>("shown");
-    QTest::newRow("one period more") << Sizes{{0, 12000}} << QVector<int>{11999};
-    QTest::newRow("both cut, cells even") << Sizes{{0, 12000}, {20, 1000}} << QVector<int>{6004, 544};
-    QTest::newRow("short one whole") << Sizes{{0, INT_MAX}, {20, 100}, {1, -5}} << QVector<int>{10888, 100, -5};
-    QTest::newRow("even shares") << Sizes{{1, INT_MAX}, {1, INT_MAX}, {1, INT_MAX}} << QVector<int>{2665, 2666, 2666};
-    QTest::newRow("period 0 at least") << Sizes{{30000, 10}, {0, 50}} << QVector<int>{0, 50};
-}
-
-void TestCashFlowReport::cellsShared()
-{
-    QFETCH(Sizes, alternatives);
-    QFETCH(QVector<int>, shown);
-    QVector<AlternativeFigures> figures(alternatives.size());
-    for (int a = 0; a < figures.size(); ++a) {
-        figures[a].income.resize(alternatives.at(a).first);
-        figures[a].horizon = alternatives.at(a).second;
-    }
-    QCOMPARE(CashFlowReport::shownHorizons(figures), shown);
 }
 
 QTEST_MAIN(TestCashFlowReport)

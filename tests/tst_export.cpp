@@ -1,3 +1,5 @@
+#include "cashflowreport.h"
+#include "comparisonreport.h"
 #include "flowscsv.h"
 #include "reportexport.h"
 
@@ -75,11 +77,37 @@ private slots:
         }
     }
 
+    // Reports too wide for a portrait page print on a landscape one, each figure
+    // whole (Qt breaks "1 234 567.50" after a space or the point): 9 periods, or 7 alternatives.
+    void wideReports()
+    {
+        for (const int alternatives : {1, 7}) {
+            ProjectFigures project;
+            for (int a = 0; a < alternatives; ++a)
+                project.alternatives.append({"A", 9, 0.1, {{"Ventas", {CashFlow::Uniform, 1234567.5, 0, 9, 1}}}, {}});
+            const ReportDocument report = alternatives == 1 ? CashFlowReport::document(project, 480)
+                                                            : ComparisonReport::document(project, 480);
+            QTextDocument document;
+            for (const auto &image : report.images)
+                document.addResource(QTextDocument::ImageResource, QUrl(image.first), image.second);
+            document.setHtml(report.html);
+            const QString name = dir.filePath("ancho.pdf");
+            QCOMPARE(ReportExport::write(document, name), QString());
+            QVERIFY(run("pdfinfo", {name}).contains(QRegularExpression("size: +842 x 595")));
+            const QString text = run("pdftotext", {name, "-"}).simplified();
+            // The flow and the Total of each period; VPI, VPN of each alternative and the sentence.
+            QVERIFY2(text.count(alternatives == 1 ? "1 234 567.50" : "7 109 903.64") == 18 - 3 * (alternatives == 7), qPrintable(text));
+        }
+    }
+
     void csv()
     {
-        const QVector<FlowsCsv::Alternative> alternatives{
-            {"Planta \"A\", norte", {{"Ventas", {0, 1500.5}}, {"Total", {-200, 1500.5}}}},
-            {"B\nsur", {{"Total", {0.1, 1e20, 3}}}}};
+        QVector<CashFlowTable> alternatives(2);
+        alternatives[0].name = "Planta \"A\", norte";
+        alternatives[0].income = {{"Ventas", {0, 1500.5}, 1, 2}};
+        alternatives[0].net = {-200, 1500.5};
+        alternatives[1].name = "B\nsur";
+        alternatives[1].net = {0.1, 1e20, 3};
         const QByteArray expected = "\xEF\xBB\xBF" "Alternativa,Concepto,0,1,2\r\n"
                                     "\"Planta \"\"A\"\", norte\",Ventas,0,1500.5,\r\n"
                                     "\"Planta \"\"A\"\", norte\",Total,-200,1500.5,\r\n"

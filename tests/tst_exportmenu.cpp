@@ -40,15 +40,20 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("enabled"); // export, CSV, print
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("no report") << "" << "action_Exportar" << "nada.pdf" << "000" << QStringList();
+        QTest::addColumn<int>("cells"); // the window's cell limit, 0 for its own
+        QTest::newRow("no report") << "" << "action_Exportar" << "nada.pdf" << "000" << QStringList() << 0;
         QTest::newRow("cash flows to PDF") << "pbVisualizar" << "action_Exportar" << "informe.pdf" << "111"
-            << QStringList{"Planta Ñandú", "Mantenimiento", "Compra", "1 500.00", "-200.00", "1 250.00"};
+            << QStringList{"Planta Ñandú", "Mantenimiento", "Compra", "1 500.00", "-200.00", "1 250.00"} << 0;
         QTest::newRow("cash flows to CSV") << "pbVisualizar" << "action_Exportar_csv" << "flujos.csv" << "111"
             << QStringList{"Planta Ñandú,Ventas,0,1500,1500,1500", "Planta Ñandú,Mantenimiento,200,250,300,0",
-                           "Planta Ñandú,Total,-200,1250,1200,1500", "Compra,Ventas,0,1500,1500,", "Compra,Total,0,1500,1500,"};
+                           "Planta Ñandú,Total,-200,1250,1200,1500", "Compra,Ventas,0,1500,1500,", "Compra,Total,0,1500,1500,"} << 0;
+        // The periods "Visualizar" shows within the window's limit: 6 cells for Compra, 4 for Planta.
+        QTest::newRow("cash flows to CSV, cut") << "pbVisualizar" << "action_Exportar_csv" << "cortos.csv" << "111"
+            << QStringList{"Planta Ñandú,Ventas,0,", "Planta Ñandú,Mantenimiento,200,", "Planta Ñandú,Total,-200,",
+                           "Compra,Ventas,0,1500", "Compra,Total,0,1500"} << 12;
         QTest::newRow("comparison printed") << "pbComparar" << "action_Imprimir" << "impreso.pdf" << "101"
-            << QStringList{"Planta Ñandú", "Compra", "3 730.28", "675.21", "3 055.07"};
-        QTest::newRow("folder missing") << "pbComparar" << "action_Exportar" << "falta/i.pdf" << "101" << QStringList();
+            << QStringList{"Planta Ñandú", "Compra", "3 730.28", "675.21", "3 055.07"} << 0;
+        QTest::newRow("folder missing") << "pbComparar" << "action_Exportar" << "falta/i.pdf" << "101" << QStringList() << 0;
     }
 
     void menu()
@@ -58,6 +63,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, enabled);
         QFETCH(QStringList, expected);
+        QFETCH(int, cells);
         QStandardPaths::setTestModeEnabled(true);
         const FlowSnapshot sales{CashFlow::Uniform, "Ventas", "1500", "", "3", "1"};
         const FlowSnapshot upkeep{CashFlow::Arithmetic, "Mantenimiento", "200", "50", "3", "0"};
@@ -65,6 +71,8 @@ private slots:
                                                                  {"Compra", "2", "0.08", {sales}, {}}}}, nullptr));
         MainWindow main;
         ProjectWindow *project = main.openFile(dir.filePath("p.quintavo"));
+        if (cells)
+            project->setCellLimit(cells);
         if (!button.isEmpty())
             project->findChild<QAbstractButton *>(button)->click();
         QString offered;

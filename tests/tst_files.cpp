@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
@@ -255,6 +256,31 @@ private slots:
         for (ProjectWindow *project : main->projects())
             stillModified -= project->isWindowModified();
         QCOMPARE(stillModified, 0);
+    }
+
+    // A refused write names the alternative as typed, if a message is wanted at all;
+    // an "&" in a file's name is no keyboard shortcut in "Abrir reciente" or "Ventana".
+    void namesAsTyped()
+    {
+        const ProjectSnapshot tooLong{{{"Planta %1 %2", QString(100001, '9'), "0.1", {}, {}}}};
+        const QString missing = folder.filePath("falta/p.quintavo");
+        ProjectSnapshot read;
+        QVERIFY(!ProjectFile::write(missing, {}, nullptr) && !ProjectFile::read(missing, &read, nullptr));
+        QString error;
+        QVERIFY(!ProjectFile::write(folder.filePath("p.quintavo"), tooLong, nullptr));
+        QVERIFY(!ProjectFile::write(folder.filePath("p.quintavo"), tooLong, &error));
+        QVERIFY2(error.contains("una celda de «Planta %1 %2» pasa de 100000 caracteres"), qPrintable(error));
+        const QString path = folder.filePath("I&D %1.quintavo");
+        QVERIFY(ProjectFile::write(path, {{{"A", "1", "0.1", {}, {}}}}, nullptr) && main->openFile(path));
+        for (const QString &menu : QStringList{"menu_Abrir_reciente", "menu_Ventana"}) {
+            QMenu *entries = main->findChild<QMenu *>(menu);
+            emit entries->aboutToShow();
+            QStringList shown;
+            for (const QAction *action : entries->actions())
+                shown << action->iconText(); // "&&" shown as "&"
+            QVERIFY2(shown.contains(menu.endsWith("reciente") ? "1 " + QDir::toNativeSeparators(path) : "1 I&D %1.quintavo"),
+                     qPrintable(shown.join('|')));
+        }
     }
 
     void realDialogsSaveBeforeClosing()

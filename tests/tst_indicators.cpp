@@ -100,7 +100,7 @@ private slots:
 
             // Each TIR zeroes the net worth (to its six digits); as many as the
             // net worth changes sign on a grid even in log(1 + r), -0.99..100.
-            const QStringList tirs = cell(5, a + 1).split("; ");
+            const QStringList tirs = cell(5, a + 1).replace(QChar(0x00A0), u' ').split("; "); // kept on one line
             for (const QString &tir : tirs) {
                 LD magnitude = 0;
                 QVERIFY2(tir == "no existe" || std::fabs(worth(flows, tir.toDouble(), 0, &magnitude)) <= 1e-5L * magnitude,

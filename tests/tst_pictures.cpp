@@ -1,4 +1,5 @@
 #include "cashflowdiagram.h"
+#include "oracle.h"
 #include "vpnprofile.h"
 
 #include <QtTest>
@@ -7,16 +8,14 @@
 
 namespace {
 
-// VPN with each payment discounted on its own, in long double.
+// VPN with each payment discounted on its own (oracle.h).
 double vpnOf(const AlternativeFigures &a, double rate)
 {
     long double sum = 0;
     for (const auto *flows : {&a.income, &a.expenses})
-        for (const auto &flow : *flows)
-            for (int k = 0; k < flow.figures.payments; ++k)
-                sum += (flows == &a.income ? 1 : -1) * (flow.figures.amount + k * flow.figures.change)
-                    / std::pow(1.0L + rate, flow.figures.start + k);
-    return static_cast<double>(sum);
+        for (const auto &f : *flows)
+            sum += (flows == &a.income ? 1 : -1) * Oracle::flow(f.figures.kind, rate, f.figures.amount, f.figures.change, f.figures.payments, f.figures.start).sum;
+    return double(sum);
 }
 
 } // namespace

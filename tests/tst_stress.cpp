@@ -136,7 +136,7 @@ void TestStress::checkReports(ProjectWindow *w)
     // Qt lays the cells out slowly under the sanitizers: a smaller report.
     w->setCellLimit(3000);
     const ProjectFigures figures = w->figures();
-    const QVector<int> kept = CashFlowReport::shownHorizons(figures.alternatives, 3000);
+    const QVector<int> kept = CashFlowTable::shownHorizons(figures.alternatives, 3000);
     w->showCashFlows();
     const QList<Rows> tables = reportTables(w->report());
     QCOMPARE(tables.size(), w->tree()->topLevelItemCount());

@@ -34,6 +34,13 @@ QString canonical(const QString &path)
     return resolved.isEmpty() ? info.absoluteFilePath() : resolved;
 }
 
+// A name or a path as the text of a menu entry: an "&" in it shows as
+// typed instead of making the next letter a keyboard shortcut.
+QString asMenuText(QString text)
+{
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -164,7 +171,8 @@ void MainWindow::on_action_Exportar_csv_triggered()
     const QString file = Dialogs::instance()->csvFileName(this);
     if (file.isEmpty())
         return;
-    const QString error = FlowsCsv::write(FlowsCsv::cashFlows(project->shownFigures()), file);
+    const QString error = FlowsCsv::write(
+        CashFlowTable::ofProject(project->shownFigures(), project->cellsLimit()), file);
     if (!error.isEmpty())
         Dialogs::instance()->error(this, error);
 }
@@ -277,7 +285,7 @@ void MainWindow::updateWindowMenu()
         auto *project = qobject_cast<ProjectWindow *>(window->widget());
         if (!project)
             continue;
-        const QString name = project->displayName()
+        const QString name = asMenuText(project->displayName())
             + (project->isWindowModified() ? QStringLiteral("*") : QString());
         const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
         QAction *entry = menu->addAction(number + QLatin1Char(' ') + name);
@@ -327,8 +335,8 @@ void MainWindow::setRecentFiles(const QStringList &files)
     menu->clear();
     for (int i = 0; i < kept.size(); ++i) {
         const QString file = kept.at(i);
-        QAction *entry = menu->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(file)));
+        QAction *entry = menu->addAction(QStringLiteral("&%1 %2").arg(
+            QString::number(i + 1), asMenuText(QDir::toNativeSeparators(file))));
         connect(entry, &QAction::triggered, this, [this, file]() { openRecent(file); });
     }
     menu->setEnabled(!kept.isEmpty());

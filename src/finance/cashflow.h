@@ -24,11 +24,4 @@ double flowWorth(const CashFlow &flow, double i);
 // Sum of the worths of `flows` at the rate i.
 double flowsWorth(const std::vector<CashFlow> &flows, double i);
 
-// Adds each payment of `flows`, times `sign`, into (*net)[k] for the period k
-// it falls in, growing *net as needed; payments before period 0 never happen.
-// False, with *net partly filled, when a payment falls in period `periods`
-// or later.
-bool addPayments(const std::vector<CashFlow> &flows, double sign, long long periods,
-                 std::vector<double> *net);
-
 #endif // CASHFLOW_H

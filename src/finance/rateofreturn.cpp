@@ -13,11 +13,12 @@
 // The search runs on u = 1 + r over (0.01, 101]. The figures are read once
 // and valued at as many rates as needed:
 //
-//  - When every payment falls within kMaxPeriods periods, the payments are
-//    added up period by period into the net payments c_k, and the net worth
-//    is the polynomial sum c_k u^-k. Below u = 1 it is evaluated times
-//    u^K, as sum c_k u^(K-k), which never overflows; the factor is positive
-//    and keeps the signs and the zeros. Descartes' rule of signs on the c_k
+//  - When every payment falls within FlowValuation::MostPeriods periods, the
+//    valuation has added the payments up period by period into the net
+//    payments c_k (PaymentSchedule), and the net worth is the polynomial
+//    sum c_k u^-k. Below u = 1 it is evaluated times u^K, as sum
+//    c_k u^(K-k), which never overflows; the factor is positive and keeps
+//    the signs and the zeros. Descartes' rule of signs on the c_k
 //    bounds the number of roots: none when the c_k have one sign, exactly one
 //    when they change sign once (found from the two ends of the range).
 //  - Longer horizons are valued flow by flow with the closed forms.
@@ -32,7 +33,6 @@
 
 namespace {
 
-constexpr long long kMaxPeriods = 1024;
 constexpr int kGridIntervals = 512;
 constexpr std::uintmax_t kMaxIterations = 64;
 constexpr double kFlowNoise = 1e-12; // relative error of the closed forms
@@ -45,10 +45,10 @@ struct Sample {
 class NetWorth
 {
 public:
-    NetWorth(const std::vector<CashFlow> &income, const std::vector<CashFlow> &expenses)
-        : m_income(income), m_expenses(expenses)
+    explicit NetWorth(const FlowValuation &valuation)
+        : m_valuation(valuation), m_c(valuation.netPayments())
     {
-        m_expanded = expand(income, 1.0) && expand(expenses, -1.0) && trim();
+        m_expanded = valuation.laidOut() && trim();
     }
 
     bool expanded() const { return m_expanded; }
@@ -70,11 +70,6 @@ public:
     Sample at(double u) const { return m_expanded ? polynomialAt(u) : flowsAt(u); }
 
 private:
-    bool expand(const std::vector<CashFlow> &flows, double sign)
-    {
-        return addPayments(flows, sign, kMaxPeriods, &m_c);
-    }
-
     // Drops the periods without payment at either end, which only multiply
     // the net worth by a positive power of u, and scales the payments by a
     // power of two so that the largest is about 1.
@@ -119,24 +114,12 @@ private:
 
     Sample flowsAt(double u) const
     {
-        const double r = u - 1.0;
-        double value = 0.0;
         double size = 0.0;
-        for (const CashFlow &flow : m_income) {
-            const double w = flowWorth(flow, r);
-            value += w;
-            size += std::fabs(w);
-        }
-        for (const CashFlow &flow : m_expenses) {
-            const double w = flowWorth(flow, r);
-            value -= w;
-            size += std::fabs(w);
-        }
+        const double value = m_valuation.netWorth(u - 1.0, &size);
         return {value, kFlowNoise * size};
     }
 
-    const std::vector<CashFlow> &m_income;
-    const std::vector<CashFlow> &m_expenses;
+    const FlowValuation &m_valuation;
     std::vector<double> m_c;
     bool m_expanded = false;
 };
@@ -271,15 +254,14 @@ private:
 
 } // namespace
 
-double RateOfReturn::netWorth(const std::vector<CashFlow> &income,
-                              const std::vector<CashFlow> &expenses, double r)
-{
-    return flowsWorth(income, r) - flowsWorth(expenses, r);
-}
-
 std::vector<double> RateOfReturn::rates(const std::vector<CashFlow> &income,
                                         const std::vector<CashFlow> &expenses)
 {
-    const NetWorth worth(income, expenses);
+    return rates(FlowValuation(income, expenses));
+}
+
+std::vector<double> RateOfReturn::rates(const FlowValuation &valuation)
+{
+    const NetWorth worth(valuation);
     return Search(worth).run();
 }

@@ -2,6 +2,7 @@
 #define RATEOFRETURN_H
 
 #include "cashflow.h"
+#include "flowvaluation.h"
 
 #include <vector>
 
@@ -17,15 +18,12 @@ public:
     static constexpr double kLowest = -0.99;
     static constexpr double kHighest = 100.0;
 
-    // Net worth at the rate r: flowsWorth(income, r) - flowsWorth(expenses, r).
-    static double netWorth(const std::vector<CashFlow> &income,
-                           const std::vector<CashFlow> &expenses, double r);
-
     // Every rate in the range at which the net worth changes sign, ascending,
     // each to full double precision in 1 + r. A rate where the net worth only
     // touches zero (a double root) is not one. Empty when there is none.
     static std::vector<double> rates(const std::vector<CashFlow> &income,
                                      const std::vector<CashFlow> &expenses);
+    static std::vector<double> rates(const FlowValuation &valuation);
 };
 
 #endif // RATEOFRETURN_H

@@ -89,8 +89,7 @@ bool readCell(const QJsonObject &object, const char *key, const QString &where, 
     *text = value.toString();
     if (text->size() > ProjectFile::MaxTextLength) {
         *reason = ProjectFile::tr("en %2, «%1» pasa de %3 caracteres")
-                      .arg(QLatin1String(key), where)
-                      .arg(ProjectFile::MaxTextLength);
+                      .arg(QLatin1String(key), where, QString::number(ProjectFile::MaxTextLength));
         return false;
     }
     return true;
@@ -272,9 +271,9 @@ QString ProjectFile::limitProblem(const ProjectSnapshot &project)
             }
         }
         if (beyond)
+            // One multi-argument call: a name holding %1 or %2 stays as typed.
             return tr("una celda de «%1» pasa de %2 caracteres")
-                .arg(alternative.name.left(80))
-                .arg(MaxTextLength);
+                .arg(alternative.name.left(80), QString::number(MaxTextLength));
     }
     return QString();
 }
@@ -299,7 +298,8 @@ bool ProjectFile::read(const QString &path, ProjectSnapshot *project, QString *e
         else if (fromJson(data, project, &reason))
             return true;
     }
-    *error = tr("No se puede abrir «%1»: %2.").arg(describe(path), reason);
+    if (error)
+        *error = tr("No se puede abrir «%1»: %2.").arg(describe(path), reason);
     return false;
 }
 
@@ -319,6 +319,7 @@ bool ProjectFile::write(const QString &path, const ProjectSnapshot &project, QSt
         if (reason == QFile().errorString() && code != 0)
             reason = qt_error_string(code);
     }
-    *error = tr("No se pudo guardar «%1»: %2.").arg(describe(path), reason);
+    if (error)
+        *error = tr("No se pudo guardar «%1»: %2.").arg(describe(path), reason);
     return false;
 }

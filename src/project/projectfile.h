@@ -33,11 +33,12 @@ public:
     // limit), or an empty string.
     static QString limitProblem(const ProjectSnapshot &project);
 
-    // Reads the file at `path`; `error` is a whole message naming the file.
+    // Reads the file at `path`; `error`, if given, receives a whole message
+    // naming the file.
     static bool read(const QString &path, ProjectSnapshot *project, QString *error);
     // Writes through QSaveFile: the previous file stays whole until the new
-    // one is complete. `error` is a whole message naming the file and the
-    // system's reason.
+    // one is complete. `error`, if given, receives a whole message naming
+    // the file and the system's reason.
     static bool write(const QString &path, const ProjectSnapshot &project, QString *error);
 };
 

@@ -2,6 +2,7 @@
 #define ALTERNATIVEFIGURES_H
 
 #include "cashflow.h"
+#include "flowvaluation.h"
 
 #include <QString>
 #include <QVector>
@@ -31,6 +32,9 @@ struct AlternativeFigures {
             result.push_back(flow.figures);
         return result;
     }
+
+    // The flows, ready to be valued at any rate.
+    FlowValuation valuation() const { return FlowValuation(figuresOf(income), figuresOf(expenses)); }
 };
 
 #endif // ALTERNATIVEFIGURES_H

@@ -1,6 +1,7 @@
 #include "cashflowdiagram.h"
 
 #include "reportformat.h"
+#include "reportmarkup.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -19,8 +20,8 @@ constexpr double TopRoom = CashFlowDiagram::LineHeight + Gap;
 constexpr double BottomRoom = 3 * (CashFlowDiagram::LineHeight + Gap);
 constexpr double HeadSize = 6.0;
 
-const QColor incomeColour(0x86, 0xBC, 0xFF);
-const QColor expenseColour(0xFF, 0x8A, 0x8A);
+const QColor incomeColour = ReportMarkup::colour(ReportMarkup::IncomeColour);
+const QColor expenseColour = ReportMarkup::colour(ReportMarkup::ExpenseColour);
 
 double at(const QVector<double> &values, int period)
 {
@@ -53,6 +54,11 @@ CashFlowDiagram::Label labelOf(const CashFlowDiagram::Arrow &arrow, double axisY
 }
 
 } // namespace
+
+CashFlowDiagram::Layout CashFlowDiagram::layout(const CashFlowTable &table, int width)
+{
+    return layout(table.incomeTotals, table.expenseTotals, width);
+}
 
 CashFlowDiagram::Layout CashFlowDiagram::layout(const QVector<double> &income,
                                                 const QVector<double> &expenses, int width)

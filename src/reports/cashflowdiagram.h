@@ -1,6 +1,8 @@
 #ifndef CASHFLOWDIAGRAM_H
 #define CASHFLOWDIAGRAM_H
 
+#include "cashflowtable.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
@@ -67,6 +69,8 @@ public:
     // counts as 0 beyond its end); width is the image's width in pixels.
     static Layout layout(const QVector<double> &income, const QVector<double> &expenses,
                          int width);
+    // The diagram of the periods a cash-flow table shows.
+    static Layout layout(const CashFlowTable &table, int width);
     static QImage render(const Layout &layout);
 
     static double textWidth(const QString &text) { return text.size() * CharWidth; }

@@ -4,6 +4,7 @@
 #include "benefitcost.h"
 #include "rateofreturn.h"
 #include "reportformat.h"
+#include "reportmarkup.h"
 #include "reportnotice.h"
 #include "vpnprofile.h"
 
@@ -27,14 +28,13 @@ struct Indicators {
 
 Indicators indicatorsOf(const AlternativeFigures &a)
 {
-    const std::vector<CashFlow> income = AlternativeFigures::figuresOf(a.income);
-    const std::vector<CashFlow> expenses = AlternativeFigures::figuresOf(a.expenses);
+    const FlowValuation valuation = a.valuation();
     Indicators result;
-    result.vpi = flowsWorth(income, a.rate);
-    result.vpe = flowsWorth(expenses, a.rate);
+    result.vpi = valuation.incomeWorth(a.rate);
+    result.vpe = valuation.expenseWorth(a.rate);
     result.vpn = result.vpi - result.vpe;
     result.vae = annualWorth(result.vpn, a.rate, a.horizon);
-    result.tirs = RateOfReturn::rates(income, expenses);
+    result.tirs = RateOfReturn::rates(valuation);
     result.benefitCost = benefitCost(result.vpi, result.vpe);
     return result;
 }
@@ -61,19 +61,19 @@ struct Row {
 const QVector<Row> &rows()
 {
     static const QVector<Row> all = {
-        {QStringLiteral("VPI"), "#86BCFF",
+        {QStringLiteral("VPI"), ReportMarkup::IncomeColour,
          [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::amount(i.vpi); }},
-        {QStringLiteral("VPE"), "#FF8A8A",
+        {QStringLiteral("VPE"), ReportMarkup::ExpenseColour,
          [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::amount(i.vpe); }},
-        {QStringLiteral("VPN"), "#6CA870",
+        {QStringLiteral("VPN"), ReportMarkup::TotalColour,
          [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::amount(i.vpn); }},
-        {QStringLiteral("VAE"), "#A6D5A9",
+        {QStringLiteral("VAE"), ReportMarkup::AnnualWorthColour,
          [](const AlternativeFigures &a, const Indicators &i) {
              return a.horizon <= 0 ? dash : ReportFormat::amount(i.vae);
          }},
-        {QStringLiteral("TIR"), "#FFE08A",
+        {QStringLiteral("TIR"), ReportMarkup::RateOfReturnColour,
          [](const AlternativeFigures &, const Indicators &i) { return tirsText(i.tirs); }},
-        {QStringLiteral("B/C"), "#D9CCFF",
+        {QStringLiteral("B/C"), ReportMarkup::BenefitCostColour,
          [](const AlternativeFigures &, const Indicators &i) {
              return i.benefitCost ? ReportFormat::ratio(*i.benefitCost) : dash;
          }},
@@ -172,52 +172,40 @@ ReportDocument ComparisonReport::document(int pictureWidth) const
     for (const AlternativeFigures &alternative : alternatives)
         indicators << indicatorsOf(alternative);
 
+    using M = ReportMarkup;
     ReportDocument document;
     QString &html = document.html;
-    html = QStringLiteral("<html><head/><body>") + ReportNotice::unreadCells(unread)
-        + QStringLiteral(
-              "<table border=\"1\" style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; "
-              "margin-right:0px;\" cellspacing=\"0\" cellpadding=\"5\">"
-              "<tr style=\"background-color:#B89AFE\"><th></th>");
-    for (const AlternativeFigures &alternative : alternatives) {
-        html += QStringLiteral(
-                    "<th><p align=\"center\"><span style=\"font-weight:600;\">%1</span></th>")
-                    .arg(ReportFormat::name(alternative.name));
-    }
-    html += QStringLiteral("</tr>");
+    html = M::documentStart() + ReportNotice::unreadCells(unread) + M::tableStart()
+        + M::rowStart(M::AlternativeColour) + M::cornerCell();
+    for (const AlternativeFigures &alternative : alternatives)
+        html += M::nameHeaderCell(ReportFormat::name(alternative.name));
+    html += M::rowEnd();
     for (const Row &row : rows()) {
-        html += QStringLiteral("<tr style=\"background-color:%1\"><td>%2</td>")
-                    .arg(QLatin1String(row.colour), row.label);
-        for (int a = 0; a < alternatives.size(); ++a) {
-            html += QStringLiteral("<td><p align=\"center\">%1</td>")
-                        .arg(row.text(alternatives.at(a), indicators.at(a)));
-        }
-        html += QStringLiteral("</tr>");
+        html += M::figureRowStart(row.colour) + M::labelCell(row.label);
+        for (int a = 0; a < alternatives.size(); ++a)
+            html += M::valueCell(row.text(alternatives.at(a), indicators.at(a)));
+        html += M::rowEnd();
     }
-    html += QStringLiteral("</table>");
+    html += M::tableEnd();
 
     QVector<std::vector<double>> tirs;
     for (int a = 0; a < alternatives.size(); ++a) {
         tirs << indicators.at(a).tirs;
         if (indicators.at(a).tirs.size() > 1) {
-            html += QStringLiteral("<p>%1</p>")
-                        .arg(tr("La TIR de «%1» no es única: su flujo neto cambia de signo más "
+            html += M::paragraph(tr("La TIR de «%1» no es única: su flujo neto cambia de signo más "
                                 "de una vez.")
                                  .arg(ReportFormat::name(alternatives.at(a).name)));
         }
     }
     const QString sentence = verdict(alternatives, indicators);
     if (!sentence.isEmpty())
-        html += QStringLiteral("<p><b>%1</b></p>").arg(sentence);
+        html += M::boldParagraph(sentence);
     if (!alternatives.isEmpty()) {
         const QImage profile =
             VpnProfile::render(VpnProfile::compute(alternatives, tirs), pictureWidth);
         document.images.append({ProfileName, profile});
-        html += QStringLiteral("<p><img src=\"%1\" width=\"%2\" height=\"%3\"></p>")
-                    .arg(ProfileName)
-                    .arg(profile.width())
-                    .arg(profile.height());
+        html += M::image(ProfileName, profile.size());
     }
-    html += QStringLiteral("</body></html>");
+    html += M::documentEnd();
     return document;
 }

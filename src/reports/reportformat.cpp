@@ -1,5 +1,7 @@
 #include "reportformat.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 QString ReportFormat::amount(double value)
@@ -27,6 +29,16 @@ QString ReportFormat::ratio(double value)
         return QString::number(value, 'g', 6);
     const QString digits = QString::number(value, 'f', 3);
     return digits == QLatin1String("-0.000") ? digits.mid(1) : digits;
+}
+
+QString ReportFormat::percent(double rate, int decimals)
+{
+    return QStringLiteral("%1 %").arg(rate * 100, 0, 'f', decimals);
+}
+
+QString ReportFormat::exact(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 QString ReportFormat::wholeNumber(long long value)

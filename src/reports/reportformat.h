@@ -26,6 +26,12 @@ public:
     // Typed text echoed in a sentence or a tooltip, cut to 24 characters
     // with an ellipsis.
     static QString shortened(const QString &text);
+    // A rate in per cent with the given decimals, "12.5 %", as the VPN
+    // profile marks its axis.
+    static QString percent(double rate, int decimals);
+    // Every digit of an amount for a spreadsheet: the shortest text that
+    // reads back as the same double, "1500.5", "1e+20", "-0", "inf".
+    static QString exact(double value);
     // A whole number: a period, a column span, the 0 of a period without payment.
     static QString wholeNumber(long long value);
     // A name as typed, escaped so that markup in it shows as text.

@@ -1,6 +1,7 @@
 #include "reportnotice.h"
 
 #include "reportformat.h"
+#include "reportmarkup.h"
 
 QString ReportNotice::unreadCells(const QVector<ProjectFigures::UnreadCell> &cells)
 {
@@ -17,5 +18,5 @@ QString ReportNotice::unreadCells(const QVector<ProjectFigures::UnreadCell> &cel
     QString line = tr("Atención: se leyeron como 0 %1").arg(named.join(QStringLiteral(", ")));
     if (cells.size() > MostNamed)
         line += tr(" y %1 más").arg(cells.size() - MostNamed);
-    return QStringLiteral("<p style=\"color:#A03000;\">%1.</p>").arg(line);
+    return ReportMarkup::warningParagraph(line + QLatin1Char('.'));
 }

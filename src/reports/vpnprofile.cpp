@@ -40,52 +40,7 @@ int decimalsOf(double step)
     return std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
 }
 
-// An alternative's VPN at many rates. While its payments fall within
-// MostPeriods periods they are added up period by period once, and each rate
-// costs one pass over the periods; beyond, each rate values every flow.
-class Valuation
-{
-public:
-    static constexpr long long MostPeriods = 4096;
-
-    explicit Valuation(const AlternativeFigures &alternative)
-        : income(AlternativeFigures::figuresOf(alternative.income)),
-          expenses(AlternativeFigures::figuresOf(alternative.expenses))
-    {
-        expanded = add(income, 1.0) && add(expenses, -1.0);
-    }
-
-    double at(double rate) const
-    {
-        if (!expanded)
-            return flowsWorth(income, rate) - flowsWorth(expenses, rate);
-        // Horner's rule in the discount factor, from the last period down.
-        const double v = 1.0 / (1.0 + rate);
-        double sum = 0.0;
-        for (auto c = net.crbegin(); c != net.crend(); ++c)
-            sum = sum * v + *c;
-        return sum;
-    }
-
-private:
-    bool add(const std::vector<CashFlow> &flows, double sign)
-    {
-        return addPayments(flows, sign, MostPeriods, &net);
-    }
-
-    std::vector<CashFlow> income;
-    std::vector<CashFlow> expenses;
-    std::vector<double> net;
-    bool expanded = false;
-};
-
 } // namespace
-
-double VpnProfile::vpn(const AlternativeFigures &alternative, double rate)
-{
-    return flowsWorth(AlternativeFigures::figuresOf(alternative.income), rate)
-        - flowsWorth(AlternativeFigures::figuresOf(alternative.expenses), rate);
-}
 
 QColor VpnProfile::colour(int alternative)
 {
@@ -135,14 +90,17 @@ VpnProfile::Profile VpnProfile::compute(const QVector<AlternativeFigures> &alter
             profile.highVpn = std::max(profile.highVpn, value);
         }
     };
+    std::vector<FlowValuation> valuations;
+    valuations.reserve(static_cast<size_t>(alternatives.size()));
     for (const AlternativeFigures &alternative : alternatives) {
-        const Valuation values(alternative);
+        valuations.push_back(alternative.valuation());
+        const FlowValuation &values = valuations.back();
         Curve curve{alternative.name, {}};
         curve.points.reserve(samples);
         for (int k = 0; k < samples; ++k) {
             const double t = static_cast<double>(k) / (samples - 1);
             const double rate = profile.lowRate * (1 - t) + profile.highRate * t;
-            curve.points.append({rate, values.at(rate)});
+            curve.points.append({rate, values.quickNetWorth(rate)});
             extend(curve.points.constLast().y());
         }
         profile.curves.append(curve);
@@ -150,7 +108,8 @@ VpnProfile::Profile VpnProfile::compute(const QVector<AlternativeFigures> &alter
     for (Mark mark : qAsConst(wanted)) {
         if (!valued(mark.rate))
             continue;
-        mark.vpn = vpn(alternatives.at(mark.alternative), mark.rate);
+        const FlowValuation &values = valuations.at(static_cast<size_t>(mark.alternative));
+        mark.vpn = values.incomeWorth(mark.rate) - values.expenseWorth(mark.rate);
         extend(mark.vpn);
         profile.marks.append(mark);
     }
@@ -242,7 +201,7 @@ QImage VpnProfile::render(const Profile &profile, int width)
         painter.setPen(grid);
         painter.drawLine(QPointF(tx, area.top()), QPointF(tx, area.bottom()));
         painter.setPen(ink);
-        const QString label = QStringLiteral("%1 %").arg(k * rateStep * 100, 0, 'f', decimals);
+        const QString label = ReportFormat::percent(k * rateStep, decimals);
         painter.drawText(QRectF(tx - 40, area.bottom() + Gap / 2, 80, line), Qt::AlignCenter,
                          label);
     }

@@ -50,9 +50,6 @@ public:
         QVector<Mark> marks;
     };
 
-    // VPI - VPE of the alternative at the rate per period.
-    static double vpn(const AlternativeFigures &alternative, double rate);
-
     // tirs[a] holds the TIRs of alternatives[a] (missing or empty: none).
     // Rates that cannot be valued (not above -100 %, or not finite) are
     // left out of the range and not marked.

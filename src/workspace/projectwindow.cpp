@@ -230,6 +230,11 @@ void ProjectWindow::setCellLimit(long long cells)
     pane->setCellLimit(cells);
 }
 
+long long ProjectWindow::cellsLimit() const
+{
+    return pane->cellsLimit();
+}
+
 bool ProjectWindow::reportOutOfDate() const
 {
     return pane->outOfDate();

@@ -81,6 +81,7 @@ public:
     const ProjectFigures &shownFigures() const;
     void setRefreshLimit(int milliseconds);
     void setCellLimit(long long cells);
+    long long cellsLimit() const;
     bool reportOutOfDate() const;
 
     QTreeWidget *tree() const;

@@ -52,6 +52,7 @@ public:
     static constexpr int DefaultRefreshLimitMs = 300;
     void setRefreshLimit(int milliseconds) { refreshLimitMs = milliseconds; }
     void setCellLimit(long long cells) { cellLimit = cells; }
+    long long cellsLimit() const { return cellLimit; }
     bool outOfDate() const;
 
     // Something in the project changed.

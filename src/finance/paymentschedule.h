@@ -1,0 +1,67 @@
+#ifndef PAYMENTSCHEDULE_H
+#define PAYMENTSCHEDULE_H
+
+#include "cashflow.h"
+
+#include <algorithm>
+
+// The payments of one flow, period by period.
+//
+// The flow pays in the periods start <= k < start + payments. Payments
+// before period 0 never happen: with a negative start, the first payment
+// that remains, the amount itself, falls in period 0. The running payment
+// starts at the amount and moves on after each paying period: it stays as
+// it is (uniform), grows by the change (arithmetic) or by the fraction
+// (geometric). Every report, the pictures and the search of the TIR take
+// their payments from here.
+//
+// Every whole number a user can type (INT_MIN..INT_MAX) is valid for the
+// count and the start: the periods are kept in long long.
+class PaymentSchedule
+{
+public:
+    explicit PaymentSchedule(const CashFlow &flow)
+        : m_kind(flow.kind)
+        , m_amount(flow.amount)
+        , m_change(flow.change)
+        , m_first(std::max(flow.start, 0))
+        , m_end(std::max<long long>(static_cast<long long>(flow.start) + flow.payments, m_first))
+    {
+    }
+
+    // The paying periods are first() <= k < end(); none when they are equal.
+    long long first() const { return m_first; }
+    long long end() const { return m_end; }
+
+    // Calls pay(k, payment) for each paying period k before `periods`, in
+    // order. Costs one step a period: the caller keeps `periods` to what it
+    // can hold.
+    template <typename Pay>
+    void forEach(long long periods, Pay pay) const
+    {
+        const long long end = std::min(m_end, periods);
+        double running = m_amount;
+        for (long long k = m_first; k < end; ++k) {
+            pay(k, running);
+            switch (m_kind) {
+            case CashFlow::Uniform:
+                break;
+            case CashFlow::Arithmetic:
+                running = running + m_change;
+                break;
+            case CashFlow::Geometric:
+                running = running * (1.0 + m_change);
+                break;
+            }
+        }
+    }
+
+private:
+    CashFlow::Kind m_kind;
+    double m_amount;
+    double m_change;
+    long long m_first;
+    long long m_end;
+};
+
+#endif // PAYMENTSCHEDULE_H
