@@ -18,6 +18,8 @@ PropertyPanel::PropertyPanel(QTableWidget *table, ProjectDocument *document, Pro
     , projectTree(tree)
 {
     PropertyTable::flagFigures(table, {});
+    // A text longer than its cell ends in "…" on one line, as the tree's do.
+    table->setWordWrap(false);
     auto *delegate = static_cast<FigureDelegate *>(table->itemDelegate());
     connect(delegate, &FigureDelegate::committed, this,
             [this](int row, const QString &before, const QString &after) {
