@@ -10,5 +10,6 @@ QString NodeDescription::alternative(int horizon, double rate)
 
 QString NodeDescription::flow(const CashFlow &flow)
 {
-    return FlowKind::of(flow.kind).description(flow, {&ReportFormat::amount, &ReportFormat::wholeNumber});
+    return FlowKind::of(flow.kind).description(
+        flow, {&ReportFormat::amount, &ReportFormat::wholeNumber, &ReportFormat::rate});
 }

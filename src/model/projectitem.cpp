@@ -5,6 +5,7 @@
 #include "nodedescription.h"
 #include "projectdocument.h"
 #include "propertytable.h"
+#include "reportmarkup.h"
 
 #include <QBrush>
 #include <QColor>
@@ -32,14 +33,14 @@ QString tr(const char *text)
 ProjectItem::ProjectItem(int type)
     : QTreeWidgetItem(type)
 {
-    paintRow(this, "#B89AFE");
+    paintRow(this, ReportMarkup::AlternativeColour);
     setData(0, Qt::DisplayRole, nextDefaultName());
 
     incomeGroup = new QTreeWidgetItem(this, IncomeGroupType);
     expenseGroup = new QTreeWidgetItem(this, ExpenseGroupType);
-    paintRow(incomeGroup, "#86BCFF");
+    paintRow(incomeGroup, ReportMarkup::IncomeColour);
     incomeGroup->setText(0, tr("Ingresos"));
-    paintRow(expenseGroup, "#FF8A8A");
+    paintRow(expenseGroup, ReportMarkup::ExpenseColour);
     expenseGroup->setText(0, tr("Egresos"));
 
     ++alternativeCounter;

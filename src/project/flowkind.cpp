@@ -9,12 +9,6 @@ namespace {
 using Field = FlowKind::Field;
 using Reading = FigureReader::Kind;
 
-// A rate or a growth as a plain fraction, whatever the locale.
-QString fraction(double value)
-{
-    return QString::number(value, 'g', 6);
-}
-
 const FlowKind::Row NameRow = {QT_TRANSLATE_NOOP("FlowKind", "Nombre"), Field::Name, Reading::Text,
                                "name"};
 const FlowKind::Row PaymentRow = {QT_TRANSLATE_NOOP("FlowKind", "Anualidad"), Field::Amount,
@@ -62,7 +56,7 @@ const QVector<const FlowKind *> &FlowKind::all()
          CountRow, StartRow},
         [](const CashFlow &flow, const Numbers &numbers, const QString &series) {
             return tr("Geométrico %1, g = %2 %3")
-                .arg(numbers.amount(flow.amount), fraction(flow.change), series);
+                .arg(numbers.amount(flow.amount), numbers.rate(flow.change), series);
         });
     static const QVector<const FlowKind *> kinds = {&uniform, &arithmetic, &geometric};
     return kinds;

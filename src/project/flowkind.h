@@ -34,10 +34,11 @@ public:
         QString text;
     };
 
-    // How a description writes amounts and whole numbers (as the reports do).
+    // How a description writes amounts, whole numbers and rates (as the reports do).
     struct Numbers {
         QString (*amount)(double);
         QString (*wholeNumber)(long long);
+        QString (*rate)(double);
     };
 
     // The kind `kind`; every CashFlow::Kind has one.
