@@ -1,6 +1,8 @@
 #include "driver.h"
+#include "projectfile.h"
 
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTextTable>
 #include <QTimer>
 
@@ -71,6 +73,12 @@ QList<Rows> reportTables(const QTextEdit *report)
     return tables;
 }
 
+QStringList stateOf(ProjectWindow *w)
+{
+    return {QString::fromUtf8(ProjectFile::toJson(w->snapshot())), w->cashFlowDocument().html,
+            w->comparisonDocument().html};
+}
+
 void whenShown(const std::function<QWidget *()> &find, const std::function<void(QWidget *)> &act,
                int tries)
 {
@@ -80,6 +88,12 @@ void whenShown(const std::function<QWidget *()> &find, const std::function<void(
         else if (tries > 0)
             whenShown(find, act, tries - 1);
     });
+}
+
+bool Answers::print(QWidget *, QPrinter *printer)
+{
+    printer->setOutputFileName(file);
+    return true;
 }
 
 void WindowTest::init()

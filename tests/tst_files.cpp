@@ -23,21 +23,6 @@ static QByteArray project(const QByteArray &alternatives)
     return R"({"format": "quintavo-project", "version": 1, "alternatives": [)" + alternatives + "]}";
 }
 
-// Answers every question at once, as the test says, and keeps the errors.
-struct FileAnswers : Dialogs
-{
-    QList<Answer> answers;
-    QString saveName;
-    QStringList errors;
-
-    Answer unsavedChanges(QWidget *, const QString &) override
-    {
-        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
-    }
-    QString saveFileName(QWidget *, const QString &) override { return saveName; }
-    void error(QWidget *, const QString &message) override { errors << message; }
-};
-
 // Opens one more project window through "&Nuevo".
 static ProjectWindow *newProject(MainWindow *main)
 {
@@ -48,7 +33,7 @@ static ProjectWindow *newProject(MainWindow *main)
 class TestFiles : public QObject
 {
     Q_OBJECT
-    FileAnswers dialogs;
+    std::unique_ptr<Answers> dialogs;
     MainWindow *main = nullptr;
     QTemporaryDir folder;
     QByteArray example;
@@ -91,8 +76,7 @@ private slots:
 
     void reads()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, outcome);
+        QFETCH(QByteArray, file); QFETCH(QString, outcome);
         ProjectSnapshot read;
         QString reason;
         if (ProjectFile::fromJson(file, &read, &reason)) {
@@ -112,7 +96,7 @@ private slots:
             for (int step = random.bounded(1, 4); step > 0; --step) {
                 const int at = random.bounded(file.size() + 1);
                 const int colon = file.indexOf(": ", at) + 2;
-                switch (random.bounded(5)) {
+                switch (random.bounded(4)) {
                 case 0:
                     file.truncate(at);
                     break;
@@ -124,12 +108,8 @@ private slots:
                         file.replace(colon, qMax(file.indexOf('\n', colon), colon) - colon,
                                      values.at(random.bounded(values.size())) + ',');
                     break;
-                case 3:
+                default:
                     file.insert(at, QByteArray(random.bounded(1, 3000), "[{"[random.bounded(2)]));
-                    break;
-                default: // many flows; the most now and then, being slow under the sanitizers
-                    file.replace("\"income\": [", "\"income\": [" + QByteArray("{\"kind\": \"uniform\"},")
-                                 .repeated(i % 300 ? random.bounded(1, 50) : 100001));
                 }
             }
             ProjectSnapshot read;
@@ -146,8 +126,8 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         QSettings().clear();
-        dialogs = FileAnswers();
-        Dialogs::setInstance(&dialogs);
+        dialogs.reset(); // gives back the dialogs it found, then answers afresh
+        dialogs = std::make_unique<Answers>();
         main = new MainWindow;
     }
 
@@ -188,21 +168,21 @@ private slots:
             project.alternatives.append(alternative);
         }
         QCOMPARE(typed->snapshot(), project);
-        dialogs.saveName = folder.filePath(QStringLiteral("planta.quintavo"));
+        dialogs->file = folder.filePath(QStringLiteral("planta.quintavo"));
         main->findChild<QAction *>(QStringLiteral("action_Guardar"))->trigger();
-        QVERIFY(dialogs.errors.isEmpty() && !typed->isWindowModified());
+        QVERIFY(dialogs->errors.isEmpty() && !typed->isWindowModified());
         QCOMPARE(typed->windowTitle(), QStringLiteral("planta.quintavo[*]"));
         const QString documents = typed->cashFlowDocument().html + typed->comparisonDocument().html;
         QVERIFY(typed->parentWidget()->close());
 
-        ProjectWindow *opened = main->openFile(dialogs.saveName);
+        ProjectWindow *opened = main->openFile(dialogs->file);
         QVERIFY(opened && opened != typed && !opened->isWindowModified());
         QCOMPARE(opened->snapshot(), project);
         QCOMPARE(opened->cashFlowDocument().html + opened->comparisonDocument().html, documents);
         // Opened again by another spelling of its path: the same window.
         QCOMPARE(main->openFile(folder.path() + QStringLiteral("/./planta.quintavo")), opened);
         QCOMPARE(main->projects().size(), 1);
-        QCOMPARE(main->recentFiles(), QStringList{dialogs.saveName});
+        QCOMPARE(main->recentFiles(), QStringList{dialogs->file});
     }
 
     void unsavedChanges_data()
@@ -229,10 +209,7 @@ private slots:
 
     void unsavedChanges()
     {
-        QFETCH(bool, quitting);
-        QFETCH(QList<Answer>, answers);
-        QFETCH(int, saved);
-        QFETCH(bool, closed);
+        QFETCH(bool, quitting); QFETCH(QList<Answer>, answers); QFETCH(int, saved); QFETCH(bool, closed);
         QFETCH(int, stillModified);
         const QList<ProjectWindow *> projects{newProject(main), newProject(main)};
         for (ProjectWindow *project : projects)
@@ -243,15 +220,15 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("antes") == 5);
         file.close();
-        dialogs.saveName = saved ? path : QString();
-        dialogs.answers = answers;
+        dialogs->file = saved ? path : QString();
+        dialogs->answers = answers;
 
         QWidget *closing = quitting ? static_cast<QWidget *>(main) : projects.at(0)->parentWidget();
         QCOMPARE(closing->close(), closed);
-        QVERIFY(dialogs.answers.isEmpty() && file.open(QIODevice::ReadOnly));
+        QVERIFY(dialogs->answers.isEmpty() && file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll() != "antes", saved > 0);
-        QCOMPARE(dialogs.errors.size(), int(saved < 0));
-        QVERIFY(saved >= 0 || (dialogs.errors.at(0).contains(path) && dialogs.errors.at(0).endsWith("too long.")));
+        QCOMPARE(dialogs->errors.size(), int(saved < 0));
+        QVERIFY(saved >= 0 || (dialogs->errors.at(0).contains(path) && dialogs->errors.at(0).endsWith("too long.")));
         QCOMPARE(main->projects().size(), closed ? (quitting ? 0 : 1) : 2);
         for (ProjectWindow *project : main->projects())
             stillModified -= project->isWindowModified();

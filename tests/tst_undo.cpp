@@ -4,14 +4,12 @@
 // what they were the first time.
 #include "driver.h"
 #include "mainwindow.h"
-#include "projectfile.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUndoStack>
-
 
 class TestUndo : public QObject
 {
@@ -20,24 +18,14 @@ class TestUndo : public QObject
     ProjectWindow *project = nullptr;
     QList<QStringList> states;
 
-    // The project's file and both reports.
-    QStringList state() const
-    {
-        return {QString::fromUtf8(ProjectFile::toJson(project->snapshot())),
-                project->cashFlowDocument().html, project->comparisonDocument().html};
-    }
     // A step was taken: one more on the stack.
     void record()
     {
         QCoreApplication::processEvents();
-        states << state();
+        states << stateOf(project);
         QCOMPARE(project->undoStack()->index(), states.size() - 1);
     }
-    template<class Node> Node *step(Node *made)
-    {
-        record();
-        return made;
-    }
+    QTreeWidgetItem *step(QTreeWidgetItem *made) { return record(), made; }
     // Types the cells that are not empty into the node's table from row 0,
     // as a user does: Enter commits and moves down; each cell is a step.
     void fill(QTreeWidgetItem *node, const QStringList &cells)
@@ -67,7 +55,7 @@ private slots:
         project = main.activeProject();
         project->showComparison();
         QTreeWidget *tree = project->tree();
-        states = {state()};
+        states = {stateOf(project)};
 
         QTreeWidgetItem *buy = tree->topLevelItem(0);
         fill(buy, {"Compra", "5", "0.1"});
@@ -112,7 +100,7 @@ private slots:
             for (int k = by < 0 ? states.size() - 2 : 1; k >= 0 && k < states.size(); k += by) {
                 command->trigger();
                 QCoreApplication::processEvents();
-                QCOMPARE(state(), states.at(k));
+                QCOMPARE(stateOf(project), states.at(k));
                 QCOMPARE(project->isWindowModified(), k != saved);
             }
             QVERIFY(!command->isEnabled());
