@@ -172,13 +172,12 @@ private slots:
         main->findChild<QAction *>(QStringLiteral("action_Guardar"))->trigger();
         QVERIFY(dialogs->errors.isEmpty() && !typed->isWindowModified());
         QCOMPARE(typed->windowTitle(), QStringLiteral("planta.quintavo[*]"));
-        const QString documents = typed->cashFlowDocument().html + typed->comparisonDocument().html;
+        const QStringList state = stateOf(typed); // the file and both reports
         QVERIFY(typed->parentWidget()->close());
 
         ProjectWindow *opened = main->openFile(dialogs->file);
         QVERIFY(opened && opened != typed && !opened->isWindowModified());
-        QCOMPARE(opened->snapshot(), project);
-        QCOMPARE(opened->cashFlowDocument().html + opened->comparisonDocument().html, documents);
+        QCOMPARE(stateOf(opened), state);
         // Opened again by another spelling of its path: the same window.
         QCOMPARE(main->openFile(folder.path() + QStringLiteral("/./planta.quintavo")), opened);
         QCOMPARE(main->projects().size(), 1);

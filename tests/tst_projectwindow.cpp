@@ -167,6 +167,7 @@ void TestProjectWindow::flags_data()
     QTest::newRow("horizon INT_MIN") << -1 << 1 << "-2147483648" << QString();
     QTest::newRow("horizon INT_MAX + 1") << -1 << 1 << "2147483648" << tooBig;
     QTest::newRow("payment 1.500,50") << 0 << 1 << "1.500,50" << "Se lee como 0: use punto decimal, 1500.50";
+    QTest::newRow("expense -7") << 0 << 1 << "-7" << "Un egreso negativo cuenta como ingreso";
     QTest::newRow("payment 1,500.50") << 0 << 1 << "1,500.50" << "Se lee como 0: escriba sin separador de miles, 1500.50";
     QTest::newRow("count 1e3") << 0 << 2 << "1e3" << notWhole;
     QTest::newRow("count 2.5") << 1 << 3 << "2.5" << notWhole;
