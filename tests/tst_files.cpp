@@ -1,6 +1,7 @@
 // Project files: what the reader takes and refuses, seeded mutations that
 // either open or say why; through the windows, nothing typed is lost on the
-// way to a file and back; the unsaved-changes prompt; a failed save.
+// way to a file and back; the unsaved-changes prompt; a failed save; a story
+// undone and redone around the point it was saved.
 #include "driver.h"
 #include "mainwindow.h"
 #include "projectfile.h"
@@ -14,6 +15,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 using Answer = Dialogs::Answer;
 Q_DECLARE_METATYPE(Dialogs::Answer)
@@ -37,6 +39,32 @@ class TestFiles : public QObject
     MainWindow *main = nullptr;
     QTemporaryDir folder;
     QByteArray example;
+
+    ProjectWindow *story = nullptr; // of the undo story
+    QList<QStringList> states;
+
+    // A step was taken: one more on the stack.
+    void record()
+    {
+        QCoreApplication::processEvents();
+        states << stateOf(story);
+        QCOMPARE(story->undoStack()->index(), states.size() - 1);
+    }
+    QTreeWidgetItem *step(QTreeWidgetItem *made) { return record(), made; }
+    // Types the cells that are not empty into the node's table from row 0,
+    // as a user does: Enter commits and moves down; each cell is a step.
+    void typeCells(QTreeWidgetItem *node, const QStringList &cells)
+    {
+        story->tree()->setCurrentItem(node);
+        QTableWidget *table = story->panelTable();
+        for (int row = 0; row < cells.size(); ++row) {
+            if (cells.at(row).isEmpty())
+                continue;
+            type(table, row, cells.at(row));
+            QCOMPARE(table->currentRow(), qMin(row + 1, table->rowCount() - 1));
+            record();
+        }
+    }
 
 private slots:
     void initTestCase()
@@ -277,6 +305,70 @@ private slots:
         });
         QVERIFY(project->parentWidget()->close());
         QVERIFY(QFile::exists(path + QStringLiteral(".quintavo")));
+    }
+
+    // One user's story: a project built, saved, trimmed, copied and edited, then
+    // undone step by step back to its start and redone to its end through the
+    // menu "Edición". After every step the tree, its cells and both reports are
+    // what they were the first time.
+    void storyUndoneAndRedone()
+    {
+        main->show();
+        const auto action = [this](const char *name) { return main->findChild<QAction *>(QLatin1String(name)); };
+        QAction *undo = action("action_Deshacer"), *redo = action("action_Rehacer");
+        action("action_Nuevo")->trigger();
+        story = main->activeProject();
+        story->showComparison();
+        QTreeWidget *tree = story->tree();
+        states = {stateOf(story)};
+
+        QTreeWidgetItem *buy = tree->topLevelItem(0);
+        typeCells(buy, {"Compra", "5", "0.1"});
+        QTreeWidgetItem *sales = step(addFlow(story, buy->child(0), 0));
+        typeCells(sales, {"Ventas", "3500", "5", "1"});
+        QCOMPARE(sales->text(1), QStringLiteral("Anualidad 3\u00A0500.00 × 5 desde 1"));
+        typeCells(step(addFlow(story, buy->child(1), 1)), {"", "", "100"});
+        QTreeWidgetItem *rent = step(addAlternative(story, "Alquiler"));
+        typeCells(rent, {"", "", "0.08"});
+        QCOMPARE(rent->text(1), QStringLiteral("N = 0, i = 0.08"));
+        QTreeWidgetItem *fee = step(addFlow(story, rent->child(1), 2));
+        typeCells(fee, {"Cuota", "900", "0.05", "4", "1"});
+
+        QVERIFY(story->saveTo(folder.filePath("a.quintavo")));
+        const int saved = states.size() - 1;
+        QVERIFY(!story->isWindowModified());
+
+        // Supr on a flow, then on the first alternative.
+        QApplication::setActiveWindow(main);
+        tree->setFocus();
+        tree->setCurrentItem(sales);
+        QTest::keyClick(tree, Qt::Key_Delete);
+        record();
+        QCOMPARE(tree->currentItem(), buy);
+        QCOMPARE(undo->text(), QStringLiteral("&Deshacer Eliminar «Ventas»"));
+        tree->setCurrentItem(buy);
+        QTest::keyClick(tree, Qt::Key_Delete);
+        record();
+        QCOMPARE(story->panelTable()->item(0, 0)->text(), QStringLiteral("Alquiler"));
+
+        QTreeWidgetItem *copy = step(story->commands()->duplicateAlternative(rent));
+        QCOMPARE(copy->text(0), QStringLiteral("Alquiler (copia)"));
+        typeCells(copy, {"", "", "0.2"});
+        QCOMPARE(copy->child(1)->child(0)->text(0), fee->text(0));
+        QVERIFY(story->commands()->removeNode(fee));
+        record();
+
+        // Undone to the start, then redone to the end; saved half way.
+        for (QAction *command : {undo, redo}) {
+            const int by = command == undo ? -1 : 1;
+            for (int k = by < 0 ? states.size() - 2 : 1; k >= 0 && k < states.size(); k += by) {
+                command->trigger();
+                QCoreApplication::processEvents();
+                QCOMPARE(stateOf(story), states.at(k));
+                QCOMPARE(story->isWindowModified(), k != saved);
+            }
+            QVERIFY(!command->isEnabled());
+        }
     }
 };
 

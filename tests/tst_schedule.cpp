@@ -71,7 +71,6 @@ void addRow(bool isFlow, int kind, double i, double a, double b, int n, int s, l
         << isFlow << kind << i << a << b << n << s << double(expected) << double(size);
 }
 
-
 // For the rates of return each flow is five numbers: kind, amount, change,
 // payments, start; expenses with amount < 0.
 
