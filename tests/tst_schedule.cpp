@@ -71,25 +71,24 @@ void addRow(bool isFlow, int kind, double i, double a, double b, int n, int s, l
         << isFlow << kind << i << a << b << n << s << double(expected) << double(size);
 }
 
-// For the rates of return each flow is five numbers: kind, amount, change,
-// payments, start; expenses with amount < 0.
-
-// One payment a period from period 0, each its own flow.
+// One payment a period from period 0, each its own flow; an expense if negative.
 Flows periods(std::initializer_list<double> pays)
 {
     Flows f;
     for (double p : pays)
-        f << 0 << p << 0 << 1 << f.size() / 5;
+        f << (p < 0 ? -1 : 1) << 0 << std::fabs(p) << 0 << 1 << f.size() / 6;
     return f;
 }
 
-// The worth at r of the flows' payments, each on its own (oracle.h); an
-// expense's gradient G is paid out with it.
-Oracle oracle(const Flows &f, LD r)
+// The worth at r of the flows' income (side 1), expenses (-1) or net (0),
+// each payment on its own (oracle.h).
+Oracle worthOf(const Flows &f, LD r, int side = 0)
 {
     Oracle w;
-    for (int j = 0; j + 4 < f.size(); j += 5)
-        w.add(Oracle::flow(int(f[j]), r, f[j + 1], f[j] == 1 && f[j + 1] < 0 ? -f[j + 2] : f[j + 2], int(f[j + 3]), int(f[j + 4])));
+    for (int j = 0; j + 5 < f.size(); j += 6) {
+        if (!side || f[j] == side)
+            w.add(Oracle::flow(int(f[j + 1]), r, f[j + 2], f[j + 3], int(f[j + 4]), int(f[j + 5])), side ? 1 : int(f[j]));
+    }
     return w;
 }
 
@@ -109,21 +108,21 @@ private slots:
     {
         QTest::addColumn<Flows>("flows");
         QTest::addColumn<QVector<double>>("want"); // empty for random flows: the bisection decides
-        QTest::newRow("-1000 now, 300 for 5") << (Flows{0, -1000, 0, 1, 0, 0, 300, 0, 5, 1}) << QVector<double>{0.152382};
+        QTest::newRow("-1000 now, 300 for 5") << (Flows{-1, 0, 1000, 0, 1, 0, 1, 0, 300, 0, 5, 1}) << QVector<double>{0.152382};
         QTest::newRow("two roots") << periods({-100, 230, -132}) << QVector<double>{0.1, 0.2};
-        QTest::newRow("expenses only") << (Flows{1, -10, 5, 6, 2, 2, -7, 0.1, 4, 0}) << QVector<double>{};
+        QTest::newRow("expenses only") << (Flows{-1, 1, 10, 5, 6, 2, -1, 2, 7, 0.1, 4, 0}) << QVector<double>{};
         QTest::newRow("root at 0") << periods({-0.3, 0.1, 0.2}) << QVector<double>{0.0}; // not 2.2e-16
         QTest::newRow("near both ends") << periods({1, -100.515, 1.5075}) << QVector<double>{-0.985, 99.5};
         QTest::newRow("double and simple") << periods({1, -4, 5.3125, -2.34375}) << QVector<double>{0.5};
         QTest::newRow("three roots") << periods({1, -3.6, 4.31, -1.716}) << QVector<double>{0.1, 0.2, 0.3};
         QTest::newRow("two roots 0.001 apart") << periods({1, -2.201, 1.2111}) << QVector<double>{0.1, 0.101};
-        QTest::newRow("1100 periods") << (Flows{0, -1000, 0, 1, 0, 0, 300, 0, 1100, 1}) << QVector<double>{0.3};
+        QTest::newRow("1100 periods") << (Flows{-1, 0, 1000, 0, 1, 0, 1, 0, 300, 0, 1100, 1}) << QVector<double>{0.3};
         QRandomGenerator rng(15);
         for (int row = 0; row < 40; ++row) {
             Flows f;
             for (int n = 2 + rng.bounded(4); n > 0; --n) {
-                const int kind = rng.bounded(3);
-                f << kind << rng.bounded(-1000, 1000) << (rng.bounded(2.0) - 1) * (kind == 2 ? 0.3 : 80);
+                const int kind = rng.bounded(3), amount = rng.bounded(-1000, 1000);
+                f << (amount < 0 ? -1 : 1) << kind << std::abs(amount) << (rng.bounded(2.0) - 1) * (kind == 2 ? 0.3 : 80);
                 f << 1 + rng.bounded(12) << rng.bounded(-2, 9);
             }
             QTest::addRow("random %d", row) << f << QVector<double>{};
@@ -134,13 +133,13 @@ private slots:
     {
         QFETCH(Flows, flows); QFETCH(QVector<double>, want);
         std::vector<CashFlow> income, expenses;
-        for (int j = 0; j + 4 < flows.size(); j += 5)
-            (flows[j + 1] < 0 ? expenses : income).push_back({CashFlow::Kind(int(flows[j])), std::fabs(flows[j + 1]),
-                                                              flows[j + 2], int(flows[j + 3]), int(flows[j + 4])});
+        for (int j = 0; j + 5 < flows.size(); j += 6)
+            (flows[j] < 0 ? expenses : income).push_back({CashFlow::Kind(int(flows[j + 1])), flows[j + 2], flows[j + 3],
+                                                          int(flows[j + 4]), int(flows[j + 5])});
         const std::vector<double> got = RateOfReturn::rates(income, expenses);
         QVERIFY(std::is_sorted(got.begin(), got.end()));
         for (double r : got) {
-            const Oracle w = oracle(flows, r);
+            const Oracle w = worthOf(flows, r);
             QVERIFY2(r > -0.99 && r <= 100 && fabsl(w.sum) <= 1e-9L * w.size, qPrintable(QString::number(r, 'g', 17)));
         }
         if (!QByteArray(QTest::currentDataTag()).startsWith("random"))
@@ -149,13 +148,13 @@ private slots:
             QCOMPARE(QString::number(got[j], 'g', 6), QString::number(want[j], 'g', 6)); // as rates are typed
         // Every change of sign on the grid holds a reported root, to which a
         // bisection in long double also comes.
-        Oracle prev = oracle(flows, rateAt(0));
+        Oracle prev = worthOf(flows, rateAt(0));
         for (int j = 1; j <= 10000; ++j) {
-            const Oracle here = oracle(flows, rateAt(j));
+            const Oracle here = worthOf(flows, rateAt(j));
             if (std::isfinite(prev.sum * here.sum) && prev.sum * here.sum < 0) {
                 LD a = rateAt(j - 1), b = rateAt(j);
                 for (int k = 0; k < 200 && a < (a + b) / 2 && (a + b) / 2 < b; ++k)
-                    ((oracle(flows, (a + b) / 2).sum < 0) == (prev.sum < 0) ? a : b) = (a + b) / 2;
+                    ((worthOf(flows, (a + b) / 2).sum < 0) == (prev.sum < 0) ? a : b) = (a + b) / 2;
                 const auto near = [&](double r) { return fabsl(r - a) <= 1e-9L * (1 + fabsl(a)); };
                 QVERIFY2(std::any_of(got.begin(), got.end(), near), qPrintable(QString::number(double(a), 'g', 17)));
             }
@@ -249,12 +248,7 @@ private slots:
         QFETCH(Flows, flows); QFETCH(double, rate); QFETCH(bool, laidOut);
         const FlowValuation valuation = alternativeOf(flows, 0).valuation();
         QCOMPARE(valuation.laidOut(), laidOut);
-        Oracle sides[3]; // income, expenses, net
-        for (int j = 0; j + 5 < flows.size(); j += 6) {
-            const Oracle one = Oracle::flow(int(flows[j + 1]), rate, flows[j + 2], flows[j + 3], int(flows[j + 4]), int(flows[j + 5]));
-            sides[flows[j] < 0].add(one);
-            sides[2].add(one, int(flows[j]));
-        }
+        const Oracle sides[3] = {worthOf(flows, rate, 1), worthOf(flows, rate, -1), worthOf(flows, rate)};
         const double got[] = {valuation.incomeWorth(rate), valuation.expenseWorth(rate), valuation.netWorth(rate),
                               valuation.quickNetWorth(rate)};
         for (int k = 0; k < 4; ++k)
