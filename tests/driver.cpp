@@ -2,7 +2,6 @@
 #include "projectfile.h"
 
 #include <QLineEdit>
-#include <QPrinter>
 #include <QTextTable>
 #include <QTimer>
 
@@ -88,12 +87,6 @@ void whenShown(const std::function<QWidget *()> &find, const std::function<void(
         else if (tries > 0)
             whenShown(find, act, tries - 1);
     });
-}
-
-bool Answers::print(QWidget *, QPrinter *printer)
-{
-    printer->setOutputFileName(file);
-    return true;
 }
 
 void WindowTest::init()

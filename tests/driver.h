@@ -14,6 +14,7 @@
 #include "projectwindow.h"
 #include "treecommands.h"
 
+#include <QPrinter>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -65,7 +66,7 @@ public:
     QString saveFileName(QWidget *, const QString &) override { return file; }
     QString exportFileName(QWidget *, const QString &) override { return file; }
     QString csvFileName(QWidget *) override { return file; }
-    bool print(QWidget *, QPrinter *printer) override; // to `file`
+    bool print(QWidget *, QPrinter *printer) override { return printer->setOutputFileName(file), true; }
     void error(QWidget *, const QString &message) override { errors << message; }
 
 private:

@@ -22,36 +22,25 @@
 namespace {
 
 using LD = long double;
-// Each alternative as {name, N, rate, flows...}, a flow "IU|name|payment|n|start"
-// (driver.h) paying uniformly from start >= 0.
+// Each alternative as {name, N, rate, flows...}, a flow as driver.h's addFlow() takes it.
 using Project = QList<QStringList>;
 
-// Worth now at r of the flows' income (side 1), expenses (-1) or net (0),
+// Worth now at r of an alternative's income (side 1), expenses (-1) or net (0),
 // payment by payment.
-Oracle worth(const QStringList &flows, LD r, int side = 0)
+Oracle worthOf(const AlternativeFigures &a, LD r, int side = 0)
 {
     Oracle sum;
-    for (const QString &flow : flows) {
-        const QStringList f = flow.split('|');
-        const int sign = f.at(0) == "IU" ? 1 : -1;
-        if (side == 0 || side == sign)
-            sum.add(Oracle::flow(0, r, f.at(2).toDouble(), 0, f.at(3).toInt(), f.at(4).toInt()), sign);
+    for (const int sign : {1, -1}) {
+        for (const auto &f : sign > 0 ? a.income : a.expenses) {
+            if (!side || side == sign)
+                sum.add(Oracle::flow(f.figures.kind, r, f.figures.amount, f.figures.change, f.figures.payments, f.figures.start), sign);
+        }
     }
     return sum;
 }
 
 double shown(const QString &cell) { return QString(cell).remove(QChar(0x00A0)).toDouble(); }
 
-
-// VPN with each payment discounted on its own (oracle.h).
-double vpnOf(const AlternativeFigures &a, double rate)
-{
-    long double sum = 0;
-    for (const auto *flows : {&a.income, &a.expenses})
-        for (const auto &f : *flows)
-            sum += (flows == &a.income ? 1 : -1) * Oracle::flow(f.figures.kind, rate, f.figures.amount, f.figures.change, f.figures.payments, f.figures.start).sum;
-    return double(sum);
-}
 
 } // namespace
 
@@ -216,6 +205,7 @@ private slots:
                 addFlow(w, node, flow);
         }
         w->showComparison();
+        const ProjectFigures figures = w->figures();
         QTextDocument *document = w->report()->document();
         const Rows rows = reportTables(w->report()).value(0);
         const auto cell = [&rows](int row, int column) { return rows.value(row).value(column); };
@@ -224,14 +214,14 @@ private slots:
                  QStringLiteral("VPIVPEVPNVAETIRB/C"));
 
         for (int a = 0; a < project.size(); ++a) {
-            const QStringList flows = project.at(a).mid(3);
+            const AlternativeFigures &flows = figures.alternatives.at(a); // as tst_document reads them
             const LD i = project.at(a).at(2).toDouble();
             const int n = project.at(a).at(1).toInt();
             // VAE: the payment in periods 1..N worth the VPN; B/C: VPI / VPE.
             LD annuity = 0;
             for (int p = 1; p <= n; ++p)
                 annuity += 1 / std::pow(1 + i, LD(p));
-            const LD vpi = worth(flows, i, 1).sum, vpe = -worth(flows, i, -1).sum, vpn = worth(flows, i).sum;
+            const LD vpi = worthOf(flows, i, 1).sum, vpe = -worthOf(flows, i, -1).sum, vpn = worthOf(flows, i).sum;
             QCOMPARE(cell(0, a + 1), project.at(a).at(0));
             const LD worths[] = {vpi, vpe, vpn};
             for (int r = 0; r < 3; ++r)
@@ -242,7 +232,7 @@ private slots:
             // Each TIR zeroes the net worth (to its six digits); tst_schedule finds them all.
             const QStringList shownTirs = cell(5, a + 1).replace(QChar(0x00A0), u' ').split("; "); // kept on one line
             for (const QString &tir : shownTirs) {
-                const Oracle net = worth(flows, tir.toDouble());
+                const Oracle net = worthOf(flows, tir.toDouble());
                 QVERIFY2(tir == "no existe" || std::fabs(net.sum) <= 1e-5L * net.size, qPrintable(tir));
             }
             const int count = tirs.at(a).digitValue();
@@ -332,7 +322,7 @@ private slots:
         QVector<double> seen;
         for (const auto &mark : profile.marks) {
             seen << mark.rate;
-            QVERIFY(std::fabs(mark.vpn - vpnOf(alternatives[mark.alternative], mark.rate)) < 1e-9);
+            QVERIFY(std::fabs(mark.vpn - double(worthOf(alternatives[mark.alternative], mark.rate).sum)) < 1e-9);
         }
         QCOMPARE(seen, marked);
         const auto [low, high] = std::minmax_element(marked.begin(), marked.end());
@@ -341,7 +331,7 @@ private slots:
             const auto &points = profile.curves[a].points;
             QVERIFY(points.first().x() == profile.lowRate && points.last().x() == profile.highRate);
             for (const QPointF &p : points) {
-                QVERIFY(std::fabs(p.y() - vpnOf(alternatives[a], p.x())) < 1e-9
+                QVERIFY(std::fabs(p.y() - double(worthOf(alternatives[a], p.x()).sum)) < 1e-9
                         && profile.lowVpn <= std::min(p.y(), 0.0) && std::max(p.y(), 0.0) <= profile.highVpn);
             }
         }
