@@ -1,4 +1,5 @@
 #include "driver.h"
+#include "projectfile.h"
 
 #include <QLineEdit>
 #include <QTextTable>
@@ -69,6 +70,12 @@ QList<Rows> reportTables(const QTextEdit *report)
         }
     }
     return tables;
+}
+
+QStringList stateOf(ProjectWindow *w)
+{
+    return {QString::fromUtf8(ProjectFile::toJson(w->snapshot())), w->cashFlowDocument().html,
+            w->comparisonDocument().html};
 }
 
 void whenShown(const std::function<QWidget *()> &find, const std::function<void(QWidget *)> &act,

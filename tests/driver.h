@@ -14,6 +14,7 @@
 #include "projectwindow.h"
 #include "treecommands.h"
 
+#include <QPrinter>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -39,23 +40,34 @@ void type(QTableWidget *table, int row, const QString &text);
 // G is I (income) or E (expense), K is U, A or G (uniform, arithmetic, geometric).
 QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *alternative, const QString &flow);
 QList<Rows> reportTables(const QTextEdit *report);
+// A window's project as saved, and both its reports.
+QStringList stateOf(ProjectWindow *w);
 // Polls `find` from a fresh single-shot timer each time, about 5 s at most,
 // and hands the first widget it yields to `act`.
 void whenShown(const std::function<QWidget *()> &find, const std::function<void(QWidget *)> &act,
                int tries = 2500);
 
-// Answers the windows' dialogs at once for as long as it lives.
+// Answers the windows' dialogs at once for as long as it lives, and keeps the errors shown.
 class Answers : public Dialogs
 {
 public:
-    QString title; // "Añadir Alternativa"
-    int kind = 0;  // "Añadir Flujo"; -1 cancels
+    QString title;         // "Añadir Alternativa"
+    int kind = 0;          // "Añadir Flujo"; -1 cancels
+    QList<Answer> answers; // to unsaved changes, in turn; then Descartar
+    QString file;          // of every file dialog; empty cancels
+    QStringList errors;
     Answers() : previous(instance()) { setInstance(this); }
     ~Answers() override { setInstance(previous); }
     QString alternativeTitle(QWidget *) override { return title; }
     bool flowKind(QWidget *, CashFlow::Kind *chosen) override
     { return kind >= 0 && (*chosen = FlowKind::all().at(kind)->id(), true); }
-    Answer unsavedChanges(QWidget *, const QString &) override { return Answer::Discard; }
+    Answer unsavedChanges(QWidget *, const QString &) override
+    { return answers.isEmpty() ? Answer::Discard : answers.takeFirst(); }
+    QString saveFileName(QWidget *, const QString &) override { return file; }
+    QString exportFileName(QWidget *, const QString &) override { return file; }
+    QString csvFileName(QWidget *) override { return file; }
+    bool print(QWidget *, QPrinter *printer) override { return printer->setOutputFileName(file), true; }
+    void error(QWidget *, const QString &message) override { errors << message; }
 
 private:
     Dialogs *previous;

@@ -14,6 +14,8 @@ struct Oracle {
     long double sum = 0;  // the worth
     long double size = 0; // the sum of the terms' magnitudes: the scale of the rounding
 
+    Oracle() = default; // no payments: worth 0
+
     // `count` payments in the periods first, first + 1, ...: a, then each
     // the one before (kind 0), plus b (kind 1) or times 1 + b (kind 2).
     Oracle(int kind, long double i, long double a, long double b, long long first,
@@ -44,6 +46,13 @@ struct Oracle {
     static Oracle flow(int kind, long double i, long double a, long double b, int n, int s)
     {
         return Oracle(kind, i, a, b, std::max(s, 0), static_cast<long long>(n) + std::min(s, 0), 0);
+    }
+
+    // Adds another worth at the same date, as income (sign 1) or expense (-1).
+    void add(const Oracle &other, int sign = 1)
+    {
+        sum += sign * other.sum;
+        size += other.size;
     }
 
     bool near(double got) const

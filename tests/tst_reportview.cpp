@@ -1,16 +1,48 @@
-// The reports as a reader sees them: amounts to the cent, wide tables that
-// scroll, a report that cannot be edited, follows the
-// project and names the cells it read as 0.
+// The reports as a reader sees them: the cash-flow tables, amounts to the cent,
+// wide tables that scroll, a report that cannot be edited, follows the
+// project and names the cells it read as 0; "Comparar": VPI, VPE, VPN, VAE,
+// TIR and B/C side by side and the best alternative named, for projects typed
+// as snapshots, against each payment discounted one by one; the cash-flow
+// diagram and the VPN profile, and both reports carrying them.
 #include "cashflowdiagram.h"
-#include "figuredelegate.h"
 #include "driver.h"
+#include "figuredelegate.h"
 #include "mainwindow.h"
+#include "oracle.h"
 #include "reportformat.h"
+#include "vpnprofile.h"
 
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
+
+#include <cmath>
+
+namespace {
+
+using LD = long double;
+// Each alternative as {name, N, rate, flows...}, a flow as driver.h's addFlow() takes it.
+using Project = QList<QStringList>;
+
+// Worth now at r of an alternative's income (side 1), expenses (-1) or net (0),
+// payment by payment.
+Oracle worthOf(const AlternativeFigures &a, LD r, int side = 0)
+{
+    Oracle sum;
+    for (const int sign : {1, -1}) {
+        for (const auto &f : sign > 0 ? a.income : a.expenses) {
+            if (!side || side == sign)
+                sum.add(Oracle::flow(f.figures.kind, r, f.figures.amount, f.figures.change, f.figures.payments, f.figures.start), sign);
+        }
+    }
+    return sum;
+}
+
+double shown(const QString &cell) { return QString(cell).remove(QChar(0x00A0)).toDouble(); }
+
+
+} // namespace
 
 class TestReportView : public WindowTest
 {
@@ -19,13 +51,48 @@ class TestReportView : public WindowTest
     void click(const char *button) { QTest::mouseClick(w->findChild<QPushButton *>(button), Qt::LeftButton); }
 
 private slots:
+    // "Visualizar": the cash-flow table of each alternative as a user reads it.
+    void table_data()
+    {
+        QTest::addColumn<QStringList>("alternative"); // name, horizon
+        QTest::addColumn<QStringList>("flows");
+        QTest::addColumn<Rows>("expected");
+        QTest::addColumn<int>("cells"); // the window's cell limit, 0 for its own
+        // Money to the cent, grouped by no-break spaces; the Total is the net flow; payments after
+        // the horizon left out. The schedule itself is checked payment by payment in tst_schedule.
+        QTest::newRow("formats, names as typed") << QStringList{"I&D <2027> %1 %2", "2"}
+            << QStringList{"IU|<b>%3</b> & %1|2000000|1|0", "IA|Media|12.5|0.25|3|1", "EG|Costo|1234560|0.5|1|2"}
+            << Rows{{"I&D <2027> %1 %2"}, {"Concepto", "0", "1", "2"}, {"Ingresos"},
+                    {"<b>%3</b> & %1", u8"2\u00a0000\u00a0000.00", "0", "0"}, {"Media", "0", "12.50", "12.75"},
+                    {"Egresos"}, {"Costo", "0", "0", u8"1\u00a0234\u00a0560.00"},
+                    {"Total", u8"2\u00a0000\u00a0000.00", "12.50", u8"-1\u00a0234\u00a0547.25"}} << 0;
+        QTest::newRow("horizon INT_MIN") << QStringList{"Atras", "-2147483648"} << QStringList{"EU|Renta|5|1|0"}
+            << Rows{{"Atras"}, {"Concepto"}, {"Ingresos"}, {"Egresos"}, {"Renta"}, {"Total"}} << 0;
+        // Room for 3 periods of 3 rows: of a horizon of 3 the first 3 periods are shown, and the notice says so.
+        QTest::newRow("cut short") << QStringList{"Largo", "3"} << QStringList{"IU|Siempre|1|2147483647|-5"}
+            << Rows{{"Largo"}, {"El horizonte de 3 períodos es demasiado largo para mostrarlo entero; se muestran los períodos 0 a 2 de 3."},
+                    {"Concepto", "0", "1", "2"}, {"Ingresos"}, {"Siempre", "1.00", "1.00", "1.00"}, {"Egresos"},
+                    {"Total", "1.00", "1.00", "1.00"}} << 9;
+    }
+
+    void table()
+    {
+        QFETCH(QStringList, alternative); QFETCH(QStringList, flows); QFETCH(Rows, expected); QFETCH(int, cells);
+        if (cells)
+            w->setCellLimit(cells);
+        fill(w, first(), alternative);
+        for (const QString &flow : flows)
+            addFlow(w, first(), flow);
+        w->showCashFlows();
+        QCOMPARE(reportTables(w->report()), QList<Rows>{expected});
+    }
+
+    // Grouping and negative amounts are read in table() above.
     void amountFormat_data()
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("shown");
         const QString nb(QChar(0x00A0));
-        QTest::newRow("VPN") << 14769669.2449 << "14" + nb + "769" + nb + "669.24";
-        QTest::newRow("negative, six digits") << -123456.0 << "-123" + nb + "456.00";
         QTest::newRow("rounds to zero") << -0.004 << "0.00";
         QTest::newRow("below 1e15") << 999999999999999.0 << QString("999" + nb).repeated(4) + "999.00";
         QTest::newRow("1e15") << 1e15 << "1e+15";
@@ -35,8 +102,7 @@ private slots:
 
     void amountFormat()
     {
-        QFETCH(double, value);
-        QFETCH(QString, shown);
+        QFETCH(double, value); QFETCH(QString, shown);
         QCOMPARE(ReportFormat::amount(value), shown);
     }
 
@@ -72,8 +138,7 @@ private slots:
 
     void changesFollowed()
     {
-        QFETCH(QByteArray, button);
-        QFETCH(int, limitMs);
+        QFETCH(QByteArray, button); QFETCH(int, limitMs);
         fill(w, first(), {"Antes", "2", "0.1"});
         click(button.constData());
         w->setRefreshLimit(limitMs);
@@ -100,19 +165,178 @@ private slots:
         QCOMPARE(first()->foreground(0).color(), QColor(FigureDelegate::UnreadableHighlight));
         addFlow(w, first(), "IU|Pago|1,5|dos|x");
         addFlow(w, first(), "EU|Pago|1|2.5|1e3");
-        QTableWidget *expense = showNode(w, addFlow(w, first(), "EA|Pago|1|%|1|1"));
+        addFlow(w, first(), "EA|Pago|1|%|1|1");
         click("pbComparar");
         QCOMPARE(w->report()->document()->firstBlock().text(),
                  QStringLiteral("Atención: se leyeron como 0 «0,1» en Interés de Oportunidad de «<Compra>», "
                                 "«1,5» en Anualidad de «Pago», «dos» en Número Períodos de «Pago», "
                                 "«x» en Inicia en de «Pago», «2.5» en Número Períodos de «Pago» y 2 más."));
-        // An expense's payment typed negative is flagged in its table.
-        const auto kind = qobject_cast<FigureDelegate *>(expense->itemDelegate())->rowKind(1);
-        QCOMPARE(FigureDelegate::explanation("-7", kind, FigureReader::read("-7", kind)),
-                 QStringLiteral("Un egreso negativo cuenta como ingreso"));
-
         fill(w, first(), {QString(), QString(), "0.1"});
         QCOMPARE(first()->data(0, Qt::ForegroundRole), QVariant());
+    }
+
+    void comparison_data()
+    {
+        QTest::addColumn<Project>("project");
+        QTest::addColumn<QString>("sentence"); // amounts worked out payment by payment
+        QTest::addColumn<QString>("tirs"); // how many each alternative has, as its net flow changes sign
+        QTest::newRow("equal horizons") // A's TIR is the textbook 0.152382
+            << Project{{"A", "5", "0.1", "EU|P|1000|1|0", "IU|P|300|5|1"}, {"B", "5", "0.08", "EU|P|500|1|0", "IU|P|190|5|1"}}
+            << "La mejor alternativa es «B»: tiene el mayor VPN (258.61)." << "11";
+        QTest::newRow("unequal horizons: B's VPN is larger, A's VAE")
+            << Project{{"A", "3", "0.1", "EU|P|1000|1|0", "IU|P|450|3|1"}, {"B", "6", "0.1", "EU|P|1000|1|0", "IU|P|260|6|1"}}
+            << "La mejor alternativa es «A»: tiene el mayor VAE (47.89); horizontes distintos: se compara el VAE." << "11";
+        QTest::newRow("tie, names escaped") << Project{{"I&D <b>", "4", "0.1", "IU|P|10|4|1"}, {"Otra", "4", "0.1", "IU|P|10|4|1"},
+                                                      {"Sur", "4", "0.1"}}
+            << "Las mejores alternativas son «I&D <b>» y «Otra», empatadas con el mayor VPN (31.70)." << "000";
+        QTest::newRow("TIRs 0.1 and 0.2, a TIR < 0, all VPN < 0")
+            << Project{{"Compra", "2", "0.05", "EU|P|100|1|0", "IU|P|230|1|1", "EU|P|132|1|2"}, {"Gasto", "0", "0.1", "EU|P|50|1|0"},
+                       {"Este", "1", "0.2", "EU|P|300|1|0", "IU|P|100|1|1"}}
+            << "Ninguna alternativa rinde su interés de oportunidad: todas tienen VPN negativo." << "201";
+    }
+
+    void comparison()
+    {
+        QFETCH(Project, project); QFETCH(QString, sentence); QFETCH(QString, tirs);
+        for (int a = 0; a < project.size(); ++a) {
+            QTreeWidgetItem *node = a ? addAlternative(w, project.at(a).at(0)) : first();
+            fill(w, node, project.at(a).mid(0, 3));
+            for (const QString &flow : project.at(a).mid(3))
+                addFlow(w, node, flow);
+        }
+        w->showComparison();
+        const ProjectFigures figures = w->figures();
+        QTextDocument *document = w->report()->document();
+        const Rows rows = reportTables(w->report()).value(0);
+        const auto cell = [&rows](int row, int column) { return rows.value(row).value(column); };
+        QVERIFY(rows.size() == 7 && rows.at(0).size() == project.size() + 1);
+        QCOMPARE(cell(1, 0) + cell(2, 0) + cell(3, 0) + cell(4, 0) + cell(5, 0) + cell(6, 0),
+                 QStringLiteral("VPIVPEVPNVAETIRB/C"));
+
+        for (int a = 0; a < project.size(); ++a) {
+            const AlternativeFigures &flows = figures.alternatives.at(a); // as tst_document reads them
+            const LD i = project.at(a).at(2).toDouble();
+            const int n = project.at(a).at(1).toInt();
+            // VAE: the payment in periods 1..N worth the VPN; B/C: VPI / VPE.
+            LD annuity = 0;
+            for (int p = 1; p <= n; ++p)
+                annuity += 1 / std::pow(1 + i, LD(p));
+            const LD vpi = worthOf(flows, i, 1).sum, vpe = -worthOf(flows, i, -1).sum, vpn = worthOf(flows, i).sum;
+            QCOMPARE(cell(0, a + 1), project.at(a).at(0));
+            const LD worths[] = {vpi, vpe, vpn};
+            for (int r = 0; r < 3; ++r)
+                QVERIFY(std::fabs(shown(cell(r + 1, a + 1)) - worths[r]) <= 0.005L + 1e-9L);
+            QVERIFY(n > 0 ? std::fabs(shown(cell(4, a + 1)) - vpn / annuity) <= 0.005L + 1e-9L : cell(4, a + 1) == "\u2014");
+            QVERIFY(vpe ? std::fabs(shown(cell(6, a + 1)) - vpi / vpe) <= 5e-4L + 1e-9L : cell(6, a + 1) == "\u2014");
+
+            // Each TIR zeroes the net worth (to its six digits); tst_schedule finds them all.
+            const QStringList shownTirs = cell(5, a + 1).replace(QChar(0x00A0), u' ').split("; "); // kept on one line
+            for (const QString &tir : shownTirs) {
+                const Oracle net = worthOf(flows, tir.toDouble());
+                QVERIFY2(tir == "no existe" || std::fabs(net.sum) <= 1e-5L * net.size, qPrintable(tir));
+            }
+            const int count = tirs.at(a).digitValue();
+            QCOMPARE(shownTirs.at(0) == "no existe" ? 0 : shownTirs.size(), count);
+            QCOMPARE(document->toPlainText().contains("La TIR de «" + project.at(a).at(0)
+                                                      + "» no es única: su flujo neto cambia de signo más de una vez."),
+                     count > 1);
+        }
+        QVERIFY2(document->toPlainText().contains(sentence), qPrintable(document->toPlainText()));
+
+        // The pictures are the document's own, as wide as its page.
+        const auto image = [document](const QString &name) {
+            return document->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
+        };
+        QCOMPARE(image("quintavo:profile").width(), w->reports()->pictureWidth());
+        w->showCashFlows();
+        QVERIFY(image("quintavo:profile").isNull());
+        for (int a = 0; a < project.size(); ++a) {
+            const QString name = QStringLiteral("quintavo:diagram/%1").arg(a);
+            QCOMPARE(image(name).size(), QSize(w->reports()->pictureWidth(), CashFlowDiagram::Height));
+            QVERIFY(document->toHtml().contains("src=\"" + name + "\""));
+        }
+    }
+
+    void diagram_data()
+    {
+        QTest::addColumn<QVector<double>>("income");
+        QTest::addColumn<QVector<double>>("expenses");
+        QTest::addColumn<int>("width");
+        // first-last period, i(ncome)/e(xpense), ^ up / v down, x, length
+        // over the first one's; label: + across, | along the arrow, - none.
+        QTest::addColumn<QString>("arrows");
+        // Periods 30 + 190 p px; period 2 pays nothing.
+        QTest::newRow("per period") << QVector<double>{0, 50, 0, 100} << QVector<double>{200} << 630
+                                    << "0-0ev30:1+ 1-1i^220:0.25+ 3-3i^600:0.5+";
+        // Widened to 120: 60 px for 9 steps, so pairs of periods; no arrow
+        // for the pairs that net 0.
+        QTest::newRow("grouped") << QVector<double>{0, 10, 10, 0, 0, 0, 5, 0, 0, 40}
+                                 << QVector<double>{30, 0, 0, 10, 0, 0, 5} << 50
+                                 << "0-1ev33:1- 8-9i^87:2-";
+        // 28.5 px apart: amounts fit only along their arrows.
+        QTest::newRow("labels along") << (QVector<double>(20) << 1500) << QVector<double>{1500} << 630
+                                      << "0-0ev30:1| 20-20i^600:1|";
+    }
+
+    void diagram()
+    {
+        QFETCH(QVector<double>, income); QFETCH(QVector<double>, expenses); QFETCH(int, width);
+        QFETCH(QString, arrows);
+        const auto layout = CashFlowDiagram::layout(income, expenses, width);
+        const QImage image = CashFlowDiagram::render(layout);
+        QCOMPARE(image.size(), QSize(std::max(width, 120), CashFlowDiagram::Height));
+        QStringList seen;
+        for (const auto &arrow : layout.arrows) {
+            seen << QStringLiteral("%1-%2%3%4%5:%6%7").arg(arrow.firstPeriod).arg(arrow.lastPeriod)
+                        .arg(arrow.income ? 'i' : 'e').arg(arrow.up ? '^' : 'v').arg(std::lround(arrow.x))
+                        .arg(arrow.length / layout.arrows[0].length, 0, 'g', 3)
+                        .arg(arrow.label.text.isEmpty() ? '-' : arrow.label.vertical ? '|' : '+');
+            const double middle = layout.axisY + (arrow.up ? -0.5 : 0.5) * arrow.length;
+            QVERIFY(image.pixelColor(std::lround(arrow.x), std::lround(middle)) != Qt::white);
+        }
+        QCOMPARE(seen.join(' '), arrows);
+        QCOMPARE(layout.axisLabel.contains("grupo"), layout.periodsPerGroup > 1);
+    }
+
+    void profile_data()
+    {
+        QTest::addColumn<QVector<double>>("rates");
+        QTest::addColumn<QVector<double>>("tirs");   // of the first alternative
+        QTest::addColumn<QVector<double>>("marked"); // by alternative, its rate first
+        QTest::newRow("one") << QVector<double>{0.1} << QVector<double>{} << QVector<double>{0.1};
+        QTest::newRow("two, a tir") << QVector<double>{0.1, 0.05} << QVector<double>{0.1986}
+                                    << QVector<double>{0.1, 0.1986, 0.05};
+        QTest::newRow("rates that cannot be valued") << QVector<double>{0.1, -1.5}
+            << QVector<double>{NAN, 2.0, -1.0} << QVector<double>{0.1, 2.0};
+    }
+
+    void profile()
+    {
+        QFETCH(QVector<double>, rates); QFETCH(QVector<double>, tirs); QFETCH(QVector<double>, marked);
+        QVector<AlternativeFigures> alternatives;
+        for (const double rate : rates)
+            alternatives.append({"A", 6, rate, {{"ventas", {CashFlow::Uniform, 100, 0, 5, 1}},
+                {"ahorro", {CashFlow::Arithmetic, 40, 10.0 * alternatives.size(), 6, 1}}},
+                {{"inversión", {CashFlow::Uniform, 500, 0, 1, 0}}}});
+        const auto profile = VpnProfile::compute(alternatives, {{tirs.begin(), tirs.end()}});
+        QVector<double> seen;
+        for (const auto &mark : profile.marks) {
+            seen << mark.rate;
+            QVERIFY(std::fabs(mark.vpn - double(worthOf(alternatives[mark.alternative], mark.rate).sum)) < 1e-9);
+        }
+        QCOMPARE(seen, marked);
+        const auto [low, high] = std::minmax_element(marked.begin(), marked.end());
+        QVERIFY(profile.lowRate > -1 && profile.lowRate < *low && *high < profile.highRate);
+        for (int a = 0; a < rates.size(); ++a) {
+            const auto &points = profile.curves[a].points;
+            QVERIFY(points.first().x() == profile.lowRate && points.last().x() == profile.highRate);
+            for (const QPointF &p : points) {
+                QVERIFY(std::fabs(p.y() - double(worthOf(alternatives[a], p.x()).sum)) < 1e-9
+                        && profile.lowVpn <= std::min(p.y(), 0.0) && std::max(p.y(), 0.0) <= profile.highVpn);
+            }
+        }
+        const QImage image = VpnProfile::render(profile, 500);
+        QVERIFY(image.width() == 500 && image.height() > VpnProfile::PlotHeight);
     }
 };
 

@@ -1,8 +1,14 @@
-// The payment schedule, the cash-flow table laid out from it and the worth of
+// The worth of a flow and the factors behind it at the limits no loop reaches,
+// the payment schedule, the cash-flow table laid out from it and the worth of
 // an alternative at any rate (FlowValuation), against each payment worked out
-// on its own in long double (oracle.h); and how a report shares out its cells.
+// on its own in long double (oracle.h); VAE and TIR the same way, and the TIR
+// against a bisection of its own; and how a report shares out its cells.
+#include "annualworth.h"
 #include "cashflowtable.h"
+#include "flowworth.h"
+#include "interestfactors.h"
 #include "oracle.h"
+#include "rateofreturn.h"
 
 #include <QtTest>
 
@@ -46,6 +52,49 @@ bool near(double got, LD want, LD scale)
     return got == w || fabsl(got - want) <= 1e-12L * scale + DBL_MIN;
 }
 
+
+// Kinds 0, 1, 2: uniform, arithmetic, geometric; a is A or A1, b is G or g.
+// A flow starts at s; a series pays in periods 1..n, valued at 0 (s = 1) or n (s = 0).
+double worth(bool isFlow, int kind, double i, double a, double b, int n, int s)
+{
+    if (isFlow)
+        return kind == 0 ? uniformFlowWorth(i, a, n, s) : kind == 1 ? arithmeticFlowWorth(i, a, b, n, s)
+                                                                    : geometricFlowWorth(i, a, b, n, s);
+    return kind == 0 ? uniformSeriesWorth(i, n, a, s == 0) : kind == 1 ? arithmeticGradientWorth(i, n, b, s == 0, a)
+                                                                       : geometricGradientWorth(i, n, a, b, s == 0);
+}
+
+void addRow(bool isFlow, int kind, double i, double a, double b, int n, int s, long double expected,
+            long double size)
+{
+    QTest::addRow("%s %d i=%g a=%g b=%.15g n=%d s=%d", isFlow ? "flow" : "series", kind, i, a, b, n, s)
+        << isFlow << kind << i << a << b << n << s << double(expected) << double(size);
+}
+
+// One payment a period from period 0, each its own flow; an expense if negative.
+Flows periods(std::initializer_list<double> pays)
+{
+    Flows f;
+    for (double p : pays)
+        f << (p < 0 ? -1 : 1) << 0 << std::fabs(p) << 0 << 1 << f.size() / 6;
+    return f;
+}
+
+// The worth at r of the flows' income (side 1), expenses (-1) or net (0),
+// each payment on its own (oracle.h).
+Oracle worthOf(const Flows &f, LD r, int side = 0)
+{
+    Oracle w;
+    for (int j = 0; j + 5 < f.size(); j += 6) {
+        if (!side || f[j] == side)
+            w.add(Oracle::flow(int(f[j + 1]), r, f[j + 2], f[j + 3], int(f[j + 4]), int(f[j + 5])), side ? 1 : int(f[j]));
+    }
+    return w;
+}
+
+// 10,000 steps even in log(1 + r) over (-0.99, 100].
+LD rateAt(int j) { return expm1l(logl(0.01L) + j * (logl(101.0L) - logl(0.01L)) / 10000); }
+
 } // namespace
 
 class TestSchedule : public QObject
@@ -53,6 +102,88 @@ class TestSchedule : public QObject
     Q_OBJECT
 
 private slots:
+    void worth_data();
+    void worth();
+    void rates_data()
+    {
+        QTest::addColumn<Flows>("flows");
+        QTest::addColumn<QVector<double>>("want"); // empty for random flows: the bisection decides
+        QTest::newRow("-1000 now, 300 for 5") << (Flows{-1, 0, 1000, 0, 1, 0, 1, 0, 300, 0, 5, 1}) << QVector<double>{0.152382};
+        QTest::newRow("two roots") << periods({-100, 230, -132}) << QVector<double>{0.1, 0.2};
+        QTest::newRow("expenses only") << (Flows{-1, 1, 10, 5, 6, 2, -1, 2, 7, 0.1, 4, 0}) << QVector<double>{};
+        QTest::newRow("root at 0") << periods({-0.3, 0.1, 0.2}) << QVector<double>{0.0}; // not 2.2e-16
+        QTest::newRow("near both ends") << periods({1, -100.515, 1.5075}) << QVector<double>{-0.985, 99.5};
+        QTest::newRow("double and simple") << periods({1, -4, 5.3125, -2.34375}) << QVector<double>{0.5};
+        QTest::newRow("three roots") << periods({1, -3.6, 4.31, -1.716}) << QVector<double>{0.1, 0.2, 0.3};
+        QTest::newRow("two roots 0.001 apart") << periods({1, -2.201, 1.2111}) << QVector<double>{0.1, 0.101};
+        QTest::newRow("1100 periods") << (Flows{-1, 0, 1000, 0, 1, 0, 1, 0, 300, 0, 1100, 1}) << QVector<double>{0.3};
+        QRandomGenerator rng(15);
+        for (int row = 0; row < 40; ++row) {
+            Flows f;
+            for (int n = 2 + rng.bounded(4); n > 0; --n) {
+                const int kind = rng.bounded(3), amount = rng.bounded(-1000, 1000);
+                f << (amount < 0 ? -1 : 1) << kind << std::abs(amount) << (rng.bounded(2.0) - 1) * (kind == 2 ? 0.3 : 80);
+                f << 1 + rng.bounded(12) << rng.bounded(-2, 9);
+            }
+            QTest::addRow("random %d", row) << f << QVector<double>{};
+        }
+    }
+
+    void rates()
+    {
+        QFETCH(Flows, flows); QFETCH(QVector<double>, want);
+        std::vector<CashFlow> income, expenses;
+        for (int j = 0; j + 5 < flows.size(); j += 6)
+            (flows[j] < 0 ? expenses : income).push_back({CashFlow::Kind(int(flows[j + 1])), flows[j + 2], flows[j + 3],
+                                                          int(flows[j + 4]), int(flows[j + 5])});
+        const std::vector<double> got = RateOfReturn::rates(income, expenses);
+        QVERIFY(std::is_sorted(got.begin(), got.end()));
+        for (double r : got) {
+            const Oracle w = worthOf(flows, r);
+            QVERIFY2(r > -0.99 && r <= 100 && fabsl(w.sum) <= 1e-9L * w.size, qPrintable(QString::number(r, 'g', 17)));
+        }
+        if (!QByteArray(QTest::currentDataTag()).startsWith("random"))
+            QCOMPARE(int(got.size()), want.size());
+        for (int j = 0; j < want.size(); ++j)
+            QCOMPARE(QString::number(got[j], 'g', 6), QString::number(want[j], 'g', 6)); // as rates are typed
+        // Every change of sign on the grid holds a reported root, to which a
+        // bisection in long double also comes.
+        Oracle prev = worthOf(flows, rateAt(0));
+        for (int j = 1; j <= 10000; ++j) {
+            const Oracle here = worthOf(flows, rateAt(j));
+            if (std::isfinite(prev.sum * here.sum) && prev.sum * here.sum < 0) {
+                LD a = rateAt(j - 1), b = rateAt(j);
+                for (int k = 0; k < 200 && a < (a + b) / 2 && (a + b) / 2 < b; ++k)
+                    ((worthOf(flows, (a + b) / 2).sum < 0) == (prev.sum < 0) ? a : b) = (a + b) / 2;
+                const auto near = [&](double r) { return fabsl(r - a) <= 1e-9L * (1 + fabsl(a)); };
+                QVERIFY2(std::any_of(got.begin(), got.end(), near), qPrintable(QString::number(double(a), 'g', 17)));
+            }
+            prev = here;
+        }
+    }
+
+    void annualWorth_data()
+    {
+        QTest::addColumn<double>("i");
+        QTest::addColumn<int>("n");
+        for (double i : {0.0, 0.1, 1e-9, -1e-15, 1e-300, 0.05, -0.5, 100.0})
+            for (int n : {-3, 0, 1, 5, 30, 1000, 100000})
+                QTest::addRow("i=%g n=%d", i, n) << i << n;
+    }
+
+    // VPN over the worth of n payments of 1 at the ends of periods 1 to n.
+    void annualWorth()
+    {
+        QFETCH(double, i); QFETCH(int, n);
+        const double got = ::annualWorth(-1234.5, i, n);
+        LD sum = 0;
+        for (int k = 1; k <= n; ++k)
+            sum += expl(-k * log1pl(i));
+        const LD want = -1234.5L / sum;
+        QVERIFY2(n <= 0 ? std::isnan(got) : fabsl(got - want) <= 1e-12L * fabsl(want),
+                 qPrintable(QString::number(got, 'g', 17)));
+    }
+
     void table_data()
     {
         QTest::addColumn<Flows>("flows");
@@ -117,14 +248,7 @@ private slots:
         QFETCH(Flows, flows); QFETCH(double, rate); QFETCH(bool, laidOut);
         const FlowValuation valuation = alternativeOf(flows, 0).valuation();
         QCOMPARE(valuation.laidOut(), laidOut);
-        Oracle sides[3] = {{0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0}}; // income, expenses, net
-        for (int j = 0; j + 5 < flows.size(); j += 6) {
-            const Oracle one = Oracle::flow(int(flows[j + 1]), rate, flows[j + 2], flows[j + 3], int(flows[j + 4]), int(flows[j + 5]));
-            for (Oracle *side : {&sides[flows[j] < 0], &sides[2]}) {
-                side->sum += side == &sides[2] ? flows[j] * one.sum : one.sum;
-                side->size += one.size;
-            }
-        }
+        const Oracle sides[3] = {worthOf(flows, rate, 1), worthOf(flows, rate, -1), worthOf(flows, rate)};
         const double got[] = {valuation.incomeWorth(rate), valuation.expenseWorth(rate), valuation.netWorth(rate),
                               valuation.quickNetWorth(rate)};
         for (int k = 0; k < 4; ++k)
@@ -145,8 +269,7 @@ private slots:
 
     void cellsShared()
     {
-        QFETCH(Sizes, alternatives);
-        QFETCH(QVector<int>, shown);
+        QFETCH(Sizes, alternatives); QFETCH(QVector<int>, shown);
         ProjectFigures project;
         for (const auto &sizes : alternatives) {
             project.alternatives.append({"A", sizes.second, 0.1, {}, {}});
@@ -158,6 +281,72 @@ private slots:
             QCOMPARE(tables.at(a).shown, shown.at(a));
     }
 };
+
+void TestSchedule::worth_data()
+{
+    QTest::addColumn<bool>("isFlow");
+    QTest::addColumn<int>("kind");
+    for (const char *column : {"i", "a", "b"})
+        QTest::addColumn<double>(column);
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("s");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("size");
+    // At 1 + i = 2^-53 each period later is worth 2^53 times more. Up to 32
+    // payments the factors add them one by one, beyond through closed forms
+    // or, near a rate of 0 or a growth equal to the rate, through series.
+    for (double i : {0.0, 1e-15, -1e-8, 1e-4, 0.1, -0.5, 5.0, 1e300, -1 + 0x1p-53}) {
+        const double near = i + 1e-12 * std::max(1.0, std::fabs(i));
+        const struct { int kind; double a, b; } flows[] = {{0, 100, 0}, {1, -30, 10}, {1, 50, 10}, {2, 100, 0.04}, {2, 100, i}, {2, 100, near}};
+        for (int n : {-2, 0, 1, 2, 5, 33, 40, 1000, 100000})
+            for (int s : {-3, -1, 0, 1, 2, 3})
+                for (const auto &f : flows) {
+                    const Oracle o = Oracle::flow(f.kind, i, f.a, f.b, n, s);
+                    addRow(true, f.kind, i, f.a, f.b, n, s, o.sum, o.size);
+                }
+    }
+    // Expected -1: the oracle's.
+    const long double N = INT_MAX, inf = qInf();
+    const double nan = qQNaN();
+    const struct { bool isFlow; int kind; double i, a, b; int n, s; long double expected; } rows[] = {
+        // Worths that fit in a double although the series or the discount on the way do not.
+        {true, 2, 3.0, 2e6, -2.0, 1500, 0, -1}, {true, 2, 0.1, 100, -5.0, 30, 4, -1}, {true, 0, 0.1, 1e308, 0, 3, 1500, -1},
+        {true, 1, 5.0, 1e308, 1e308, 3, 0, -1}, {true, 1, 1.0, 1e308, 1e308, 8, 1500, -1}, {true, 2, 0.1, 1, 1500, 100, 1500, -1},
+        // Counts at the ends of int: perpetuities, and closed forms safe in long double.
+        {false, 0, 0.1, 100, 0, INT_MAX, 1, 1000}, {false, 1, 0.1, 50, 10, INT_MAX, 1, 1500},
+        {false, 2, 0.1, 100, 0.05, INT_MAX, 1, 2000}, {false, 2, 0.1, 100, 0.1, INT_MAX, 1, N * 100 / 1.1L},
+        {false, 0, 0.1, 1, 0, INT_MAX, 0, inf}, {false, 1, 0, 1, 1, INT_MAX, 0, N + N * (N - 1) / 2},
+        {false, 2, 0.1, 100, 0.1, 5, 0, 732.05L}, {false, 1, 0.1, 50, 10, 5, 0, 415.765L},
+        {false, 0, 1e-8, 1, 0, INT_MAX, 1, -expm1l(-N * log1pl(1e-8)) / 1e-8L},
+        {true, 0, 0.1, 100, 0, INT_MAX, INT_MAX, 0}, {true, 0, 0.1, 100, 0, INT_MIN, INT_MIN, 0},
+        {true, 0, 0.1, 100, 0, INT_MAX, INT_MIN, 0}, {true, 0, 0.1, 100, 0, 5, INT_MIN, 0},
+        {true, 0, 0.1, 100, 0, 5, INT_MAX, 0}, {true, 0, 0.1, 100, 0, INT_MAX, -5, 1100},
+        {true, 0, 0.1, 100, 0, INT_MAX, 2, 1000 / 1.1L}, {true, 1, 0.1, 50, 10, INT_MAX, -5, 1650},
+        {true, 2, 0.1, 100, 0.04, INT_MAX, 0, 110 / 0.06L},
+        // An amount of 0 is worth 0 however large its factor; beyond the range, inf of its sign.
+        {false, 0, 1e300, 0, 0, 5, 0, 0}, {false, 2, 1e300, 0, 0.04, 5, 0, 0}, {false, 0, 1e300, -100, 0, 5, 0, -inf},
+        // Rates of -1 and below keep the closed forms; nan in, nan out.
+        {false, 0, -1, 100, 0, 5, 1, inf}, {false, 1, -2, 50, 10, 5, 1, -70}, {false, 2, -2, 100, -2, 5, 1, -500},
+        {true, 0, nan, 100, 0, 5, 1, nan}, {false, 2, 0.1, 1, nan, 5, 0, nan}};
+    for (const auto &r : rows) {
+        const Oracle o = r.expected == -1 ? Oracle::flow(r.kind, r.i, r.a, r.b, r.n, r.s) : Oracle();
+        r.expected == -1 ? addRow(true, r.kind, r.i, r.a, r.b, r.n, r.s, o.sum, o.size)
+                         : addRow(r.isFlow, r.kind, r.i, r.a, r.b, r.n, r.s, r.expected, fabsl(r.expected));
+    }
+}
+
+// UBSan stops any signed overflow on the way.
+void TestSchedule::worth()
+{
+    QFETCH(bool, isFlow); QFETCH(int, kind); QFETCH(double, i); QFETCH(double, a); QFETCH(double, b);
+    QFETCH(int, n); QFETCH(int, s); QFETCH(double, expected); QFETCH(double, size);
+    const double got = ::worth(isFlow, kind, i, a, b, n, s);
+    const QByteArray shown = QByteArray::number(got, 'g', 17);
+    if (std::isnan(expected) || std::isinf(expected) || expected == 0)
+        QVERIFY2(got == expected || (std::isnan(got) && std::isnan(expected)), shown.constData());
+    else
+        QVERIFY2(std::fabs(got - expected) <= 1e-9 * size + DBL_MIN, shown.constData());
+}
 
 QTEST_APPLESS_MAIN(TestSchedule)
 #include "tst_schedule.moc"
