@@ -31,6 +31,12 @@ void TestCashFlowReport::table_data()
                 {"<b>%3</b> & %1", u8"2\u00a0000\u00a0000.00", "0", "0"}, {"Media", "0", "12.50", "12.75"},
                 {"Egresos"}, {"Costo", "0", "0", u8"1\u00a0234\u00a0560.00"},
                 {"Total", u8"2\u00a0000\u00a0000.00", "12.50", u8"-1\u00a0234\u00a0547.25"}};
+    // A single payment pays in its one period: not before 0, nor past the horizon.
+    QTest::newRow("single payments") << QStringList{"U", "2"}
+        << QStringList{"IS|Salvamento|1000|2", "IS|Antes|7|-1", "IS|Después|9|3", "ES|Inversión|2500|0"}
+        << Rows{{"U"}, {"Concepto", "0", "1", "2"}, {"Ingresos"}, {"Salvamento", "0", "0", u8"1\u00a0000.00"},
+                {"Antes", "0", "0", "0"}, {"Después", "0", "0", "0"}, {"Egresos"}, {"Inversión", u8"2\u00a0500.00", "0", "0"},
+                {"Total", u8"-2\u00a0500.00", "0.00", u8"1\u00a0000.00"}};
     QTest::newRow("horizon INT_MIN") << QStringList{"Atras", "-2147483648"} << QStringList{"EU|Renta|5|1|0"}
         << Rows{{"Atras"}, {"Concepto"}, {"Ingresos"}, {"Egresos"}, {"Renta"}, {"Total"}};
 }

@@ -18,7 +18,7 @@ private slots:
 
 void TestFigureFlags::flags_data()
 {
-    QTest::addColumn<int>("node"); // the form's alternative (-2), an added one (-1), a flow of kind 0..2
+    QTest::addColumn<int>("node"); // the form's alternative (-2), an added one (-1), an expense of kind 0..3
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("toolTip"); // none: no tint; "12 se usa...": amber; "Se lee como 0...": red
@@ -39,6 +39,8 @@ void TestFigureFlags::flags_data()
     QTest::newRow("growth 12,5 %") << 2 << 2 << "12,5 %" << "Se lee como 0: escriba la fracción sin %, 0.125";
     QTest::newRow("growth nan") << 2 << 2 << "nan" << QString();
     QTest::newRow("start nan") << 2 << 4 << "nan" << "Se lee como 0: no es un número";
+    QTest::newRow("single -5") << 3 << 1 << "-5" << "Un egreso negativo cuenta como ingreso";
+    QTest::newRow("period 2.5") << 3 << 2 << "2.5" << notWhole;
 }
 
 // The colour on screen at the top of the cell, and the tooltip when the mouse rests on it.

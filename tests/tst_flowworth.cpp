@@ -1,5 +1,6 @@
 // The worth of a flow against each payment discounted on its own (oracle.h),
 // and the factors behind it at the limits no loop reaches.
+#include "cashflow.h"
 #include "flowworth.h"
 #include "interestfactors.h"
 #include "oracle.h"
@@ -10,10 +11,13 @@
 
 namespace {
 
-// Kinds 0, 1, 2: uniform, arithmetic, geometric; a is A or A1, b is G or g.
+// Kinds 0, 1, 2, 3: uniform, arithmetic, geometric, single; a is A, A1 or F, b is G or g.
 // A flow starts at s; a series pays in periods 1..n, valued at 0 (s = 1) or n (s = 0).
+// A single payment is valued as a flow, whatever n says.
 double worth(bool isFlow, int kind, double i, double a, double b, int n, int s)
 {
+    if (kind == 3)
+        return flowWorth({CashFlow::Single, a, b, n, s}, i);
     if (isFlow)
         return kind == 0 ? uniformFlowWorth(i, a, n, s) : kind == 1 ? arithmeticFlowWorth(i, a, b, n, s)
                                                                     : geometricFlowWorth(i, a, b, n, s);
@@ -61,6 +65,13 @@ void TestFlowWorth::worth_data()
                     addRow(true, f.kind, i, f.a, f.b, n, s, o.sum, o.size);
                 }
     }
+    // A single payment: F / (1 + i)^s, nothing before period 0; n = 7 is not its count.
+    for (double i : {0.0, 1e-15, 0.1, -0.5, 5.0, -1 + 0x1p-53})
+        for (int s : {INT_MIN, -1, 0, 1, 3, 1500, INT_MAX})
+            for (double F : {25000.0, -1e308}) {
+                const Oracle o = Oracle::flow(0, i, F, 0, 1, s);
+                addRow(true, 3, i, F, 0, 7, s, o.sum, o.size);
+            }
     // Expected -1: the oracle's.
     const long double N = INT_MAX, inf = qInf();
     const double nan = qQNaN();
@@ -83,7 +94,9 @@ void TestFlowWorth::worth_data()
         {false, 0, 1e300, 0, 0, 5, 0, 0}, {false, 2, 1e300, 0, 0.04, 5, 0, 0}, {false, 0, 1e300, -100, 0, 5, 0, -inf},
         // Rates of -1 and below keep the closed forms; nan in, nan out.
         {false, 0, -1, 100, 0, 5, 1, inf}, {false, 1, -2, 50, 10, 5, 1, -70}, {false, 2, -2, 100, -2, 5, 1, -500},
-        {true, 0, nan, 100, 0, 5, 1, nan}, {false, 2, 0.1, 1, nan, 5, 0, nan}};
+        {true, 0, nan, 100, 0, 5, 1, nan}, {false, 2, 0.1, 1, nan, 5, 0, nan},
+        {true, 3, 0.1, qInf(), 0, 7, 3, inf}, {true, 3, 0.1, -qInf(), 0, 7, 0, -inf}, {true, 3, 0.1, nan, 0, 7, 2, nan},
+        {true, 3, 0.1, qInf(), 0, 7, -1, 0}, {true, 3, 0.1, nan, 0, 7, INT_MIN, 0}};
     for (const auto &r : rows) {
         const Oracle o = r.expected == -1 ? Oracle::flow(r.kind, r.i, r.a, r.b, r.n, r.s) : Oracle(0, 0, 0, 0, 0, 0, 0);
         r.expected == -1 ? addRow(true, r.kind, r.i, r.a, r.b, r.n, r.s, o.sum, o.size)

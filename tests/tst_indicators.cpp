@@ -11,7 +11,7 @@ namespace {
 
 using LD = long double;
 // Each alternative as {name, N, rate, flows...}, a flow "I|E payment n start"
-// paying uniformly from start >= 0.
+// paying uniformly from start >= 0, or once in period start when n is "u".
 using Project = QList<QStringList>;
 
 // Worth now at r of the flows' income (side 1), expenses (-1) or net (0),
@@ -22,7 +22,8 @@ LD worth(const QStringList &flows, LD r, int side = 0, LD *magnitude = nullptr)
     for (const QString &flow : flows) {
         const QStringList f = flow.split(' ');
         const int sign = f.at(0) == "I" ? 1 : -1;
-        const Oracle one = Oracle::flow(0, r, sign * f.at(1).toDouble(), 0, f.at(2).toInt(), f.at(3).toInt());
+        const int n = f.at(2) == "u" ? 1 : f.at(2).toInt();
+        const Oracle one = Oracle::flow(0, r, sign * f.at(1).toDouble(), 0, n, f.at(3).toInt());
         sum += side == 0 || side == sign ? one.sum : 0;
         if (magnitude)
             *magnitude += one.size;
@@ -44,7 +45,7 @@ private slots:
         QTest::addColumn<Project>("project");
         QTest::addColumn<QString>("sentence"); // amounts worked out payment by payment
         QTest::newRow("equal horizons") // A's TIR is the textbook 0.152382
-            << Project{{"A", "5", "0.1", "E 1000 1 0", "I 300 5 1"}, {"B", "5", "0.08", "E 500 1 0", "I 190 5 1"}}
+            << Project{{"A", "5", "0.1", "E 1000 u 0", "I 300 5 1"}, {"B", "5", "0.08", "E 500 1 0", "I 190 5 1"}}
             << "La mejor alternativa es «B»: tiene el mayor VPN (258.61).";
         QTest::newRow("unequal horizons: B's VPN is larger, A's VAE")
             << Project{{"A", "3", "0.1", "E 1000 1 0", "I 450 3 1"}, {"B", "6", "0.1", "E 1000 1 0", "I 260 6 1"}}
@@ -68,7 +69,8 @@ private slots:
             for (const QString &flow : a.mid(3)) {
                 const QStringList f = flow.split(' ');
                 (f.at(0) == "I" ? typed.income : typed.expenses)
-                    << FlowSnapshot{CashFlow::Uniform, "Pago", f.at(1), "0", f.at(2), f.at(3)};
+                    << (f.at(2) == "u" ? FlowSnapshot{CashFlow::Single, "Pago", f.at(1), {}, {}, f.at(3)}
+                                       : FlowSnapshot{CashFlow::Uniform, "Pago", f.at(1), "0", f.at(2), f.at(3)});
             }
             snapshot.alternatives << typed;
         }

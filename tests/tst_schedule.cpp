@@ -13,7 +13,7 @@ namespace {
 
 using LD = long double;
 // Each flow as six numbers: side (1 income, -1 expense), kind (0 uniform, 1
-// arithmetic, 2 geometric), amount, change, payments, start.
+// arithmetic, 2 geometric, 3 single: payments 1), amount, change, payments, start.
 using Flows = QVector<double>;
 using Sizes = QVector<QPair<int, int>>; // flows, horizon of each alternative
 
@@ -64,6 +64,7 @@ private slots:
         QTest::newRow("cut to period 2") << kinds << 5 << 2;
         QTest::newRow("900 periods") << kinds << 1000 << 1000;
         QTest::newRow("ends of int") << Flows{1, 0, 1, 0, M, M, 1, 1, 7, 1, M, -5, -1, 0, 1, 0, m, m, 1, 0, 3, 0, M, m} << 2 << 2;
+        QTest::newRow("single payments") << Flows{1, 3, 25000, 0, 1, 0, -1, 3, 500, 0, 1, -1, 1, 3, 7, 0, 1, 4, 1, 3, 9, 0, 1, M, -1, 3, 9, 0, 1, m} << 5 << 5;
         QTest::newRow("horizon INT_MIN") << Flows{-1, 0, 5, 0, 1, 0} << INT_MIN << INT_MIN;
         QTest::newRow("horizon INT_MAX, 10 shown") << Flows{1, 2, 1, 0.1, M, -5} << INT_MAX << 10;
         QTest::newRow("inf, nan, -0") << Flows{1, 0, inf, 0, 2, 0, 1, 1, nan, 1, 3, 1, -1, 2, 1, nan, 2, 2, -1, 0, inf, 0, 1, 1, 1, 0, -0.0, 0, 2, 0} << 4 << 4;
@@ -105,6 +106,8 @@ private slots:
         const Flows mixed{1, 0, 300, 0, 5, 1, 1, 1, 50, -10, 8, -2, -1, 2, 100, 0.05, 6, 0, -1, 0, 1000, 0, 1, 0};
         for (const double rate : {0.0, 1e-15, 0.1, -0.5, 5.0, qQNaN()})
             QTest::addRow("mixed, i=%g", rate) << mixed << rate << true;
+        for (const double rate : {0.0, 0.1, 5.0})
+            QTest::addRow("single, i=%g", rate) << Flows{1, 3, 25000, 0, 1, 3, -1, 3, 1000, 0, 1, 0, 1, 3, 50, 0, 1, -2, 1, 3, 1, 0, 1, 1500} << rate << false;
         for (const double rate : {0.0, 1e-15, 0.1, 5.0}) {
             QTest::addRow("to period 1024, i=%g", rate) << Flows{1, 1, 3, 0.5, 1000, 24, -1, 0, 100, 0, 1, 0} << rate << true;
             QTest::addRow("to period 1025, i=%g", rate) << Flows{1, 1, 3, 0.5, 1000, 25, -1, 0, 100, 0, 1, 0} << rate << false;

@@ -80,6 +80,9 @@ private slots:
         QCOMPARE(rent->text(1), QStringLiteral("N = 0, i = 0.08"));
         QTreeWidgetItem *fee = step(addFlow(project, rent->child(1), 2));
         fill(fee, {"Cuota", "900", "0.05", "4", "1"});
+        QTreeWidgetItem *salvage = step(addFlow(project, rent->child(0), 3));
+        fill(salvage, {"Salvamento", "25000", "0"});
+        QCOMPARE(salvage->text(1), QStringLiteral("Único 25\u00A0000.00 en 0"));
 
         QTemporaryDir folder;
         QVERIFY(project->saveTo(folder.filePath("a.quintavo")));
