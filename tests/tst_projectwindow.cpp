@@ -64,9 +64,11 @@ void TestProjectWindow::realMenuAndDialogs()
 {
     QTreeWidgetItem *income = first()->child(0);
     QTreeWidgetItem *expense = first()->child(1);
-    const auto answer = [](const QString &text) {
-        whenShown(QApplication::activeModalWidget, [text](QWidget *dialog) {
+    QStringList kinds;
+    const auto answer = [&kinds](const QString &text) {
+        whenShown(QApplication::activeModalWidget, [text, &kinds](QWidget *dialog) {
             auto *input = qobject_cast<QInputDialog *>(dialog);
+            kinds = input->comboBoxItems();
             text.isNull() ? input->reject() : (input->setTextValue(text), input->accept());
         });
     };
@@ -77,13 +79,20 @@ void TestProjectWindow::realMenuAndDialogs()
     chooseFromMenu(w->tree(), expense, "Añadir Egreso");
     QCOMPARE(income->childCount(), 1);
     QCOMPARE(expense->childCount(), 0);
+    QCOMPARE(kinds, (QStringList{"Pago Anualidad", "Pago con incremento Aritmético", "Pago con incremento geométrico",
+                                 "Pago único"}));
     QCOMPARE(showNode(w, income->child(0))->rowCount(), 5);
     answer("Sur");
     chooseFromMenu(w->tree(), first(), "Añadir Alternativa");
     QCOMPARE(w->tree()->topLevelItemCount(), 2);
     QCOMPARE(w->tree()->topLevelItem(1)->text(0), QStringLiteral("Sur"));
-    // The panel shows the new alternative.
+    // The panel shows the new alternative, which is the node highlighted; a
+    // click on the flow highlighted before brings the flow's table back.
     QCOMPARE(w->panelTable()->item(0, 0)->text(), QStringLiteral("Sur"));
+    QCOMPARE(w->tree()->currentItem(), w->tree()->topLevelItem(1));
+    const QPoint flow = w->tree()->visualItemRect(income->child(0)).center();
+    QTest::mouseClick(w->tree()->viewport(), Qt::LeftButton, {}, flow);
+    QCOMPARE(w->panelTable()->item(0, 0)->text(), QStringLiteral("Pago"));
 }
 
 void TestProjectWindow::panelFollowsCurrentNode()
