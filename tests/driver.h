@@ -37,7 +37,7 @@ QTreeWidgetItem *addAlternative(ProjectWindow *w, const QString &title);
 // Types `text` into cell (row, 0) through its editor and presses Return.
 void type(QTableWidget *table, int row, const QString &text);
 // Adds to `alternative` the flow "GK|name|figure|..." and fills its cells:
-// G is I (income) or E (expense), K is U, A or G (uniform, arithmetic, geometric).
+// G is I (income) or E (expense), K is U, A, G or S (uniform, arithmetic, geometric, single).
 QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *alternative, const QString &flow);
 QList<Rows> reportTables(const QTextEdit *report);
 // A window's project as saved, and both its reports.

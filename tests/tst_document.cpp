@@ -77,6 +77,9 @@ void TestDocument::figures_data()
     QTest::newRow("arithmetic, negative start") << 1 << QStringList{"1000", "-100", "8", "-3"} << "0.12" << false;
     QTest::newRow("geometric, g = i") << 2 << QStringList{"900", "0.05", "4", "2"} << "0.05" << true;
     QTest::newRow("geometric, alternating") << 2 << QStringList{"10", "-2.5", "9", "1"} << "0.3" << false;
+    QTest::newRow("single") << 3 << QStringList{"25000", "4"} << "0.1" << false;
+    QTest::newRow("single now, expense") << 3 << QStringList{"-700", "0"} << "0.1" << true;
+    QTest::newRow("single before 0") << 3 << QStringList{"500", "-1"} << "0.1" << false;
     QTest::newRow("unread cells") << 1 << QStringList{"1,5", "dos", "3", "x"} << "0,1" << true;
 }
 
@@ -96,8 +99,10 @@ void TestDocument::figures()
     const AlternativeFigures &alternative = figures.alternatives.at(0);
     const CashFlow read = (expense ? alternative.expenses : alternative.income).at(0).figures;
     const double i = rate.toDouble();
-    const Oracle oracle = Oracle::flow(kind, i, cells.at(0).toDouble(), kind ? cells.at(1).toDouble() : 0,
-                                       cells.value(kind ? 2 : 1).toInt(), cells.value(kind ? 3 : 2).toInt());
+    const bool change = kind == 1 || kind == 2, single = kind == 3; // a single payment: one, in its period
+    const Oracle oracle = Oracle::flow(single ? 0 : kind, i, cells.at(0).toDouble(), change ? cells.at(1).toDouble() : 0,
+                                       single ? 1 : cells.value(change ? 2 : 1).toInt(),
+                                       cells.value(single ? 1 : change ? 3 : 2).toInt());
     QVERIFY2(oracle.near(FlowKind::worth(read, alternative.rate)), qPrintable(QString::number(double(oracle.sum))));
     const bool unread = QTest::currentDataTag() == QByteArray("unread cells");
     QCOMPARE(document.holdsUnread({0, expense ? 1 : 0, 0}), unread);

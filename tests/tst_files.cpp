@@ -77,8 +77,11 @@ private slots:
         ProjectSnapshot read;
         QString reason;
         QVERIFY2(ProjectFile::fromJson(example, &read, &reason), qPrintable(reason));
-        // The document shows a file exactly as Quintavo writes it.
+        // The document shows a file exactly as Quintavo writes it: version 2
+        // for its single payment, version 1 without one.
         QCOMPARE(ProjectFile::toJson(read), example);
+        read.alternatives[0].expenses.removeFirst();
+        QVERIFY(ProjectFile::toJson(read).endsWith("\"version\": 1\n}\n"));
     }
 
     void reads_data()
@@ -90,7 +93,8 @@ private slots:
         QTest::newRow("numbers") << project(R"({"name": 15, "horizon": 1e21})") << "=15|1e+21|";
         QTest::newRow("missing, unknown keys") << project(R"({"rate": "1%", "x": [1]})") << "=||1%";
         QTest::newRow("cut short") << QByteArray("{\n\"format\": [") << "JSON válido: unterminated array (línea 2";
-        QTest::newRow("newer") << project("").replace("1,", "2,") << "creado con una versión más reciente";
+        QTest::newRow("version 2") << project(R"({"name": "U", "income": [{"kind": "single", "start": 2}]})").replace("1,", "2,") << "=U||";
+        QTest::newRow("newer") << project("").replace("1,", "3,") << "creado con una versión más reciente";
         QTest::newRow("true cell") << project(R"({"name": true})") << "alternativa 1, «name» no es un texto";
         QTest::newRow("not an object") << project("1") << "la alternativa 1 no es un objeto";
         QTest::newRow("too deep") << project("[[[[]]]]") << "anidado más hondo";
@@ -162,17 +166,21 @@ private slots:
     void cleanup() { delete main; }
     void savedAndOpenedAgain_data()
     {
-        // Cells typed in turn from a list into two alternatives with a flow of each kind.
+        // Cells typed in turn from a list into two alternatives with a flow of
+        // each of the first `kinds` kinds; a single payment makes it version 2.
+        QTest::addColumn<int>("kinds");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("every kind of flow")
+        QTest::newRow("every kind of flow") << 4
             << QStringList{"Planta", "10", "0.12", "Venta", "5000", "1", "", "10", "0.04", "-1"};
-        QTest::newRow("hostile text in every cell")
+        QTest::newRow("no single payment") << 3 << QStringList{"Planta", "10", "0.12", "Venta", "5000", "1", "-1"};
+        QTest::newRow("hostile text in every cell") << 4
             << QStringList{"<b>&amp;", "1.500,50", "12%", "\"\\", "-0", "1e999", QStringLiteral("𝄞 ñ"),
                            "   ", "0x10", QString(3000, 'x'), "{\"a\": 1}", "2147483648", ""};
     }
 
     void savedAndOpenedAgain()
     {
+        QFETCH(int, kinds);
         QFETCH(QStringList, texts);
         ProjectWindow *typed = newProject(main);
         ProjectSnapshot project;
@@ -184,11 +192,14 @@ private slots:
                 addAlternative(typed, alternative.name);
             QTreeWidgetItem *node = typed->tree()->topLevelItem(a);
             fill(typed, node, {alternative.name, alternative.horizon, alternative.rate});
-            for (int kind = 0; kind < 3; ++kind) {
-                const FlowSnapshot flow{CashFlow::Kind(kind), cell(), cell(),
-                                        kind ? cell() : QString(), cell(), cell()};
+            for (int kind = 0; kind < kinds; ++kind) {
+                const bool series = kind < 3;
+                const FlowSnapshot flow{CashFlow::Kind(kind), cell(), cell(), kind && series ? cell() : QString(),
+                                        series ? cell() : QString(), cell()};
                 QStringList cells{flow.name, flow.amount, flow.change, flow.payments, flow.start};
-                if (!kind)
+                if (!series)
+                    cells = QStringList{flow.name, flow.amount, flow.start};
+                else if (!kind)
                     cells.removeAt(2);
                 fill(typed, addFlow(typed, node->child(kind % 2), kind), cells);
                 (kind % 2 ? alternative.expenses : alternative.income).append(flow);
@@ -202,6 +213,9 @@ private slots:
         QCOMPARE(typed->windowTitle(), QStringLiteral("planta.quintavo[*]"));
         const QStringList state = stateOf(typed); // the file and both reports
         QVERIFY(typed->parentWidget()->close());
+        QFile written(dialogs->file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().contains(kinds > 3 ? "\"version\": 2" : "\"version\": 1"));
 
         ProjectWindow *opened = main->openFile(dialogs->file);
         QVERIFY(opened && opened != typed && !opened->isWindowModified());
@@ -333,6 +347,9 @@ private slots:
         QCOMPARE(rent->text(1), QStringLiteral("N = 0, i = 0.08"));
         QTreeWidgetItem *fee = step(addFlow(story, rent->child(1), 2));
         typeCells(fee, {"Cuota", "900", "0.05", "4", "1"});
+        QTreeWidgetItem *salvage = step(addFlow(story, rent->child(0), 3));
+        typeCells(salvage, {"Salvamento", "25000", "0"});
+        QCOMPARE(salvage->text(1), QStringLiteral("Único 25\u00A0000.00 en 0"));
 
         QVERIFY(story->saveTo(folder.filePath("a.quintavo")));
         const int saved = states.size() - 1; // not modified, as savedAndOpenedAgain checks

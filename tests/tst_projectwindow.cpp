@@ -70,9 +70,11 @@ void TestProjectWindow::realMenuAndDialogs()
 {
     QTreeWidgetItem *income = first()->child(0);
     QTreeWidgetItem *expense = first()->child(1);
-    const auto answer = [](const QString &text) {
-        whenShown(QApplication::activeModalWidget, [text](QWidget *dialog) {
+    QStringList kinds;
+    const auto answer = [&kinds](const QString &text) {
+        whenShown(QApplication::activeModalWidget, [text, &kinds](QWidget *dialog) {
             auto *input = qobject_cast<QInputDialog *>(dialog);
+            kinds = input->comboBoxItems();
             text.isNull() ? input->reject() : (input->setTextValue(text), input->accept());
         });
     };
@@ -83,13 +85,20 @@ void TestProjectWindow::realMenuAndDialogs()
     chooseFromMenu(w->tree(), expense, "Añadir Egreso");
     QCOMPARE(income->childCount(), 1);
     QCOMPARE(expense->childCount(), 0);
+    QCOMPARE(kinds, (QStringList{"Pago Anualidad", "Pago con incremento Aritmético", "Pago con incremento geométrico",
+                                 "Pago único"}));
     QCOMPARE(showNode(w, income->child(0))->rowCount(), 5);
     answer("Sur");
     chooseFromMenu(w->tree(), first(), "Añadir Alternativa");
     QCOMPARE(w->tree()->topLevelItemCount(), 2);
     QCOMPARE(w->tree()->topLevelItem(1)->text(0), QStringLiteral("Sur"));
-    // The panel shows the new alternative.
+    // The panel shows the new alternative, which is the node highlighted; a
+    // click on the flow highlighted before brings the flow's table back.
     QCOMPARE(w->panelTable()->item(0, 0)->text(), QStringLiteral("Sur"));
+    QCOMPARE(w->tree()->currentItem(), w->tree()->topLevelItem(1));
+    const QPoint flow = w->tree()->visualItemRect(income->child(0)).center();
+    QTest::mouseClick(w->tree()->viewport(), Qt::LeftButton, {}, flow);
+    QCOMPARE(w->panelTable()->item(0, 0)->text(), QStringLiteral("Pago"));
 }
 
 void TestProjectWindow::panelFollowsCurrentNode()
@@ -153,7 +162,7 @@ void TestProjectWindow::dialogsTranslatedAsTheirOwn()
 // tooltip a user sees on each kind of table, for each way a text misreads.
 void TestProjectWindow::flags_data()
 {
-    QTest::addColumn<int>("node"); // the form's alternative (-2), an added one (-1), a flow of kind 0..2
+    QTest::addColumn<int>("node"); // the form's alternative (-2), an added one (-1), an expense of kind 0..3
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("toolTip"); // none: no tint; "12 se usa...": amber; "Se lee como 0...": red
@@ -175,6 +184,8 @@ void TestProjectWindow::flags_data()
     QTest::newRow("growth 12,5 %") << 2 << 2 << "12,5 %" << "Se lee como 0: escriba la fracción sin %, 0.125";
     QTest::newRow("growth nan") << 2 << 2 << "nan" << QString();
     QTest::newRow("start nan") << 2 << 4 << "nan" << "Se lee como 0: no es un número";
+    QTest::newRow("single -5") << 3 << 1 << "-5" << "Un egreso negativo cuenta como ingreso";
+    QTest::newRow("period 2.5") << 3 << 2 << "2.5" << notWhole;
 }
 
 // The colour on screen at the top of the cell, and the tooltip when the mouse rests on it.

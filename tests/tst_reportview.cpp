@@ -66,6 +66,12 @@ private slots:
                     {"<b>%3</b> & %1", u8"2\u00a0000\u00a0000.00", "0", "0"}, {"Media", "0", "12.50", "12.75"},
                     {"Egresos"}, {"Costo", "0", "0", u8"1\u00a0234\u00a0560.00"},
                     {"Total", u8"2\u00a0000\u00a0000.00", "12.50", u8"-1\u00a0234\u00a0547.25"}} << 0;
+        // A single payment pays in its one period: not before 0, nor past the horizon.
+        QTest::newRow("single payments") << QStringList{"U", "2"}
+            << QStringList{"IS|Salvamento|1000|2", "IS|Antes|7|-1", "IS|Después|9|3", "ES|Inversión|2500|0"}
+            << Rows{{"U"}, {"Concepto", "0", "1", "2"}, {"Ingresos"}, {"Salvamento", "0", "0", u8"1\u00a0000.00"},
+                    {"Antes", "0", "0", "0"}, {"Después", "0", "0", "0"}, {"Egresos"}, {"Inversión", u8"2\u00a0500.00", "0", "0"},
+                    {"Total", u8"-2\u00a0500.00", "0.00", u8"1\u00a0000.00"}} << 0;
         QTest::newRow("horizon INT_MIN") << QStringList{"Atras", "-2147483648"} << QStringList{"EU|Renta|5|1|0"}
             << Rows{{"Atras"}, {"Concepto"}, {"Ingresos"}, {"Egresos"}, {"Renta"}, {"Total"}} << 0;
         // Room for 3 periods of 3 rows: of a horizon of 3 the first 3 periods are shown, and the notice says so.
@@ -181,7 +187,7 @@ private slots:
         QTest::addColumn<QString>("sentence"); // amounts worked out payment by payment
         QTest::addColumn<QString>("tirs"); // how many each alternative has, as its net flow changes sign
         QTest::newRow("equal horizons") // A's TIR is the textbook 0.152382
-            << Project{{"A", "5", "0.1", "EU|P|1000|1|0", "IU|P|300|5|1"}, {"B", "5", "0.08", "EU|P|500|1|0", "IU|P|190|5|1"}}
+            << Project{{"A", "5", "0.1", "ES|P|1000|0", "IU|P|300|5|1"}, {"B", "5", "0.08", "EU|P|500|1|0", "IU|P|190|5|1"}}
             << "La mejor alternativa es «B»: tiene el mayor VPN (258.61)." << "11";
         QTest::newRow("unequal horizons: B's VPN is larger, A's VAE")
             << Project{{"A", "3", "0.1", "EU|P|1000|1|0", "IU|P|450|3|1"}, {"B", "6", "0.1", "EU|P|1000|1|0", "IU|P|260|6|1"}}

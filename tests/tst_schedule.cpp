@@ -19,7 +19,7 @@ namespace {
 
 using LD = long double;
 // Each flow as six numbers: side (1 income, -1 expense), kind (0 uniform, 1
-// arithmetic, 2 geometric), amount, change, payments, start.
+// arithmetic, 2 geometric, 3 single: payments 1), amount, change, payments, start.
 using Flows = QVector<double>;
 using Sizes = QVector<QPair<int, int>>; // flows, horizon of each alternative
 
@@ -53,10 +53,13 @@ bool near(double got, LD want, LD scale)
 }
 
 
-// Kinds 0, 1, 2: uniform, arithmetic, geometric; a is A or A1, b is G or g.
+// Kinds 0, 1, 2, 3: uniform, arithmetic, geometric, single; a is A, A1 or F, b is G or g.
 // A flow starts at s; a series pays in periods 1..n, valued at 0 (s = 1) or n (s = 0).
+// A single payment is valued as a flow, whatever n says.
 double worth(bool isFlow, int kind, double i, double a, double b, int n, int s)
 {
+    if (kind == 3)
+        return flowWorth({CashFlow::Single, a, b, n, s}, i);
     if (isFlow)
         return kind == 0 ? uniformFlowWorth(i, a, n, s) : kind == 1 ? arithmeticFlowWorth(i, a, b, n, s)
                                                                     : geometricFlowWorth(i, a, b, n, s);
@@ -195,6 +198,7 @@ private slots:
         QTest::newRow("cut to period 2") << kinds << 5 << 2;
         QTest::newRow("900 periods") << kinds << 1000 << 1000;
         QTest::newRow("ends of int") << Flows{1, 0, 1, 0, M, M, 1, 1, 7, 1, M, -5, -1, 0, 1, 0, m, m, 1, 0, 3, 0, M, m} << 2 << 2;
+        QTest::newRow("single payments") << Flows{1, 3, 25000, 0, 1, 0, -1, 3, 500, 0, 1, -1, 1, 3, 7, 0, 1, 4, 1, 3, 9, 0, 1, M, -1, 3, 9, 0, 1, m} << 5 << 5;
         QTest::newRow("horizon INT_MIN") << Flows{-1, 0, 5, 0, 1, 0} << INT_MIN << INT_MIN;
         QTest::newRow("horizon INT_MAX, 10 shown") << Flows{1, 2, 1, 0.1, M, -5} << INT_MAX << 10;
         QTest::newRow("inf, nan, -0") << Flows{1, 0, inf, 0, 2, 0, 1, 1, nan, 1, 3, 1, -1, 2, 1, nan, 2, 2, -1, 0, inf, 0, 1, 1, 1, 0, -0.0, 0, 2, 0} << 4 << 4;
@@ -236,6 +240,8 @@ private slots:
         const Flows mixed{1, 0, 300, 0, 5, 1, 1, 1, 50, -10, 8, -2, -1, 2, 100, 0.05, 6, 0, -1, 0, 1000, 0, 1, 0};
         for (const double rate : {0.0, 1e-15, 0.1, -0.5, 5.0, qQNaN()})
             QTest::addRow("mixed, i=%g", rate) << mixed << rate << true;
+        for (const double rate : {0.0, 0.1, 5.0})
+            QTest::addRow("single, i=%g", rate) << Flows{1, 3, 25000, 0, 1, 3, -1, 3, 1000, 0, 1, 0, 1, 3, 50, 0, 1, -2, 1, 3, 1, 0, 1, 1500} << rate << false;
         for (const double rate : {0.0, 1e-15, 0.1, 5.0}) {
             QTest::addRow("to period 1024, i=%g", rate) << Flows{1, 1, 3, 0.5, 1000, 24, -1, 0, 100, 0, 1, 0} << rate << true;
             QTest::addRow("to period 1025, i=%g", rate) << Flows{1, 1, 3, 0.5, 1000, 25, -1, 0, 100, 0, 1, 0} << rate << false;
@@ -305,6 +311,13 @@ void TestSchedule::worth_data()
                     addRow(true, f.kind, i, f.a, f.b, n, s, o.sum, o.size);
                 }
     }
+    // A single payment: F / (1 + i)^s, nothing before period 0; n = 7 is not its count.
+    for (double i : {0.0, 1e-15, 0.1, -0.5, 5.0, -1 + 0x1p-53})
+        for (int s : {INT_MIN, -1, 0, 1, 3, 1500, INT_MAX})
+            for (double F : {25000.0, -1e308}) {
+                const Oracle o = Oracle::flow(0, i, F, 0, 1, s);
+                addRow(true, 3, i, F, 0, 7, s, o.sum, o.size);
+            }
     // Expected -1: the oracle's.
     const long double N = INT_MAX, inf = qInf();
     const double nan = qQNaN();
@@ -327,7 +340,9 @@ void TestSchedule::worth_data()
         {false, 0, 1e300, 0, 0, 5, 0, 0}, {false, 2, 1e300, 0, 0.04, 5, 0, 0}, {false, 0, 1e300, -100, 0, 5, 0, -inf},
         // Rates of -1 and below keep the closed forms; nan in, nan out.
         {false, 0, -1, 100, 0, 5, 1, inf}, {false, 1, -2, 50, 10, 5, 1, -70}, {false, 2, -2, 100, -2, 5, 1, -500},
-        {true, 0, nan, 100, 0, 5, 1, nan}, {false, 2, 0.1, 1, nan, 5, 0, nan}};
+        {true, 0, nan, 100, 0, 5, 1, nan}, {false, 2, 0.1, 1, nan, 5, 0, nan},
+        {true, 3, 0.1, qInf(), 0, 7, 3, inf}, {true, 3, 0.1, -qInf(), 0, 7, 0, -inf}, {true, 3, 0.1, nan, 0, 7, 2, nan},
+        {true, 3, 0.1, qInf(), 0, 7, -1, 0}, {true, 3, 0.1, nan, 0, 7, INT_MIN, 0}};
     for (const auto &r : rows) {
         const Oracle o = r.expected == -1 ? Oracle::flow(r.kind, r.i, r.a, r.b, r.n, r.s) : Oracle();
         r.expected == -1 ? addRow(true, r.kind, r.i, r.a, r.b, r.n, r.s, o.sum, o.size)

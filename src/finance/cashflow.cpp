@@ -11,6 +11,9 @@ double flowWorth(const CashFlow &flow, double i)
         return arithmeticFlowWorth(i, flow.amount, flow.change, flow.payments, flow.start);
     case CashFlow::Geometric:
         return geometricFlowWorth(i, flow.amount, flow.change, flow.payments, flow.start);
+    case CashFlow::Single:
+        // A series of one payment: F / (1 + i)^s, nothing before period 0.
+        return uniformFlowWorth(i, flow.amount, 1, flow.start);
     }
     return 0.0;
 }

@@ -7,9 +7,10 @@
 //
 // It pays `payments` times, in the periods start, start + 1, ...; the
 // payments are `amount` (uniform), amount + k * change (arithmetic) or
-// amount * (1 + change)^k (geometric), k = 0, 1, ...
+// amount * (1 + change)^k (geometric), k = 0, 1, ... A single payment pays
+// `amount` once, in period `start`, whatever `payments` holds.
 struct CashFlow {
-    enum Kind { Uniform, Arithmetic, Geometric };
+    enum Kind { Uniform, Arithmetic, Geometric, Single };
 
     Kind kind = Uniform;
     double amount = 0.0;

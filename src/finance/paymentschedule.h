@@ -7,13 +7,14 @@
 
 // The payments of one flow, period by period.
 //
-// The flow pays in the periods start <= k < start + payments. Payments
-// before period 0 never happen: with a negative start, the first payment
-// that remains, the amount itself, falls in period 0. The running payment
-// starts at the amount and moves on after each paying period: it stays as
-// it is (uniform), grows by the change (arithmetic) or by the fraction
-// (geometric). Every report, the pictures and the search of the TIR take
-// their payments from here.
+// The flow pays in the periods start <= k < start + payments (a single
+// payment: in period start alone). Payments before period 0 never happen:
+// with a negative start, the first payment that remains, the amount itself,
+// falls in period 0 (a single payment then pays nothing). The running
+// payment starts at the amount and moves on after each paying period: it
+// stays as it is (uniform, single), grows by the change (arithmetic) or by
+// the fraction (geometric). Every report, the pictures and the search of the
+// TIR take their payments from here.
 //
 // Every whole number a user can type (INT_MIN..INT_MAX) is valid for the
 // count and the start: the periods are kept in long long.
@@ -25,7 +26,9 @@ public:
         , m_amount(flow.amount)
         , m_change(flow.change)
         , m_first(std::max(flow.start, 0))
-        , m_end(std::max<long long>(static_cast<long long>(flow.start) + flow.payments, m_first))
+        , m_end(std::max<long long>(static_cast<long long>(flow.start)
+                                        + (flow.kind == CashFlow::Single ? 1 : flow.payments),
+                                    m_first))
     {
     }
 
@@ -45,6 +48,7 @@ public:
             pay(k, running);
             switch (m_kind) {
             case CashFlow::Uniform:
+            case CashFlow::Single:
                 break;
             case CashFlow::Arithmetic:
                 running = running + m_change;

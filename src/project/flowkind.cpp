@@ -20,11 +20,12 @@ const FlowKind::Row StartRow = {QT_TRANSLATE_NOOP("FlowKind", "Inicia en"), Fiel
 
 } // namespace
 
-FlowKind::FlowKind(CashFlow::Kind id, const char *label, const char *fileName, QVector<Row> rows,
-                   Describe describe)
+FlowKind::FlowKind(CashFlow::Kind id, const char *label, const char *fileName, int fileVersion,
+                   QVector<Row> rows, Describe describe)
     : m_id(id)
     , m_label(label)
     , m_fileName(fileName)
+    , m_fileVersion(fileVersion)
     , m_rows(std::move(rows))
     , m_describe(describe)
 {
@@ -33,13 +34,13 @@ FlowKind::FlowKind(CashFlow::Kind id, const char *label, const char *fileName, Q
 const QVector<const FlowKind *> &FlowKind::all()
 {
     static const FlowKind uniform(
-        CashFlow::Uniform, QT_TR_NOOP("Pago Anualidad"), "uniform",
+        CashFlow::Uniform, QT_TR_NOOP("Pago Anualidad"), "uniform", 1,
         {NameRow, PaymentRow, CountRow, StartRow},
         [](const CashFlow &flow, const Numbers &numbers, const QString &series) {
             return tr("Anualidad %1 %2").arg(numbers.amount(flow.amount), series);
         });
     static const FlowKind arithmetic(
-        CashFlow::Arithmetic, QT_TR_NOOP("Pago con incremento Aritmético"), "arithmetic",
+        CashFlow::Arithmetic, QT_TR_NOOP("Pago con incremento Aritmético"), "arithmetic", 1,
         {NameRow, PaymentRow,
          {QT_TRANSLATE_NOOP("FlowKind", "Gradiente Aritmético"), Field::Change, Reading::Amount,
           "gradient"},
@@ -49,7 +50,7 @@ const QVector<const FlowKind *> &FlowKind::all()
                 .arg(numbers.amount(flow.amount), numbers.amount(flow.change), series);
         });
     static const FlowKind geometric(
-        CashFlow::Geometric, QT_TR_NOOP("Pago con incremento geométrico"), "geometric",
+        CashFlow::Geometric, QT_TR_NOOP("Pago con incremento geométrico"), "geometric", 1,
         {NameRow, PaymentRow,
          {QT_TRANSLATE_NOOP("FlowKind", "Gradiente Geométrico"), Field::Change, Reading::Amount,
           "growth"},
@@ -58,7 +59,17 @@ const QVector<const FlowKind *> &FlowKind::all()
             return tr("Geométrico %1, g = %2 %3")
                 .arg(numbers.amount(flow.amount), numbers.rate(flow.change), series);
         });
-    static const QVector<const FlowKind *> kinds = {&uniform, &arithmetic, &geometric};
+    // One amount F paid once, in period s; the project file knows it from version 2.
+    static const FlowKind single(
+        CashFlow::Single, QT_TR_NOOP("Pago único"), "single", 2,
+        {NameRow,
+         {QT_TRANSLATE_NOOP("FlowKind", "Monto"), Field::Amount, Reading::Amount, "amount"},
+         {QT_TRANSLATE_NOOP("FlowKind", "Período"), Field::Start, Reading::WholeNumber, "start"}},
+        [](const CashFlow &flow, const Numbers &numbers, const QString &) {
+            return tr("Único %1 en %2")
+                .arg(numbers.amount(flow.amount), numbers.wholeNumber(flow.start));
+        });
+    static const QVector<const FlowKind *> kinds = {&uniform, &arithmetic, &geometric, &single};
     return kinds;
 }
 
@@ -141,6 +152,8 @@ CashFlow FlowKind::figures(const FlowSnapshot &flow, bool expense, QVector<Unrea
 {
     CashFlow figures;
     figures.kind = m_id;
+    if (m_id == CashFlow::Single)
+        figures.payments = 1;
     for (int row = 0; row < m_rows.size(); ++row) {
         const Field field = m_rows.at(row).field;
         if (field == Field::Name)

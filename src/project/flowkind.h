@@ -53,6 +53,8 @@ public:
     QString label() const;
     // "uniform"
     QString fileName() const { return QLatin1String(m_fileName); }
+    // The first version of the project file that knows this kind.
+    int fileVersion() const { return m_fileVersion; }
     const QVector<Row> &rows() const { return m_rows; }
     int rowCount() const { return m_rows.size(); }
     QString rowLabel(int row) const;
@@ -69,19 +71,20 @@ public:
     CashFlow figures(const FlowSnapshot &flow, bool expense, QVector<Unread> *unread = nullptr) const;
     // Whether a cell of `flow` reads as 0 although something is typed into it.
     bool holdsUnread(const FlowSnapshot &flow, bool expense) const;
-    // "Anualidad 3 500.00 × 5 desde 1"
+    // "Anualidad 3 500.00 × 5 desde 1", "Único 25 000.00 en 0"
     QString description(const CashFlow &flow, const Numbers &numbers) const;
     // Worth at period 0 of `flow` at the rate i per period.
     static double worth(const CashFlow &flow, double i);
 
 private:
     using Describe = QString (*)(const CashFlow &, const Numbers &, const QString &series);
-    FlowKind(CashFlow::Kind id, const char *label, const char *fileName, QVector<Row> rows,
-             Describe describe);
+    FlowKind(CashFlow::Kind id, const char *label, const char *fileName, int fileVersion,
+             QVector<Row> rows, Describe describe);
 
     CashFlow::Kind m_id;
     const char *m_label;
     const char *m_fileName;
+    int m_fileVersion;
     QVector<Row> m_rows;
     Describe m_describe;
 };

@@ -113,8 +113,8 @@ bool readFlows(const QJsonArray &array, const QString &groupName, const QString 
         if (known) {
             flow.kind = known->id();
         } else {
-            *reason = ProjectFile::tr("%1 no tiene un «kind» conocido (uniform, arithmetic o "
-                                      "geometric)")
+            *reason = ProjectFile::tr("%1 no tiene un «kind» conocido (uniform, arithmetic, "
+                                      "geometric o single)")
                           .arg(where);
             return false;
         }
@@ -153,6 +153,18 @@ QString describe(const QString &path)
 
 } // namespace
 
+int ProjectFile::versionFor(const ProjectSnapshot &project)
+{
+    int version = 1;
+    for (const AlternativeSnapshot &alternative : project.alternatives) {
+        for (const auto *flows : {&alternative.income, &alternative.expenses}) {
+            for (const FlowSnapshot &flow : *flows)
+                version = qMax(version, FlowKind::of(flow.kind).fileVersion());
+        }
+    }
+    return version;
+}
+
 QByteArray ProjectFile::toJson(const ProjectSnapshot &project)
 {
     QJsonArray alternatives;
@@ -164,7 +176,7 @@ QByteArray ProjectFile::toJson(const ProjectSnapshot &project)
                                         {"expenses", flowsToJson(alternative.expenses)}});
     }
     const QJsonObject root{
-        {"format", FormatName}, {"version", Version}, {"alternatives", alternatives}};
+        {"format", FormatName}, {"version", versionFor(project)}, {"alternatives", alternatives}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -17,7 +17,10 @@ class ProjectFile
     Q_DECLARE_TR_FUNCTIONS(ProjectFile)
 
 public:
-    static constexpr int Version = 1;
+    // The newest version read. A project is written as the oldest version
+    // that holds all its kinds of flow (1 unless it has a single payment), so
+    // that earlier releases still open it.
+    static constexpr int Version = 2;
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
     static constexpr int MaxAlternatives = 10000;
     static constexpr int MaxFlows = 100000;
@@ -25,6 +28,7 @@ public:
     // Object, "alternatives", alternative, "income"/"expenses", flow.
     static constexpr int MaxNesting = 5;
 
+    static int versionFor(const ProjectSnapshot &project);
     static QByteArray toJson(const ProjectSnapshot &project);
     // Parses and checks `data`. On failure leaves `project` alone, puts the
     // reason in `reason` and returns false.

@@ -62,6 +62,9 @@ void ProjectWindow::setUp(const ProjectSnapshot &project)
     panel = new PropertyPanel(ui->twProperty, m_document, m_tree, this);
     m_commands = new TreeCommands(this, m_document, m_tree, panel, steps);
     connect(panel, &PropertyPanel::committed, m_commands, &TreeCommands::commitCell);
+    // A click shows the node clicked, also the one already current.
+    connect(ui->twProjectList, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *node) { panel->show(node); });
 
     pane = new ReportPane(ui->teReporte, ui->lbOutOfDate, m_document,
                           [this](Report report) {

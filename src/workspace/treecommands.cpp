@@ -102,7 +102,10 @@ QTreeWidgetItem *TreeCommands::addAlternative(const QString &title)
     alternative.name = title;
     steps->push(new NodeCommand(document, NodeCommand::Action::Insert, {index, -1, -1},
                                 alternative, tr("Añadir «%1»").arg(title)));
+    // The new alternative becomes the current node, so that the highlighted
+    // node is the one the panel shows, and a click on another brings its own.
     QTreeWidgetItem *added = projectTree->nodeAt({index, -1, -1});
+    projectTree->tree()->setCurrentItem(added);
     panel->show(added);
     return added;
 }
