@@ -8,12 +8,16 @@
 #include "flowworth.h"
 #include "interestfactors.h"
 #include "oracle.h"
+#include "rateconversion.h"
 #include "rateofreturn.h"
 
 #include <QtTest>
 
 #include <climits>
 #include <cmath>
+
+Q_DECLARE_METATYPE(RateConversion::Kind)
+Q_DECLARE_METATYPE(RateConversion::Period)
 
 namespace {
 
@@ -163,6 +167,38 @@ private slots:
             }
             prev = here;
         }
+    }
+
+    // Textbook conversions, and a tiny rate that keeps its digits: the rate
+    // per target period (real, under an inflation f per period) and its EA.
+    void conversions_data()
+    {
+        using RC = RateConversion;
+        QTest::addColumn<double>("rate"); QTest::addColumn<RC::Kind>("kind");
+        QTest::addColumn<RC::Period>("period"); QTest::addColumn<RC::Period>("compounding");
+        QTest::addColumn<RC::Period>("target"); QTest::addColumn<double>("f");
+        QTest::addColumn<double>("want"); QTest::addColumn<double>("wantAnnual"); QTest::addColumn<QString>("abbr");
+        const auto A = RC::Period::Annual, M = RC::Period::Monthly, D = RC::Period::Daily;
+        QTest::newRow("24 % NAMV") << 0.24 << RC::Kind::NominalDue << A << M << M << 0.0 << 0.02 << 0.268241794562545318 << QStringLiteral("NAMV");
+        QTest::newRow("2 % MA") << 0.02 << RC::Kind::NominalAdvance << M << M << M << 0.0 << 0.02 / 0.98 << 0.274345212423376754 << QStringLiteral("MA");
+        QTest::newRow("12 % NA continua") << 0.12 << RC::Kind::Continuous << A << M << A << 0.0 << 0.127496851579375671 << 0.127496851579375671 << QStringLiteral("NA continua");
+        QTest::newRow("10 % EA, 4 % inflation") << 0.10 << RC::Kind::Effective << A << A << A << 0.04 << 0.0576923076923076923 << 0.0576923076923076923 << QStringLiteral("EA");
+        QTest::newRow("1e-12 EA a day") << 1e-12 << RC::Kind::Effective << A << A << D << 0.0 << 2.739726027395894164e-15 << 1e-12 << QStringLiteral("EA");
+        QTest::newRow("100 % in advance") << 1.0 << RC::Kind::NominalAdvance << M << M << M << 0.0 << qQNaN() << qQNaN() << QStringLiteral("MA");
+    }
+
+    void conversions()
+    {
+        QFETCH(double, rate); QFETCH(RateConversion::Kind, kind); QFETCH(RateConversion::Period, period);
+        QFETCH(RateConversion::Period, compounding); QFETCH(RateConversion::Period, target); QFETCH(double, f);
+        QFETCH(double, want); QFETCH(double, wantAnnual); QFETCH(QString, abbr);
+        const double force = RateConversion::annualForce(rate, kind, period, compounding);
+        const double got = RateConversion::real(RateConversion::effective(force, target), f);
+        const double annual = RateConversion::effectiveAnnual(got, target);
+        for (const auto &[g, w] : {std::pair(got, want), std::pair(annual, wantAnnual)})
+            QVERIFY2(std::isnan(w) ? std::isnan(g) : std::fabs(g - w) <= 1e-10 * std::fabs(w), qPrintable(QString::number(g, 'g', 17)));
+        QCOMPARE(QString::fromStdString(RateConversion::abbreviation(kind, period, compounding)), abbr);
+        QCOMPARE(RateConversion::current(got, f), RateConversion::effective(force, target));
     }
 
     void annualWorth_data()
