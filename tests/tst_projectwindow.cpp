@@ -3,8 +3,13 @@
 // names typed into the tables and the figures it flags.
 #include "driver.h"
 #include "figuredelegate.h"
+#include "mainwindow.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUndoStack>
 #include <QContextMenuEvent>
 #include <QInputDialog>
 #include <QMenu>
@@ -45,7 +50,33 @@ private slots:
     void dialogsTranslatedAsTheirOwn();
     void flags_data();
     void flags();
+    void rateConverter();
 };
+
+// "Herramientas" → "Convertir tasa…" writes 24 % NAMV as 2 % EM into the
+// current flow's alternative: one step, undone at once.
+void TestProjectWindow::rateConverter()
+{
+    MainWindow main;
+    main.findChild<QAction *>(QStringLiteral("action_Nuevo"))->trigger();
+    ProjectWindow *project = main.activeProject();
+    project->tree()->setCurrentItem(addFlow(project, project->tree()->topLevelItem(0)->child(1), 0));
+    const NodePlace alternative{0, -1, -1};
+    const QString before = project->document()->cellText(alternative, 2);
+    whenShown(QApplication::activeModalWidget, [](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("rate"))->setText(QStringLiteral(" 24 %"));
+        dialog->findChild<QComboBox *>(QStringLiteral("kind"))->setCurrentIndex(1);      // nominal vencida
+        dialog->findChild<QComboBox *>(QStringLiteral("target"))->setCurrentIndex(5);    // mensual
+        for (QPushButton *button : dialog->findChildren<QPushButton *>())
+            if (button->text() == QStringLiteral("Usar en la alternativa"))
+                button->click();
+    });
+    main.findChild<QAction *>(QStringLiteral("action_Convertir_tasa"))->trigger();
+    QCOMPARE(project->document()->cellText(alternative, 2), QStringLiteral("0.02"));
+    QCOMPARE(project->undoStack()->undoText(), QStringLiteral("Convertir tasa"));
+    project->undoStack()->undo();
+    QCOMPARE(project->document()->cellText(alternative, 2), before);
+}
 
 void TestProjectWindow::commandsFitTheNode()
 {

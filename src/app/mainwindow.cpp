@@ -6,6 +6,7 @@
 #include "flowscsv.h"
 #include "projectfile.h"
 #include "projectwindow.h"
+#include "rateconverterdialog.h"
 #include "reportexport.h"
 
 #include <QActionGroup>
@@ -192,6 +193,12 @@ void MainWindow::on_action_Imprimir_triggered()
     if (printer.printerState() == QPrinter::Error)
         Dialogs::instance()->error(this, tr("No se pudo imprimir el informe de «%1».")
                                              .arg(project->displayName()));
+}
+
+void MainWindow::on_action_Convertir_tasa_triggered()
+{
+    RateConverterDialog dialog(activeProject(), this);
+    dialog.exec();
 }
 
 void MainWindow::on_action_Salir_triggered()

@@ -17,7 +17,8 @@ class Ui_MainWindow;
 // The application's main window: a multiple-document area with one project
 // window per open project, and the menus: "&Archivo" creates, opens and
 // saves them, and exports or prints the report the active one shows;
-// "&Edición" undoes and redoes the steps of the active project; "&Ventana"
+// "&Edición" undoes and redoes the steps of the active project;
+// "&Herramientas" converts rates (RateConverterDialog); "&Ventana"
 // arranges and activates the project windows; "A&yuda" tells what Quintavo
 // is. The files last opened or saved are kept in QSettings.
 class MainWindow : public QMainWindow
@@ -57,6 +58,7 @@ private slots:
     void on_action_Exportar_triggered();
     void on_action_Exportar_csv_triggered();
     void on_action_Imprimir_triggered();
+    void on_action_Convertir_tasa_triggered();
     void on_action_Salir_triggered();
     void updateActions();
     void rememberFile(const QString &path);
