@@ -152,8 +152,10 @@ bool RateConverterDialog::useInAlternative()
     NodePlace place = project->projectTree()->placeOf(project->tree()->currentItem());
     ProjectDocument *document = project->document();
     place.group = place.flow = -1;
-    if (!document->contains(place))
+    if (!document->contains(place)) {
+        answer->setText(tr("Elija en el árbol la alternativa que recibe la tasa."));
         return false;
+    }
     const QString before = document->cellText(place, RateRow);
     const QString after = QLocale::c().toString(converted, 'g', 10);
     project->undoStack()->push(new CellCommand(document, place, RateRow, before, after, tr("Convertir tasa")));
