@@ -6,6 +6,7 @@
 // Usage: bench_flaggedcell [seconds]   (default 20, then it quits by itself)
 #include "benchproject.h"
 #include "mainwindow.h"
+#include "newproject.h"
 #include "projectdocument.h"
 #include "projectwindow.h"
 
@@ -30,9 +31,7 @@ int main(int argc, char *argv[])
     MainWindow main;
     main.move(0, 0);
     main.resize(1280, 800);
-    auto *area = main.findChild<QMdiArea *>(QStringLiteral("mdiArea"));
-    main.findChild<QAction *>(QStringLiteral("action_Nuevo"))->trigger();
-    QMdiSubWindow *sub = area->subWindowList().constLast();
+    QMdiSubWindow *sub = newProject(main);
     auto *project = qobject_cast<ProjectWindow *>(sub->widget());
 
     BenchProject p(project);

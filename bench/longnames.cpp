@@ -7,6 +7,7 @@
 #include "benchproject.h"
 #include "flowitem.h"
 #include "mainwindow.h"
+#include "newproject.h"
 #include "projectwindow.h"
 
 #include <QAction>
@@ -29,9 +30,7 @@ int main(int argc, char *argv[])
     // A bare X server has no window manager to maximise the window.
     MainWindow main;
     main.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
-    auto *area = main.findChild<QMdiArea *>(QStringLiteral("mdiArea"));
-    main.findChild<QAction *>(QStringLiteral("action_Nuevo"))->trigger();
-    QMdiSubWindow *sub = area->subWindowList().constLast();
+    QMdiSubWindow *sub = newProject(main);
     auto *project = qobject_cast<ProjectWindow *>(sub->widget());
 
     using K = CashFlow;

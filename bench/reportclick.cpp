@@ -9,6 +9,7 @@
 // Without valgrind it only clicks.
 #include "benchproject.h"
 #include "mainwindow.h"
+#include "newproject.h"
 #include "projectwindow.h"
 
 #include <QAction>
@@ -43,9 +44,7 @@ int main(int argc, char *argv[])
     main.show();
     if (!QTest::qWaitForWindowExposed(&main))
         return 1;
-    auto *area = main.findChild<QMdiArea *>(QStringLiteral("mdiArea"));
-    main.findChild<QAction *>(QStringLiteral("action_Nuevo"))->trigger();
-    QMdiSubWindow *sub = area->subWindowList().constLast();
+    QMdiSubWindow *sub = newProject(main);
     sub->showMaximized();
     QCoreApplication::processEvents();
     auto *project = qobject_cast<ProjectWindow *>(sub->widget());
