@@ -16,34 +16,21 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j 2 --target bench_showcase bench_longnames bench_flaggedcell >/dev/null
 mkdir -p docs
 
-for shot in quintavo diagram; do
-    xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-        QT_QPA_PLATFORM=xcb "$1" 30 "$3" &
+# shoot SCREEN SCENE PICTURE [SCENE-ARGUMENT]: runs the scene on a virtual
+# screen of that size and takes the whole screen once it has settled.
+shoot() {
+    xvfb-run -a -s "-screen 0 $1x24" bash -c '
+        QT_QPA_PLATFORM=xcb "$1" 30 ${3:+"$3"} &
         scene=$!
         sleep 4
         import -window root "$2"
         kill "$scene"
         wait "$scene" || true
-    ' screenshot "$build/bench/bench_showcase" "docs/$shot.png" "$shot"
-    echo "docs/$shot.png"
-done
+    ' screenshot "$build/bench/$2" "docs/$3" "${4:-}"
+    echo "docs/$3"
+}
 
-xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
-    QT_QPA_PLATFORM=xcb "$1" 30 &
-    scene=$!
-    sleep 4
-    import -window root "$2"
-    kill "$scene"
-    wait "$scene" || true
-' screenshot "$build/bench/bench_longnames" docs/long-names.png
-echo "docs/long-names.png"
-
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-    QT_QPA_PLATFORM=xcb "$1" 30 &
-    scene=$!
-    sleep 4
-    import -window root "$2"
-    kill "$scene"
-    wait "$scene" || true
-' screenshot "$build/bench/bench_flaggedcell" docs/flagged-cell.png
-echo "docs/flagged-cell.png"
+shoot 1280x800 bench_showcase quintavo.png quintavo
+shoot 1280x800 bench_showcase diagram.png diagram
+shoot 1366x768 bench_longnames long-names.png
+shoot 1280x800 bench_flaggedcell flagged-cell.png
