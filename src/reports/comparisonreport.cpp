@@ -1,7 +1,7 @@
 #include "comparisonreport.h"
 
-#include "annualworth.h"
 #include "benefitcost.h"
+#include "perpetualnotice.h"
 #include "rateofreturn.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
@@ -33,7 +33,7 @@ Indicators indicatorsOf(const AlternativeFigures &a)
     result.vpi = valuation.incomeWorth(a.rate);
     result.vpe = valuation.expenseWorth(a.rate);
     result.vpn = result.vpi - result.vpe;
-    result.vae = annualWorth(result.vpn, a.rate, a.horizon);
+    result.vae = PerpetualNotice::annualWorth(a, result.vpn);
     result.tirs = RateOfReturn::rates(valuation);
     result.benefitCost = benefitCost(result.vpi, result.vpe);
     return result;
@@ -62,14 +62,14 @@ const QVector<Row> &rows()
 {
     static const QVector<Row> all = {
         {QStringLiteral("VPI"), ReportMarkup::IncomeColour,
-         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::amount(i.vpi); }},
+         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::worth(i.vpi); }},
         {QStringLiteral("VPE"), ReportMarkup::ExpenseColour,
-         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::amount(i.vpe); }},
+         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::worth(i.vpe); }},
         {QStringLiteral("VPN"), ReportMarkup::TotalColour,
-         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::amount(i.vpn); }},
+         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::worth(i.vpn); }},
         {QStringLiteral("VAE"), ReportMarkup::AnnualWorthColour,
          [](const AlternativeFigures &a, const Indicators &i) {
-             return a.horizon <= 0 ? dash : ReportFormat::amount(i.vae);
+             return PerpetualNotice::noAnnualWorth(a) ? dash : ReportFormat::worth(i.vae);
          }},
         {QStringLiteral("TIR"), ReportMarkup::RateOfReturnColour,
          [](const AlternativeFigures &, const Indicators &i) { return tirsText(i.tirs); }},
@@ -94,8 +94,9 @@ QString namesOf(const QStringList &names)
 }
 
 // The sentence under the table. Every horizon equal: the largest VPN wins;
-// else the largest VAE. An alternative whose figure is not a number cannot
-// win; alternatives whose figures are shown alike share the place.
+// else the largest VAE. An alternative whose figure is not a number or is
+// infinite cannot win; alternatives whose figures are shown alike share
+// the place.
 QString verdict(const QVector<AlternativeFigures> &alternatives,
                 const QVector<Indicators> &indicators)
 {
@@ -103,7 +104,8 @@ QString verdict(const QVector<AlternativeFigures> &alternatives,
         return QString();
     bool sameHorizon = true;
     for (const AlternativeFigures &alternative : alternatives)
-        sameHorizon = sameHorizon && alternative.horizon == alternatives.constFirst().horizon;
+        sameHorizon = sameHorizon && alternative.horizon == alternatives.constFirst().horizon
+            && alternative.perpetual == alternatives.constFirst().perpetual;
     const auto figure = [&](int a) {
         return sameHorizon ? indicators.at(a).vpn : indicators.at(a).vae;
     };
@@ -111,7 +113,7 @@ QString verdict(const QVector<AlternativeFigures> &alternatives,
     int best = -1;
     bool anyEarning = false;
     for (int a = 0; a < alternatives.size(); ++a) {
-        if (std::isnan(figure(a)))
+        if (!std::isfinite(figure(a)))
             continue;
         anyEarning = anyEarning || !(indicators.at(a).vpn < 0);
         if (best < 0 || figure(a) > figure(best))
@@ -127,7 +129,7 @@ QString verdict(const QVector<AlternativeFigures> &alternatives,
     const QString shown = ReportFormat::amount(figure(best));
     QStringList winners;
     for (int a = 0; a < alternatives.size(); ++a) {
-        if (!std::isnan(figure(a)) && ReportFormat::amount(figure(a)) == shown)
+        if (std::isfinite(figure(a)) && ReportFormat::amount(figure(a)) == shown)
             winners << alternatives.at(a).name;
     }
     const QString why = sameHorizon
@@ -196,6 +198,8 @@ ReportDocument ComparisonReport::document(int pictureWidth) const
                                 "de una vez.")
                                  .arg(ReportFormat::name(alternatives.at(a).name)));
         }
+        for (const QString &sentence : PerpetualNotice::divergent(alternatives.at(a)))
+            html += M::paragraph(sentence);
     }
     const QString sentence = verdict(alternatives, indicators);
     if (!sentence.isEmpty())
