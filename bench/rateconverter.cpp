@@ -10,6 +10,7 @@
 #include "projectdocument.h"
 #include "projectwindow.h"
 #include "rateconverterdialog.h"
+#include "standardtexts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,6 +26,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     app.setWindowIcon(MainWindow::applicationIcon());
+    StandardTexts qtTexts; // "Cerrar", as the program itself says it
+    if (!qtTexts.isEmpty())
+        QApplication::installTranslator(&qtTexts);
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
 
     MainWindow main;
