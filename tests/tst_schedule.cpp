@@ -378,6 +378,10 @@ void TestSchedule::worth_data()
                     const Oracle o = Oracle::perpetual(f.kind, i, f.a, f.b, s);
                     addRow(true, f.kind + 4, i, f.a, f.b, 0, s, o.sum, o.size);
                 }
+    for (const auto &f : {perpetual[1], perpetual[3]}) { // and finite series of a million payments
+        const Oracle o = Oracle::flow(f.kind, 1e-4, f.a, f.b, 1000000, 1);
+        addRow(true, f.kind, 1e-4, f.a, f.b, 1000000, 1, o.sum, o.size);
+    }
     for (const auto &[kind, i, a, b, s] : {std::tuple(6, -0.1, 100.0, -0.5, 1), std::tuple(4, 1e-3, 1e308, 0.0, 1000000),
                                            std::tuple(5, 0.5, 1e308, 1e308, 10)}) {
         const Oracle o = Oracle::perpetual(kind - 4, i, a, b, s);
