@@ -12,7 +12,7 @@ double figure(const QString &typed, int row, FigureReader::Kind kind, const QStr
               QVector<ProjectFigures::UnreadCell> *unread)
 {
     const FigureReader::Reading reading = FigureReader::read(typed, kind);
-    if (unread && FigureReader::isUnread(reading))
+    if (unread && (FigureReader::isUnread(reading) || FigureReader::isEmptyFigure(typed, kind)))
         unread->append({typed, ProjectDocument::alternativeRowLabel(row), node});
     return reading.value;
 }
@@ -41,7 +41,7 @@ AlternativeFigures ProjectReading::alternative(const AlternativeSnapshot &typed,
     AlternativeFigures alternative;
     alternative.name = typed.name;
     alternative.horizon = static_cast<int>(
-        figure(typed.horizon, ProjectDocument::HorizonRow, Reading::WholeNumber, typed.name, unread));
+        figure(typed.horizon, ProjectDocument::HorizonRow, Reading::Count, typed.name, unread));
     alternative.rate = figure(typed.rate, ProjectDocument::RateRow, Reading::Rate, typed.name, unread);
     readFlows(typed.income, false, &alternative.income, unread);
     readFlows(typed.expenses, true, &alternative.expenses, unread);

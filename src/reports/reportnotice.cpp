@@ -11,6 +11,11 @@ QString ReportNotice::unreadCells(const QVector<ProjectFigures::UnreadCell> &cel
     for (int k = 0; k < cells.size() && k < MostNamed; ++k) {
         const ProjectFigures::UnreadCell &cell = cells.at(k);
         // One multi-argument call: a %1 typed into a cell stays as typed.
+        if (cell.text.trimmed().isEmpty()) {
+            named << tr("%1 de «%2» (vacío)")
+                         .arg(ReportFormat::name(cell.row), ReportFormat::name(cell.node));
+            continue;
+        }
         named << tr("«%1» en %2 de «%3»")
                      .arg(ReportFormat::name(ReportFormat::shortened(cell.text.trimmed())),
                           ReportFormat::name(cell.row), ReportFormat::name(cell.node));
