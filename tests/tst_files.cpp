@@ -272,7 +272,7 @@ private slots:
         QVERIFY(dialogs->answers.isEmpty() && file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll() != "antes", saved > 0);
         QCOMPARE(dialogs->errors.size(), int(saved < 0));
-        QVERIFY(saved >= 0 || (dialogs->errors.at(0).contains(path) && dialogs->errors.at(0).endsWith("too long.")));
+        QVERIFY(saved >= 0 || (dialogs->errors.at(0).contains(path) && dialogs->errors.at(0).endsWith("el nombre es demasiado largo.")));
         QCOMPARE(main->projects().size(), closed ? (quitting ? 0 : 1) : 2);
         for (ProjectWindow *project : main->projects())
             stillModified -= project->isWindowModified();

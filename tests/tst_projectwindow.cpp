@@ -14,6 +14,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolTip>
 #include <QTranslator>

@@ -204,7 +204,7 @@ private slots:
             << Project{{"Máquina X", "3", "10%", "ES|C|10000|0", "EU|U|2000|3|1", "IS|Salvamento|1000|3"},
                        {"Máquina Y", "3", "0.1", "ES|C|8000|0", "EU|U|3000|3|1"}}
             << u8"Ninguna alternativa rinde su interés de oportunidad: todas tienen VPN negativo. Si hay que "
-               u8"elegir una, la de menor costo es «Máquina X» (VPN -14\u00a0222.39)." << "00";
+               u8"elegir una, la de menor costo es «Máquina X» (VPN -14 222.39)." << "00";
         QTest::newRow("one alternative, rate in per cent") << Project{{"A", "5", "12.5 %", "ES|P|1000|0", "IU|P|300|5|1"}}
             << "«A» rinde más que su interés de oportunidad: VPN 68.17." << "1";
     }
