@@ -7,6 +7,7 @@
 #include "fileplaces.h"
 #include "mainwindow.h"
 #include "projectfile.h"
+#include "recoverydialog.h"
 #include "recoverystore.h"
 #include "recoverywriter.h"
 
@@ -16,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -322,6 +324,19 @@ private slots:
                                                      "Ciérrela o guarde con otro nombre.").arg(path)});
         QCOMPARE(readText(path), before);
         QCOMPARE(main.activeProject()->filePath(), QString());
+    }
+
+    // The dialog's buttons as the user presses them; closing it keeps the copies.
+    void recoveryDialog()
+    {
+        RecoveryDialog dialog({{"Proyecto (A)", "sin guardar", "7/12/26 23:00"}});
+        QCOMPARE(dialog.findChild<QTreeWidget *>("copies")->topLevelItemCount(), 1);
+        for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+            button->click();
+            QCOMPARE(dialog.result(), int(button->text() == "Recuperar" ? RecoveryDialog::Recover : RecoveryDialog::Discard));
+        }
+        dialog.reject();
+        QCOMPARE(dialog.result(), int(RecoveryDialog::Later));
     }
 
     // The first "Guardar" proposes the first alternative's name in a folder that exists.

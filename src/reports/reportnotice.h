@@ -18,7 +18,8 @@ public:
     // Cells named one by one; the rest are only counted.
     static constexpr int MostNamed = 5;
 
-    // A paragraph naming the cells, escaped; empty when there are none.
+    // A paragraph naming the cells, escaped, those typed before the empty
+    // ones; empty when there are none.
     static QString unreadCells(const QVector<ProjectFigures::UnreadCell> &cells);
 };
 

@@ -22,7 +22,7 @@ RecoveryDialog::RecoveryDialog(const QList<QStringList> &copies, QWidget *parent
     auto *list = new QTreeWidget(this);
     list->setObjectName(QStringLiteral("copies"));
     list->setRootIsDecorated(false);
-    list->setHeaderLabels({tr("Proyecto"), tr("Archivo"), tr("Copia de")});
+    list->setHeaderLabels({tr("Proyecto"), tr("Archivo"), tr("Fecha de la copia")});
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (const QStringList &copy : copies)
         list->addTopLevelItem(new QTreeWidgetItem(copy));
