@@ -55,7 +55,10 @@ public:
     int kind = 0;          // "Añadir Flujo"; -1 cancels
     QList<Answer> answers; // to unsaved changes, in turn; then Descartar
     QString file;          // of every file dialog; empty cancels
+    QString proposed;      // by the last file dialog
     QStringList errors;
+    Recovery recovery = Recovery::Later; // to the recovery copies offered
+    QList<QStringList> offered;
     Answers() : previous(instance()) { setInstance(this); }
     ~Answers() override { setInstance(previous); }
     QString alternativeTitle(QWidget *) override { return title; }
@@ -63,11 +66,12 @@ public:
     { return kind >= 0 && (*chosen = FlowKind::all().at(kind)->id(), true); }
     Answer unsavedChanges(QWidget *, const QString &) override
     { return answers.isEmpty() ? Answer::Discard : answers.takeFirst(); }
-    QString saveFileName(QWidget *, const QString &) override { return file; }
-    QString exportFileName(QWidget *, const QString &) override { return file; }
-    QString csvFileName(QWidget *) override { return file; }
+    QString saveFileName(QWidget *, const QString &p) override { return proposed = p, file; }
+    QString exportFileName(QWidget *, const QString &, const QString &p) override { return proposed = p, file; }
+    QString csvFileName(QWidget *, const QString &p) override { return proposed = p, file; }
     bool print(QWidget *, QPrinter *printer) override { return printer->setOutputFileName(file), true; }
     void error(QWidget *, const QString &message) override { errors << message; }
+    Recovery recover(QWidget *, const QList<QStringList> &copies) override { return offered = copies, recovery; }
 
 private:
     Dialogs *previous;

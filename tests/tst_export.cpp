@@ -122,12 +122,12 @@ private slots:
         QTest::newRow("cash flows to PDF") << "pbVisualizar" << "action_Exportar" << "informe.pdf" << "111"
             << QStringList{"Planta Ñandú", "Mantenimiento", "Compra", "1 500.00", "-200.00", "1 250.00"} << 0;
         QTest::newRow("cash flows to CSV") << "pbVisualizar" << "action_Exportar_csv" << "flujos.csv" << "111"
-            << QStringList{"Planta Ñandú,Ventas,0,1500,1500,1500", "Planta Ñandú,Mantenimiento,200,250,300,0",
-                           "Planta Ñandú,Total,-200,1250,1200,1500", "Compra,Ventas,0,1500,1500,", "Compra,Total,0,1500,1500,"} << 0;
+            << QStringList{"Planta Ñandú,Ventas,Ingreso,0,1500,1500,1500", "Planta Ñandú,Mantenimiento,Egreso,-200,-250,-300,0",
+                           "Planta Ñandú,Total,,-200,1250,1200,1500", "Compra,Ventas,Ingreso,0,1500,1500,", "Compra,Total,,0,1500,1500,"} << 0;
         // The periods "Visualizar" shows within the window's limit: 6 cells for Compra, 4 for Planta.
         QTest::newRow("cash flows to CSV, cut") << "pbVisualizar" << "action_Exportar_csv" << "cortos.csv" << "111"
-            << QStringList{"Planta Ñandú,Ventas,0,", "Planta Ñandú,Mantenimiento,200,", "Planta Ñandú,Total,-200,",
-                           "Compra,Ventas,0,1500", "Compra,Total,0,1500"} << 12;
+            << QStringList{"Planta Ñandú,Ventas,Ingreso,0,", "Planta Ñandú,Mantenimiento,Egreso,-200,", "Planta Ñandú,Total,,-200,",
+                           "Compra,Ventas,Ingreso,0,1500", "Compra,Total,,0,1500"} << 12;
         QTest::newRow("comparison printed") << "pbComparar" << "action_Imprimir" << "impreso.pdf" << "101"
             << QStringList{"Planta Ñandú", "Compra", "3 730.28", "675.21", "3 055.07"} << 0;
         QTest::newRow("folder missing") << "pbComparar" << "action_Exportar" << "falta/i.pdf" << "101" << QStringList() << 0;
@@ -157,6 +157,9 @@ private slots:
         main.findChild<QAction *>(action)->trigger(); // even a disabled one
         const bool fails = file.startsWith("falta"); // then one error, naming the file
         QVERIFY(answers.errors.size() == fails && answers.errors.join("").contains(QDir::toNativeSeparators(answers.file)) == fails);
+        QVERIFY(!fails || answers.errors.join("").contains("no existe"));
+        if (!button.isEmpty() && action != "action_Imprimir") // proposed beside the project, after its name
+            QCOMPARE(answers.proposed, dir.filePath(action.endsWith("csv") ? "p-flujos.csv" : "p.pdf"));
         QCOMPARE(QFile::exists(answers.file), !expected.isEmpty());
         const QString text = file.endsWith("csv") ? run("cat", {answers.file}) : run("pdftotext", {answers.file, "-"});
         if (file.endsWith("csv"))
@@ -179,21 +182,35 @@ private slots:
         QCOMPARE(type, QStringLiteral("Carpeta"));
     }
 
+    // A text that a spreadsheet would run is written after an apostrophe; figures stay numbers.
+    void csv_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("field"); // as written
+        QTest::newRow("plain") << "Planta" << "Planta";
+        QTest::newRow("=") << "=HYPERLINK(\"x\")" << "\"'=HYPERLINK(\"\"x\"\")\"";
+        QTest::newRow("+") << "+1" << "'+1";
+        QTest::newRow("-") << "-2+3" << "'-2+3";
+        QTest::newRow("@") << "@SUM(A1)" << "'@SUM(A1)";
+        QTest::newRow("tab") << "\t=1" << "'\t=1";
+        QTest::newRow("carriage return") << "\r=1" << "\"'\r=1\"";
+        QTest::newRow("inside") << "a=b-c" << "a=b-c";
+        QTest::newRow("comma, quote, line") << "Planta \"A\",\nnorte" << "\"Planta \"\"A\"\",\nnorte\"";
+    }
+
     void csv()
     {
+        QFETCH(QString, name); QFETCH(QString, field);
         QVector<CashFlowTable> alternatives(2);
-        alternatives[0].name = "Planta \"A\", norte";
-        alternatives[0].income = {{"Ventas", {0, 1500.5}, 1, 2}};
+        alternatives[0].name = name;
+        alternatives[0].income = {{name, {0, 1500.5}, 1, 2}};
+        alternatives[0].expenses = {{"Costo", {200, 0}, 0, 1}};
         alternatives[0].net = {-200, 1500.5};
-        alternatives[1].name = "B\nsur";
+        alternatives[1].name = "B";
         alternatives[1].net = {0.1, 1e20, 3};
-        const QByteArray expected = "\xEF\xBB\xBF" "Alternativa,Concepto,0,1,2\r\n"
-                                    "\"Planta \"\"A\"\", norte\",Ventas,0,1500.5,\r\n"
-                                    "\"Planta \"\"A\"\", norte\",Total,-200,1500.5,\r\n"
-                                    "\"B\nsur\",Total,0.1,1e+20,3\r\n";
-        QCOMPARE(FlowsCsv::write(alternatives, dir.filePath("flujos.csv")), QString());
-        QCOMPARE(run("cat", {dir.filePath("flujos.csv")}), QString::fromUtf8(expected));
-        QVERIFY(FlowsCsv::write(alternatives, dir.filePath("falta/f.csv")).contains("falta/f.csv"));
+        const QString expected = "\uFEFF" "Alternativa,Concepto,Tipo,0,1,2\r\n" + field + "," + field + ",Ingreso,0,1500.5,\r\n"
+            + field + ",Costo,Egreso,-200,0,\r\n" + field + ",Total,,-200,1500.5,\r\n" "B,Total,,0.1,1e+20,3\r\n";
+        QCOMPARE(QString::fromUtf8(FlowsCsv::text(alternatives)), expected);
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QInputDialog>
 #include <QMenu>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolTip>
 #include <QTranslator>
@@ -50,6 +51,7 @@ private slots:
     void dialogsTranslatedAsTheirOwn();
     void flags_data();
     void flags();
+    void emptyCellsAndRates();
     void rateConverter();
 };
 
@@ -204,7 +206,12 @@ void TestProjectWindow::flags_data()
     QTest::newRow("rate 1e309") << -2 << 2 << "1e309" << "Se lee como 0: el número está fuera del rango que se puede calcular";
     QTest::newRow("name 0,12") << -2 << 0 << "0,12" << QString();
     QTest::newRow("horizon 2,5") << -1 << 1 << "2,5" << notWhole;
-    QTest::newRow("horizon INT_MIN") << -1 << 1 << "-2147483648" << QString();
+    const QString negative = "Se lee como 0: un número de períodos no puede ser negativo";
+    QTest::newRow("horizon INT_MIN") << -1 << 1 << "-2147483648" << negative;
+    QTest::newRow("count -2") << 1 << 3 << "-2" << negative;
+    QTest::newRow("start -1") << 1 << 4 << "-1" << QString();
+    QTest::newRow("rate 10 %") << -2 << 2 << "10 %" << QString();
+    QTest::newRow("rate 150%") << -1 << 2 << "150%" << QString();
     QTest::newRow("horizon INT_MAX + 1") << -1 << 1 << "2147483648" << tooBig;
     QTest::newRow("payment 1.500,50") << 0 << 1 << "1.500,50" << "Se lee como 0: use punto decimal, 1500.50";
     QTest::newRow("expense -7") << 0 << 1 << "-7" << "Un egreso negativo cuenta como ingreso";
@@ -214,7 +221,8 @@ void TestProjectWindow::flags_data()
     QTest::newRow("start inf") << 0 << 3 << "inf" << "Se lee como 0: no es un número";
     QTest::newRow("count 2.5") << 1 << 3 << "2.5" << notWhole;
     QTest::newRow("count 11 digits") << 1 << 3 << "99999999999" << tooBig;
-    QTest::newRow("growth 12,5 %") << 2 << 2 << "12,5 %" << "Se lee como 0: escriba la fracción sin %, 0.125";
+    QTest::newRow("growth 12,5 %") << 2 << 2 << "12,5 %" << "Se lee como 0: use punto decimal, 12.5 %";
+    QTest::newRow("payment 12 %") << 0 << 1 << "12 %" << "Se lee como 0: escriba la fracción sin %, 0.12";
     QTest::newRow("growth nan") << 2 << 2 << "nan" << QString();
     QTest::newRow("start nan") << 2 << 4 << "nan" << "Se lee como 0: no es un número";
     QTest::newRow("single -5") << 3 << 1 << "-5" << "Un egreso negativo cuenta como ingreso";
@@ -247,6 +255,28 @@ void TestProjectWindow::flags()
     type(table, row, "1");
     QTRY_COMPARE(shown(), qMakePair(plain, QString()));
     QToolTip::hideText();
+}
+
+// An empty figure cell counts as 0 without being an error: its cell shows
+// "0 (vacío)" untinted and the reports' line names it. A rate in per cent
+// reads as that fraction in every rate cell.
+void TestProjectWindow::emptyCellsAndRates()
+{
+    QTableWidget *table = showNode(w, first());
+    const auto *delegate = qobject_cast<FigureDelegate *>(table->itemDelegate());
+    QCOMPARE(delegate->placeholder(table->model()->index(1, 0)), QStringLiteral("0 (vacío)"));
+    QCOMPARE(delegate->placeholder(table->model()->index(0, 0)), QString()); // the name is text
+    fill(w, first(), {"A", "", "10%"});
+    fill(w, addFlow(w, first()->child(0), 2), {"Venta", "100", "5 %", "2", " "});
+    w->showComparison();
+    QCOMPARE(w->report()->document()->firstBlock().text(),
+             QStringLiteral("Atención: se leyeron como 0 Total Períodos de «A» (vacío), Inicia en de «Venta» (vacío)."));
+    QCOMPARE(first()->data(0, Qt::ForegroundRole), QVariant()); // not marked as unreadable
+    const AlternativeFigures figures = w->figures().alternatives.value(0);
+    QCOMPARE(figures.rate, 0.1);
+    QCOMPARE(figures.income.value(0).figures.change, 0.05);
+    type(table, 1, "3");
+    QCOMPARE(delegate->placeholder(table->model()->index(1, 0)), QString());
 }
 
 QTEST_MAIN(TestProjectWindow)

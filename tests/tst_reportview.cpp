@@ -72,8 +72,8 @@ private slots:
             << Rows{{"U"}, {"Concepto", "0", "1", "2"}, {"Ingresos"}, {"Salvamento", "0", "0", u8"1\u00a0000.00"},
                     {"Antes", "0", "0", "0"}, {"Después", "0", "0", "0"}, {"Egresos"}, {"Inversión", u8"2\u00a0500.00", "0", "0"},
                     {"Total", u8"-2\u00a0500.00", "0.00", u8"1\u00a0000.00"}} << 0;
-        QTest::newRow("horizon INT_MIN") << QStringList{"Atras", "-2147483648"} << QStringList{"EU|Renta|5|1|0"}
-            << Rows{{"Atras"}, {"Concepto"}, {"Ingresos"}, {"Egresos"}, {"Renta"}, {"Total"}} << 0;
+        QTest::newRow("horizon INT_MIN, read as 0") << QStringList{"Atras", "-2147483648"} << QStringList{"EU|Renta|5|1|0"}
+            << Rows{{"Atras"}, {"Concepto", "0"}, {"Ingresos"}, {"Egresos"}, {"Renta", "5.00"}, {"Total", "-5.00"}} << 0;
         // Room for 3 periods of 3 rows: of a horizon of 3 the first 3 periods are shown, and the notice says so.
         QTest::newRow("cut short") << QStringList{"Largo", "3"} << QStringList{"IU|Siempre|1|2147483647|-5"}
             << Rows{{"Largo"}, {"El horizonte de 3 períodos es demasiado largo para mostrarlo entero; se muestran los períodos 0 a 2 de 3."},
@@ -199,6 +199,14 @@ private slots:
             << Project{{"Compra", "2", "0.05", "EU|P|100|1|0", "IU|P|230|1|1", "EU|P|132|1|2"}, {"Gasto", "0", "0.1", "EU|P|50|1|0"},
                        {"Este", "1", "0.2", "EU|P|300|1|0", "IU|P|100|1|1"}}
             << "Ninguna alternativa rinde su interés de oportunidad: todas tienen VPN negativo." << "201";
+        // Costs only, or costs and a salvage value: one must be chosen anyway.
+        QTest::newRow("services: the least cost")
+            << Project{{"Máquina X", "3", "10%", "ES|C|10000|0", "EU|U|2000|3|1", "IS|Salvamento|1000|3"},
+                       {"Máquina Y", "3", "0.1", "ES|C|8000|0", "EU|U|3000|3|1"}}
+            << u8"Ninguna alternativa rinde su interés de oportunidad: todas tienen VPN negativo. Si hay que "
+               u8"elegir una, la de menor costo es «Máquina X» (VPN -14 222.39)." << "00";
+        QTest::newRow("one alternative, rate in per cent") << Project{{"A", "5", "12.5 %", "ES|P|1000|0", "IU|P|300|5|1"}}
+            << "«A» rinde más que su interés de oportunidad: VPN 68.17." << "1";
     }
 
     void comparison()
@@ -221,7 +229,8 @@ private slots:
 
         for (int a = 0; a < project.size(); ++a) {
             const AlternativeFigures &flows = figures.alternatives.at(a); // as tst_document reads them
-            const LD i = project.at(a).at(2).toDouble();
+            const QString rate = project.at(a).at(2); // "10%" is 0.1
+            const LD i = rate.endsWith('%') ? rate.chopped(1).toDouble() / 100 : rate.toDouble();
             const int n = project.at(a).at(1).toInt();
             // VAE: the payment in periods 1..N worth the VPN; B/C: VPI / VPE.
             LD annuity = 0;

@@ -29,6 +29,7 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     window.show();
+    window.recoverProjects();
     for (const QString &file : parser.positionalArguments())
         window.openFile(file);
     return app.exec();

@@ -3,10 +3,13 @@
 #include "ui_mainwindow.h"
 
 #include "dialogs.h"
+#include "fileplaces.h"
 #include "flowscsv.h"
 #include "projectfile.h"
 #include "projectwindow.h"
 #include "rateconverterdialog.h"
+#include "recoverystore.h"
+#include "recoverywriter.h"
 #include "reportexport.h"
 
 #include <QActionGroup>
@@ -14,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPrinter>
@@ -49,6 +53,8 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui_MainWindow)
 {
     ui->setupUi(this);
+    // After the form: the project windows go before the store that keeps their copies.
+    recovery = new RecoveryStore(this);
     setUpMenus();
     connect(ui->mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateActions);
     setRecentFiles(recentFiles());
@@ -76,6 +82,7 @@ ProjectWindow *MainWindow::addProject(ProjectWindow *project)
     connect(project, &ProjectWindow::saved, this, &MainWindow::rememberFile);
     connect(project, &ProjectWindow::reportShown, this, &MainWindow::updateActions);
     undoGroup->addStack(project->undoStack());
+    new RecoveryWriter(project, recovery);
     connect(project, &QObject::destroyed, this, &MainWindow::updateActions, Qt::QueuedConnection);
     project->show();
     ui->mdiArea->setActiveSubWindow(window);
@@ -117,9 +124,60 @@ ProjectWindow *MainWindow::openFile(const QString &path)
     return project;
 }
 
+void MainWindow::recoverProjects()
+{
+    const QVector<RecoveryStore::Copy> copies = recovery->claimOrphans();
+    if (copies.isEmpty()) {
+        recovery->release();
+        return;
+    }
+    QList<QStringList> rows;
+    for (const RecoveryStore::Copy &copy : copies) {
+        const QString alternatives = copy.alternatives.join(QStringLiteral(", "));
+        rows << QStringList{
+            alternatives.isEmpty() ? copy.name : tr("%1 (%2)").arg(copy.name, alternatives.left(80)),
+            copy.file.isEmpty() ? tr("sin guardar") : QDir::toNativeSeparators(copy.file),
+            QLocale().toString(copy.written, QLocale::ShortFormat)};
+    }
+    switch (Dialogs::instance()->recover(this, rows)) {
+    case Dialogs::Recovery::Recover:
+        for (const RecoveryStore::Copy &copy : copies) {
+            ProjectSnapshot snapshot;
+            QString error;
+            if (!ProjectFile::read(copy.path, &snapshot, &error)) {
+                Dialogs::instance()->error(
+                    this, tr("No se pudo recuperar «%1»; su copia queda en «%2». %3")
+                              .arg(copy.name, QDir::toNativeSeparators(copy.path), error));
+                continue;
+            }
+            auto *project = new ProjectWindow(snapshot, ui->mdiArea);
+            project->setFilePath(copy.file);
+            addProject(project);
+            project->markModified();
+            // The new copy is asked for before the old one goes.
+            if (auto *writer = project->findChild<RecoveryWriter *>())
+                writer->writeNow();
+            recovery->discard(copy);
+        }
+        break;
+    case Dialogs::Recovery::Discard:
+        for (const RecoveryStore::Copy &copy : copies)
+            recovery->discard(copy);
+        break;
+    case Dialogs::Recovery::Later:
+        break;
+    }
+    recovery->release();
+}
+
 void MainWindow::on_action_Abrir_triggered()
 {
-    for (const QString &path : Dialogs::instance()->openFileNames(this))
+    ProjectWindow *active = activeProject();
+    const QString folder = FilePlaces::startFolder(active ? active->filePath() : QString());
+    const QStringList paths = Dialogs::instance()->openFileNames(this, folder);
+    if (!paths.isEmpty())
+        FilePlaces::remember(paths.constFirst());
+    for (const QString &path : paths)
         openFile(path);
 }
 
@@ -156,9 +214,12 @@ void MainWindow::on_action_Exportar_triggered()
     ProjectWindow *project = activeProject();
     if (!project || project->shownReport() == ProjectWindow::Report::None)
         return;
-    const QString file = Dialogs::instance()->exportFileName(this, ReportExport::fileFilter());
+    const QString file = Dialogs::instance()->exportFileName(
+        this, ReportExport::fileFilter(),
+        FilePlaces::proposed(project->filePath(), project->projectName(), QStringLiteral(".pdf")));
     if (file.isEmpty())
         return;
+    FilePlaces::remember(file);
     const QString error = ReportExport::write(*project->report()->document(), file);
     if (!error.isEmpty())
         Dialogs::instance()->error(this, error);
@@ -169,9 +230,12 @@ void MainWindow::on_action_Exportar_csv_triggered()
     ProjectWindow *project = activeProject();
     if (!project || project->shownReport() != ProjectWindow::Report::CashFlows)
         return;
-    const QString file = Dialogs::instance()->csvFileName(this);
+    const QString file = Dialogs::instance()->csvFileName(
+        this, FilePlaces::proposed(project->filePath(), project->projectName(),
+                                   tr("-flujos") + QStringLiteral(".csv")));
     if (file.isEmpty())
         return;
+    FilePlaces::remember(file);
     const QString error = FlowsCsv::write(
         CashFlowTable::ofProject(project->shownFigures(), project->cellsLimit()), file);
     if (!error.isEmpty())

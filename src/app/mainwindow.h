@@ -12,6 +12,7 @@ class QAction;
 class QActionGroup;
 class QCloseEvent;
 class QUndoGroup;
+class RecoveryStore;
 class Ui_MainWindow;
 
 // The application's main window: a multiple-document area with one project
@@ -20,7 +21,8 @@ class Ui_MainWindow;
 // "&Edición" undoes and redoes the steps of the active project;
 // "&Herramientas" converts rates (RateConverterDialog); "&Ventana"
 // arranges and activates the project windows; "A&yuda" tells what Quintavo
-// is. The files last opened or saved are kept in QSettings.
+// is. The files last opened or saved are kept in QSettings. While a
+// project has unsaved changes a recovery copy of it is kept (RecoveryWriter).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -44,6 +46,10 @@ public:
     QList<ProjectWindow *> projects() const;
     // The files last opened or saved, newest first.
     QStringList recentFiles() const;
+    // Offers the projects that a run which did not end normally left in
+    // recovery copies (RecoveryStore); opens those the user recovers.
+    void recoverProjects();
+    RecoveryStore *recoveryStore() const { return recovery; }
 
 protected:
     // Asks about every modified project before anything closes; one
@@ -76,6 +82,7 @@ private:
     QUndoGroup *undoGroup = nullptr;
     QList<QAction *> windowActions;
     QActionGroup *openWindows = nullptr;
+    RecoveryStore *recovery = nullptr;
 };
 
 #endif // MAINWINDOW_H

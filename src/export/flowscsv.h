@@ -9,10 +9,14 @@
 #include <QVector>
 
 // The cash-flow tables of a project as CSV for a spreadsheet: a header
-// "Alternativa,Concepto,0,1,...,K", then a line per flow (income, then
-// expenses, each as typed) and one for the net "Total" of each table, its
-// amounts in the period columns: the figures "Visualizar" shows, over the
-// same periods (CashFlowTable::ofProject with the window's cell limit).
+// "Alternativa,Concepto,Tipo,0,1,...,K", then a line per flow (income, then
+// expenses) and one for the net "Total" of each table, its amounts in the
+// period columns: the figures "Visualizar" shows, over the same periods
+// (CashFlowTable::ofProject with the window's cell limit). "Tipo" says
+// "Ingreso" or "Egreso"; an expense's amounts carry the sign they have in
+// the Total (negative), so that a column's sum is the net flow. A text
+// that a spreadsheet would run as a formula (starting with "=", "+", "-",
+// "@", a tab or a carriage return) is written after an apostrophe.
 // Comma separated, numbers with a decimal point and as many digits as they
 // need, UTF-8 with a byte-order mark (so that spreadsheets read the
 // accents), CRLF line ends; a field holding a comma, a quote or a line
@@ -28,6 +32,8 @@ public:
     static QString write(const QVector<CashFlowTable> &tables, const QString &fileName);
 
     static QString field(const QString &text);
+    // A text cell: field(), after an apostrophe when it starts like a formula.
+    static QString textField(const QString &text);
 };
 
 #endif // FLOWSCSV_H

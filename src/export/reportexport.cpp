@@ -1,5 +1,7 @@
 #include "reportexport.h"
 
+#include "filesaving.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -21,9 +23,17 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 
 namespace {
+
+// Why `file` could not be written, in words; errno still holds the
+// system's reason of the call that failed.
+QString causeOf(const QSaveFile &file)
+{
+    return FileSaving::writeCause(file.fileName(), errno, file.errorString()) + QLatin1Char('.');
+}
 
 // Pages carry 2 cm margins on every side (QTextDocument::print).
 constexpr double PrintMarginsMm = 40.0;
@@ -130,6 +140,9 @@ QString ReportExport::failure(const QString &fileName, const QString &reason)
 
 QString ReportExport::write(const QTextDocument &document, const QString &fileName)
 {
+    const QString obstacle = FileSaving::writeObstacle(fileName);
+    if (!obstacle.isEmpty())
+        return failure(fileName, obstacle + QLatin1Char('.'));
     switch (formatOf(fileName)) {
     case Format::Pdf:
         return writePdf(document, fileName);
@@ -212,7 +225,7 @@ QString ReportExport::writePdf(const QTextDocument &document, const QString &fil
     // QSaveFile, so that the file is replaced whole and a failure has a reason.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return failure(fileName, file.errorString());
+        return failure(fileName, causeOf(file));
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Quintavo"));
@@ -220,7 +233,7 @@ QString ReportExport::writePdf(const QTextDocument &document, const QString &fil
         print(document, &writer);
     }
     if (!file.commit())
-        return failure(fileName, file.errorString());
+        return failure(fileName, causeOf(file));
     return QString();
 }
 
@@ -236,10 +249,10 @@ QString ReportExport::writeOdt(const QTextDocument &document, const QString &fil
         return failure(fileName, tr("no se pudo componer el documento OpenDocument."));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return failure(fileName, file.errorString());
+        return failure(fileName, causeOf(file));
     file.write(zip.data());
     if (!file.commit())
-        return failure(fileName, file.errorString());
+        return failure(fileName, causeOf(file));
     return QString();
 }
 
@@ -266,16 +279,16 @@ QString ReportExport::writeHtml(const QTextDocument &document, const QString &fi
         const QString own = QStringLiteral("imagen-%1.png").arg(written.size() + 1);
         QSaveFile file(QDir(folder).filePath(own));
         if (!file.open(QIODevice::WriteOnly))
-            return failure(file.fileName(), file.errorString());
+            return failure(file.fileName(), causeOf(file));
         if (!image.save(&file, "PNG")) {
             const QString reason = file.error() != QFileDevice::NoError
-                ? file.errorString()
+                ? causeOf(file)
                 : tr("no se pudo codificar la imagen.");
             file.cancelWriting();
             return failure(file.fileName(), reason);
         }
         if (!file.commit())
-            return failure(file.fileName(), file.errorString());
+            return failure(file.fileName(), causeOf(file));
         written.insert(name, folderUrl + QLatin1Char('/') + own);
     }
     for (const ImageUse &use : uses) {
@@ -291,9 +304,9 @@ QString ReportExport::writeHtml(const QTextDocument &document, const QString &fi
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return failure(fileName, file.errorString());
+        return failure(fileName, causeOf(file));
     file.write(copy->toHtml().toUtf8());
     if (!file.commit())
-        return failure(fileName, file.errorString());
+        return failure(fileName, causeOf(file));
     return QString();
 }

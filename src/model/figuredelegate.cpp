@@ -60,6 +60,8 @@ QString FigureDelegate::explanation(const QString &typed, FigureReader::Kind kin
             : tr("Se lee como 0: el número está fuera del rango que se puede calcular");
     case Problem::NotANumber:
         return tr("Se lee como 0: no es un número");
+    case Problem::NegativeCount:
+        return tr("Se lee como 0: un número de períodos no puede ser negativo");
     case Problem::NegativeExpense:
         return tr("Un egreso negativo cuenta como ingreso");
     case Problem::RateAsPercentage: {
@@ -79,9 +81,25 @@ FigureReader::Reading FigureDelegate::readingAt(const QModelIndex &index) const
     return FigureReader::read(index.data(Qt::DisplayRole), rowKind(index.row()));
 }
 
+QString FigureDelegate::placeholder(const QModelIndex &index) const
+{
+    const bool empty = FigureReader::isEmptyFigure(index.data(Qt::DisplayRole).toString(),
+                                                   rowKind(index.row()));
+    return empty ? tr("0 (vacío)") : QString();
+}
+
 void FigureDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
+    const QString shown = placeholder(index);
+    if (!shown.isEmpty()) {
+        option->text = shown;
+        option->features |= QStyleOptionViewItem::HasDisplay;
+        const QColor grey = option->palette.color(QPalette::PlaceholderText);
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            option->palette.setColor(group, QPalette::Text, grey);
+        return;
+    }
     const FigureReader::Reading reading = readingAt(index);
     if (reading.problem == FigureReader::Problem::None)
         return;

@@ -12,7 +12,8 @@
 // A cell whose text reads as 0 although it is not empty is tinted light red;
 // a rate that reads but is more than 100 % per period is tinted amber. The
 // tooltip of a tinted cell says how the text is used and what to type
-// instead. The delegate only looks: it decides from the cell's display data
+// instead. An empty figure cell is not an error: it shows, greyed, the
+// value it counts as ("0 (vacío)"). The delegate only looks: it decides from the cell's display data
 // through FigureReader::read(), the same reading the reports use; its flags
 // are never written into the items.
 //
@@ -41,6 +42,10 @@ public:
     // reading has no problem.
     static QString explanation(const QString &typed, FigureReader::Kind kind,
                                const FigureReader::Reading &reading);
+
+    // What an empty figure cell shows in place of a text; empty for any
+    // other cell.
+    QString placeholder(const QModelIndex &index) const;
 
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;

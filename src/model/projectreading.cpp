@@ -12,7 +12,7 @@ FigureReader::Reading figure(const QString &typed, int row, FigureReader::Kind k
                              const QString &node, QVector<ProjectFigures::UnreadCell> *unread)
 {
     const FigureReader::Reading reading = FigureReader::read(typed, kind);
-    if (unread && FigureReader::isUnread(reading))
+    if (unread && (FigureReader::isUnread(reading) || FigureReader::isEmptyFigure(typed, kind)))
         unread->append({typed, ProjectDocument::alternativeRowLabel(row), node});
     return reading;
 }

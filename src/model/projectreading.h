@@ -6,7 +6,7 @@
 
 // The figures the reports read, from the project as typed: each cell read
 // once as its row says (FigureReader, FlowKind), and the cells read as 0
-// although something is typed in them, each with its text, its row's label
+// although something is typed in them or left empty, each with its text, its row's label
 // and its node's name: an alternative's own, then its flows' in tree order.
 class ProjectReading
 {

@@ -65,7 +65,7 @@ QString fraction(double value)
 }
 
 // Why the text of an amount or a rate does not convert.
-void explainAmount(const QString &text, FigureReader::Reading *reading)
+void explainAmount(const QString &text, bool rate, FigureReader::Reading *reading)
 {
     using Problem = FigureReader::Problem;
     bool ok = false;
@@ -81,6 +81,12 @@ void explainAmount(const QString &text, FigureReader::Reading *reading)
         if (!isDecimalLiteral(number))
             number = withDecimalPoint(number, &ignored);
         const double percent = number.toDouble(&ok);
+        if (ok && std::isfinite(percent) && rate) {
+            // A rate may keep its sign: only the comma is wrong.
+            reading->problem = Problem::DecimalComma;
+            reading->suggestion = number + QStringLiteral(" %");
+            return;
+        }
         if (ok && std::isfinite(percent)) {
             reading->problem = Problem::PercentSign;
             reading->suggestion = fraction(percent / 100.0);
@@ -134,6 +140,10 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
         Q_FALLTHROUGH();
     case Kind::WholeNumber: {
         const qlonglong wide = display.toLongLong(&ok);
+        if (ok && kind == Kind::Count && wide < 0) {
+            reading.problem = Problem::NegativeCount;
+            return reading;
+        }
         if (ok && wide >= INT_MIN && wide <= INT_MAX) {
             reading.value = static_cast<int>(wide);
             reading.converted = true;
@@ -158,6 +168,11 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
                 reading.problem = Problem::NegativeExpense;
             return reading;
         }
+        if (kind == Kind::Rate && readPercentage(display.toString(), &reading.value)) {
+            // Typed as a percentage on purpose: a rate above 100 % is meant.
+            reading.converted = true;
+            return reading;
+        }
         break;
     }
     }
@@ -169,7 +184,7 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
     if (kind == Kind::WholeNumber || kind == Kind::Count)
         explainWholeNumber(text, &reading);
     else
-        explainAmount(text, &reading);
+        explainAmount(text, kind == Kind::Rate, &reading);
     return reading;
 }
 
@@ -188,4 +203,23 @@ bool FigureReader::isUnread(const Reading &reading)
 {
     // An empty cell reads as 0 with no problem: nobody typed into it.
     return !reading.converted && reading.problem != Problem::None;
+}
+
+bool FigureReader::isEmptyFigure(const QString &typed, Kind kind)
+{
+    return kind != Kind::Text && typed.trimmed().isEmpty();
+}
+
+bool FigureReader::readPercentage(const QString &typed, double *fraction)
+{
+    const QString text = typed.trimmed();
+    if (!text.endsWith(QLatin1Char('%')))
+        return false;
+    const QString number = text.chopped(1).trimmed();
+    bool ok = false;
+    const double percent = isDecimalLiteral(number) ? number.toDouble(&ok) : 0.0;
+    if (!ok || !std::isfinite(percent))
+        return false;
+    *fraction = percent / 100.0;
+    return true;
 }

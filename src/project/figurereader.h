@@ -11,7 +11,8 @@ class QVariant;
 // Every figure lives as the text typed and is converted when it is needed.
 // An empty cell (never typed into) and text that does not convert both read
 // as 0; so does a whole number beyond the int range,
-// which Qt's own conversion would silently wrap.
+// which Qt's own conversion would silently wrap, and a negative count of
+// periods. A rate may be typed as a percentage: "12.5 %" reads as 0.125.
 //
 // read() is the one place that decides how a cell reads: the figures of the
 // reports and the tint of the property tables both come from it.
@@ -22,10 +23,10 @@ public:
     enum class Kind {
         Text,        // the name: never read as a number
         WholeNumber, // first period
-        Count,       // horizon, number of payments: whole, or "∞" for never ending
         Amount,      // payments, increments, growth
         ExpenseAmount, // an expense's payment: a negative one counts as income
-        Rate         // opportunity rate, a fraction per period
+        Rate,        // opportunity rate and growth, a fraction per period or "10 %"
+        Count        // horizon, number of payments: a whole number, not negative, or "∞" for never ending
     };
 
     // Why a cell's text is not used as the number it shows.
@@ -38,7 +39,8 @@ public:
         OutOfRange,       // beyond int (whole numbers) or beyond double (amounts)
         NotANumber,       // letters or anything else that does not convert
         RateAsPercentage, // converts, but a rate above 1 is more than 100 % per period
-        NegativeExpense   // converts, but an expense below 0 adds to the income
+        NegativeExpense,  // converts, but an expense below 0 adds to the income
+        NegativeCount     // a count of periods below 0: reads as 0
     };
 
     struct Reading {
@@ -62,6 +64,12 @@ public:
 
     // Whether a cell reads as 0 although something is typed into it.
     static bool isUnread(const Reading &reading);
+    // Whether a cell that a figure needs is empty: it counts as 0 without
+    // anything typed, so the reports name it, but it is not an error.
+    static bool isEmptyFigure(const QString &typed, Kind kind);
+    // The fraction a rate typed as a percentage means ("10%", "12.5 %" give
+    // 0.1 and 0.125); false for any other text.
+    static bool readPercentage(const QString &typed, double *fraction);
 };
 
 #endif // FIGUREREADER_H

@@ -52,7 +52,7 @@ const QVector<const FlowKind *> &FlowKind::all()
     static const FlowKind geometric(
         CashFlow::Geometric, QT_TR_NOOP("Pago con incremento geométrico"), "geometric", 1,
         {NameRow, PaymentRow,
-         {QT_TRANSLATE_NOOP("FlowKind", "Gradiente Geométrico"), Field::Change, Reading::Amount,
+         {QT_TRANSLATE_NOOP("FlowKind", "Gradiente Geométrico"), Field::Change, Reading::Rate,
           "growth"},
          CountRow, StartRow},
         [](const CashFlow &flow, const Numbers &numbers, const QString &series) {
@@ -159,8 +159,9 @@ CashFlow FlowKind::figures(const FlowSnapshot &flow, bool expense, QVector<Unrea
         if (field == Field::Name)
             continue;
         const QString typed = text(flow, field);
-        const FigureReader::Reading read = FigureReader::read(typed, reading(row, expense));
-        if (unread && FigureReader::isUnread(read))
+        const FigureReader::Kind kind = reading(row, expense);
+        const FigureReader::Reading read = FigureReader::read(typed, kind);
+        if (unread && (FigureReader::isUnread(read) || FigureReader::isEmptyFigure(typed, kind)))
             unread->append({row, typed});
         switch (field) {
         case Field::Name:

@@ -28,7 +28,7 @@ public:
         const char *fileKey;        // the key in the project file: "amount"
     };
 
-    // A cell read as 0 although something is typed into it.
+    // A cell read as 0 although something is typed into it, or left empty.
     struct Unread {
         int row;
         QString text;
@@ -66,8 +66,8 @@ public:
     QString cellText(const FlowSnapshot &flow, int row) const;
 
     // The figures of `flow` (of this kind) as the reports read them; its
-    // cells read as 0 although something is typed into them are appended to
-    // `unread`, if given, in row order.
+    // cells read as 0 although something is typed into them, and its empty
+    // figure cells, are appended to `unread`, if given, in row order.
     CashFlow figures(const FlowSnapshot &flow, bool expense, QVector<Unread> *unread = nullptr) const;
     // Whether a cell of `flow` reads as 0 although something is typed into it.
     bool holdsUnread(const FlowSnapshot &flow, bool expense) const;

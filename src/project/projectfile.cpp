@@ -1,5 +1,6 @@
 #include "projectfile.h"
 
+#include "filesaving.h"
 #include "flowkind.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -156,16 +156,29 @@ QString describe(const QString &path)
 int ProjectFile::versionFor(const ProjectSnapshot &project)
 {
     int version = 1;
+    double ignored = 0.0;
+    const auto percentage = [&ignored](const QString &typed) {
+        return FigureReader::readPercentage(typed, &ignored);
+    };
     for (const AlternativeSnapshot &alternative : project.alternatives) {
+        if (percentage(alternative.rate))
+            version = qMax(version, PercentRatesVersion);
         for (const auto *flows : {&alternative.income, &alternative.expenses}) {
-            for (const FlowSnapshot &flow : *flows)
-                version = qMax(version, FlowKind::of(flow.kind).fileVersion());
+            for (const FlowSnapshot &flow : *flows) {
+                const FlowKind &kind = FlowKind::of(flow.kind);
+                version = qMax(version, kind.fileVersion());
+                for (int row = 0; row < kind.rowCount(); ++row) {
+                    if (kind.reading(row, false) == FigureReader::Kind::Rate
+                        && percentage(kind.cellText(flow, row)))
+                        version = qMax(version, PercentRatesVersion);
+                }
+            }
         }
     }
     return version;
 }
 
-QByteArray ProjectFile::toJson(const ProjectSnapshot &project)
+QByteArray ProjectFile::toJson(const ProjectSnapshot &project, const QJsonObject &extra)
 {
     QJsonArray alternatives;
     for (const AlternativeSnapshot &alternative : project.alternatives) {
@@ -175,8 +188,10 @@ QByteArray ProjectFile::toJson(const ProjectSnapshot &project)
                                         {"income", flowsToJson(alternative.income)},
                                         {"expenses", flowsToJson(alternative.expenses)}});
     }
-    const QJsonObject root{
-        {"format", FormatName}, {"version", versionFor(project)}, {"alternatives", alternatives}};
+    QJsonObject root = extra;
+    root.insert(QLatin1String("format"), FormatName);
+    root.insert(QLatin1String("version"), versionFor(project));
+    root.insert(QLatin1String("alternatives"), alternatives);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -301,12 +316,13 @@ bool ProjectFile::read(const QString &path, ProjectSnapshot *project, QString *e
         reason = tr("es una carpeta");
     } else if (info.size() > MaxFileSize) {
         reason = tr("pasa de %1 MiB").arg(MaxFileSize / (1024 * 1024));
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
+    } else if (errno = 0, !file.open(QIODevice::ReadOnly)) {
+        reason = FileSaving::readCause(path, errno, file.errorString());
     } else {
+        errno = 0;
         const QByteArray data = file.read(MaxFileSize + 1);
         if (file.error() != QFileDevice::NoError)
-            reason = file.errorString();
+            reason = FileSaving::readCause(path, errno, file.errorString());
         else if (fromJson(data, project, &reason))
             return true;
     }
@@ -319,17 +335,9 @@ bool ProjectFile::write(const QString &path, const ProjectSnapshot &project, QSt
 {
     QString reason = limitProblem(project);
     if (reason.isEmpty()) {
-        QSaveFile file(path);
-        const bool written =
-            file.open(QIODevice::WriteOnly) && file.write(toJson(project)) >= 0 && file.commit();
-        const int code = errno;
-        if (written)
+        reason = FileSaving::write(path, toJson(project));
+        if (reason.isEmpty())
             return true;
-        // Where Qt keeps no reason of its own (a temporary file that cannot
-        // take the final name), the system's is still in errno.
-        reason = file.errorString();
-        if (reason == QFile().errorString() && code != 0)
-            reason = qt_error_string(code);
     }
     if (error)
         *error = tr("No se pudo guardar «%1»: %2.").arg(describe(path), reason);

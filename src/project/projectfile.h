@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QJsonObject>
 #include <QString>
 
 // The project file: UTF-8 JSON, one object with "format", "version" and
@@ -18,9 +19,12 @@ class ProjectFile
 
 public:
     // The newest version read. A project is written as the oldest version
-    // that holds all its kinds of flow (1 unless it has a single payment), so
-    // that earlier releases still open it.
+    // that reads it as it is meant: 1 unless it has a single payment or a
+    // rate typed as a percentage, so that earlier releases still open it,
+    // and refuse with their version message what they would read wrongly.
     static constexpr int Version = 2;
+    // The first version whose reader takes "10 %" in a rate cell as 0.1.
+    static constexpr int PercentRatesVersion = 2;
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
     static constexpr int MaxAlternatives = 10000;
     static constexpr int MaxFlows = 100000;
@@ -29,7 +33,8 @@ public:
     static constexpr int MaxNesting = 5;
 
     static int versionFor(const ProjectSnapshot &project);
-    static QByteArray toJson(const ProjectSnapshot &project);
+    // `extra` adds keys of its own to the file's object.
+    static QByteArray toJson(const ProjectSnapshot &project, const QJsonObject &extra = {});
     // Parses and checks `data`. On failure leaves `project` alone, puts the
     // reason in `reason` and returns false.
     static bool fromJson(const QByteArray &data, ProjectSnapshot *project, QString *reason);
@@ -40,9 +45,9 @@ public:
     // Reads the file at `path`; `error`, if given, receives a whole message
     // naming the file.
     static bool read(const QString &path, ProjectSnapshot *project, QString *error);
-    // Writes through QSaveFile: the previous file stays whole until the new
-    // one is complete. `error`, if given, receives a whole message naming
-    // the file and the system's reason.
+    // Writes through QSaveFile (FileSaving): the previous file stays whole
+    // until the new one is complete. `error`, if given, receives a whole
+    // message naming the file and the cause in words.
     static bool write(const QString &path, const ProjectSnapshot &project, QString *error);
 };
 

@@ -1,6 +1,7 @@
 #include "comparisonreport.h"
 
 #include "benefitcost.h"
+#include "choicesentence.h"
 #include "perpetualnotice.h"
 #include "rateofreturn.h"
 #include "reportformat.h"
@@ -102,6 +103,8 @@ QString verdict(const QVector<AlternativeFigures> &alternatives,
 {
     if (alternatives.isEmpty())
         return QString();
+    if (alternatives.size() == 1 && !std::isnan(indicators.constFirst().vpn))
+        return ChoiceSentence::single(alternatives.constFirst().name, indicators.constFirst().vpn);
     bool sameHorizon = true;
     for (const AlternativeFigures &alternative : alternatives)
         sameHorizon = sameHorizon && alternative.horizon == alternatives.constFirst().horizon
@@ -122,9 +125,14 @@ QString verdict(const QVector<AlternativeFigures> &alternatives,
     const QString measure = sameHorizon ? QStringLiteral("VPN") : QStringLiteral("VAE");
     if (best < 0)
         return ComparisonReport::tr("Ninguna alternativa tiene un %1 que se pueda comparar.").arg(measure);
-    if (!anyEarning)
+    if (!anyEarning) {
+        QVector<double> figures;
+        for (int a = 0; a < alternatives.size(); ++a)
+            figures << figure(a);
         return ComparisonReport::tr("Ninguna alternativa rinde su interés de oportunidad: "
-                                    "todas tienen VPN negativo.");
+                                    "todas tienen VPN negativo.")
+            + ChoiceSentence::leastCost(alternatives, figures, measure);
+    }
 
     const QString shown = ReportFormat::amount(figure(best));
     QStringList winners;

@@ -7,10 +7,10 @@
 #include <QVector>
 
 // Every alternative of a project, in tree order, and the cells whose text
-// could not be read and counted as 0.
+// could not be read or that are empty, and counted as 0.
 struct ProjectFigures {
     struct UnreadCell {
-        QString text;  // as typed
+        QString text;  // as typed; empty for an empty cell
         QString row;   // the row's label, "Interés de Oportunidad"
         QString node;  // the alternative's or the flow's name
     };

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include "flowkind.h"
+#include "recoverydialog.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -31,7 +32,8 @@ QString suffixOf(const QString &filterEntry)
 
 // A save dialog for a file of one of the types of `filter`, adding the
 // suffix of the type chosen when none is typed.
-QString fileToWrite(QWidget *parent, const QString &title, const QString &filter)
+QString fileToWrite(QWidget *parent, const QString &title, const QString &filter,
+                    const QString &proposed)
 {
     QFileDialog dialog(parent, title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -39,6 +41,7 @@ QString fileToWrite(QWidget *parent, const QString &title, const QString &filter
     dialog.setDefaultSuffix(suffixOf(filter.section(QStringLiteral(";;"), 0, 0)));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString &entry) { dialog.setDefaultSuffix(suffixOf(entry)); });
+    dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -80,9 +83,9 @@ bool Dialogs::flowKind(QWidget *parent, CashFlow::Kind *kind)
     return true;
 }
 
-QStringList Dialogs::openFileNames(QWidget *parent)
+QStringList Dialogs::openFileNames(QWidget *parent, const QString &folder)
 {
-    return QFileDialog::getOpenFileNames(parent, tr("Abrir proyecto"), QString(), projectFilter());
+    return QFileDialog::getOpenFileNames(parent, tr("Abrir proyecto"), folder, projectFilter());
 }
 
 QString Dialogs::saveFileName(QWidget *parent, const QString &proposed)
@@ -97,15 +100,15 @@ QString Dialogs::saveFileName(QWidget *parent, const QString &proposed)
     return dialog.selectedFiles().constFirst();
 }
 
-QString Dialogs::exportFileName(QWidget *parent, const QString &filter)
+QString Dialogs::exportFileName(QWidget *parent, const QString &filter, const QString &proposed)
 {
-    return fileToWrite(parent, tr("Exportar informe"), filter);
+    return fileToWrite(parent, tr("Exportar informe"), filter, proposed);
 }
 
-QString Dialogs::csvFileName(QWidget *parent)
+QString Dialogs::csvFileName(QWidget *parent, const QString &proposed)
 {
     return fileToWrite(parent, tr("Exportar flujos a CSV"),
-                       tr("Valores separados por comas (*.csv);;Todos los archivos (*)"));
+                       tr("Valores separados por comas (*.csv);;Todos los archivos (*)"), proposed);
 }
 
 bool Dialogs::print(QWidget *parent, QPrinter *printer)
@@ -131,6 +134,19 @@ Dialogs::Answer Dialogs::unsavedChanges(QWidget *parent, const QString &name)
         return Answer::Discard;
     default:
         return Answer::Cancel;
+    }
+}
+
+Dialogs::Recovery Dialogs::recover(QWidget *parent, const QList<QStringList> &copies)
+{
+    RecoveryDialog dialog(copies, parent);
+    switch (dialog.exec()) {
+    case RecoveryDialog::Recover:
+        return Recovery::Recover;
+    case RecoveryDialog::Discard:
+        return Recovery::Discard;
+    default:
+        return Recovery::Later;
     }
 }
 

@@ -33,19 +33,19 @@ public:
     // false when cancelled.
     virtual bool flowKind(QWidget *parent, CashFlow::Kind *kind);
 
-    // "Abrir…": the chosen project files; empty when cancelled.
-    virtual QStringList openFileNames(QWidget *parent);
+    // "Abrir…", starting in `folder`: the chosen project files; empty when cancelled.
+    virtual QStringList openFileNames(QWidget *parent, const QString &folder);
     // "Guardar como…", starting at `proposed`: the chosen file name, with the
     // extension ".quintavo" when none was typed; empty when cancelled.
     virtual QString saveFileName(QWidget *parent, const QString &proposed);
 
-    // "Exportar informe…": the chosen file, of one of the types in `filter`
-    // ("Documento PDF (*.pdf);;…"); without a suffix typed, the one of the
-    // type chosen is added. Empty when cancelled.
-    virtual QString exportFileName(QWidget *parent, const QString &filter);
-    // "Exportar flujos a CSV…": the chosen file, ".csv" added when no
-    // suffix was typed; empty when cancelled.
-    virtual QString csvFileName(QWidget *parent);
+    // "Exportar informe…", starting at `proposed`: the chosen file, of one
+    // of the types in `filter` ("Documento PDF (*.pdf);;…"); without a
+    // suffix typed, the one of the type chosen is added. Empty when cancelled.
+    virtual QString exportFileName(QWidget *parent, const QString &filter, const QString &proposed);
+    // "Exportar flujos a CSV…", starting at `proposed`: the chosen file,
+    // ".csv" added when no suffix was typed; empty when cancelled.
+    virtual QString csvFileName(QWidget *parent, const QString &proposed);
     // "Imprimir…": lets the user choose and set up `printer`; false when
     // cancelled, and then nothing is printed.
     virtual bool print(QWidget *parent, QPrinter *printer);
@@ -53,6 +53,10 @@ public:
     enum class Answer { Save, Discard, Cancel };
     // "El proyecto «name» tiene cambios sin guardar.": Guardar, Descartar or Cancelar.
     virtual Answer unsavedChanges(QWidget *parent, const QString &name);
+    enum class Recovery { Recover, Discard, Later };
+    // "Recuperar proyectos" (RecoveryDialog): each row a project's name,
+    // file and time; Later when the dialog is closed.
+    virtual Recovery recover(QWidget *parent, const QList<QStringList> &copies);
     // Tells the user that something failed, in a whole sentence.
     virtual void error(QWidget *parent, const QString &message);
     // "Acerca de …": `text` (rich text) under the title `title`.

@@ -1,14 +1,33 @@
 #include "filestate.h"
 
 #include "dialogs.h"
+#include "fileplaces.h"
 #include "projectdocument.h"
 #include "projectfile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QUndoStack>
 #include <QWidget>
+
+namespace {
+
+// Every project's file state, to find the window that has a file open.
+QList<const FileState *> &openStates()
+{
+    static QList<const FileState *> states;
+    return states;
+}
+
+// The one spelling of a file's path by which open files are compared.
+QString canonical(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString resolved = info.canonicalFilePath();
+    return resolved.isEmpty() ? info.absoluteFilePath() : resolved;
+}
+
+} // namespace
 
 FileState::FileState(QWidget *window, const ProjectDocument *document, QUndoStack *steps)
     : QObject(window)
@@ -19,9 +38,32 @@ FileState::FileState(QWidget *window, const ProjectDocument *document, QUndoStac
     connect(steps, &QUndoStack::cleanChanged, window,
             [window](bool clean) { window->setWindowModified(!clean); });
     setFilePath(QString());
+    openStates().append(this);
 }
 
-FileState::~FileState() = default;
+FileState::~FileState()
+{
+    openStates().removeAll(this);
+}
+
+const FileState *FileState::holderOf(const QString &path, const FileState *except)
+{
+    const QString file = canonical(path);
+    for (const FileState *state : openStates()) {
+        if (state != except && !state->m_filePath.isEmpty() && canonical(state->m_filePath) == file)
+            return state;
+    }
+    return nullptr;
+}
+
+QString FileState::projectName() const
+{
+    if (!m_filePath.isEmpty())
+        return QFileInfo(m_filePath).completeBaseName();
+    const ProjectSnapshot &project = document->project();
+    return project.alternatives.isEmpty() ? tr("proyecto")
+                                          : project.alternatives.constFirst().name;
+}
 
 void FileState::setFilePath(const QString &path)
 {
@@ -41,11 +83,9 @@ bool FileState::save()
 
 bool FileState::saveAs()
 {
-    QString proposed = m_filePath;
-    if (proposed.isEmpty()) {
-        const QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        proposed = folder.filePath(tr("proyecto") + QStringLiteral(".quintavo"));
-    }
+    const QString proposed = m_filePath.isEmpty()
+        ? FilePlaces::proposed(QString(), projectName(), QStringLiteral(".quintavo"))
+        : m_filePath;
     const QString path = Dialogs::instance()->saveFileName(window, proposed);
     return !path.isEmpty() && saveTo(path);
 }
@@ -53,11 +93,19 @@ bool FileState::saveAs()
 bool FileState::saveTo(const QString &path)
 {
     QString error;
+    if (const FileState *holder = holderOf(path, this)) {
+        Dialogs::instance()->error(
+            window, tr("No se guardó «%1»: está abierto en la ventana «%2». Ciérrela o guarde "
+                       "con otro nombre.")
+                        .arg(QDir::toNativeSeparators(path), holder->displayName()));
+        return false;
+    }
     if (!ProjectFile::write(path, document->project(), &error)) {
         Dialogs::instance()->error(window, error);
         return false;
     }
     setFilePath(path);
+    FilePlaces::remember(path);
     steps->setClean();
     window->setWindowModified(false);
     emit saved(path);
@@ -82,4 +130,10 @@ bool FileState::maySaveChanges()
 void FileState::discardChanges()
 {
     window->setWindowModified(false);
+}
+
+void FileState::markModified()
+{
+    steps->resetClean();
+    window->setWindowModified(true);
 }

@@ -25,15 +25,22 @@ public:
     void setFilePath(const QString &path);
     // The title without the modified marker: the file's name, or "Proyecto".
     QString displayName() const;
+    // The name proposed for its files: the file's name without suffix, or,
+    // before the first save, the first alternative's name.
+    QString projectName() const;
+    // The project (other than `except`) whose file is `path`; null for none.
+    static const FileState *holderOf(const QString &path, const FileState *except = nullptr);
 
     // "Guardar": to the project's file; a project never saved goes through
     // saveAs(). False when cancelled or failed (the user has been told
     // why); the project then stays modified and the previous file whole.
     bool save();
-    // "Guardar como": asks for a file name, proposing the ".quintavo" one.
+    // "Guardar como": asks for a file name, proposing the ".quintavo" one in
+    // a folder that exists (FilePlaces).
     bool saveAs();
     // Writes the project to `path`, which becomes its file; tells the user
-    // why when it fails.
+    // why when it fails. A file that another project window has open is
+    // not written.
     bool saveTo(const QString &path);
     // Asks what to do with unsaved changes (Guardar, Descartar, Cancelar)
     // and saves on Guardar. True when the window may close; a Descartar
@@ -41,6 +48,9 @@ public:
     bool maySaveChanges();
     // Forgets the unsaved changes, so that closing asks nothing.
     void discardChanges();
+    // Counts the project as changed since it was last saved (a recovered
+    // one), until it is saved.
+    void markModified();
 
 signals:
     // The project was written to `path`.

@@ -117,6 +117,11 @@ QString ProjectWindow::displayName() const
     return file->displayName();
 }
 
+QString ProjectWindow::projectName() const
+{
+    return file->projectName();
+}
+
 bool ProjectWindow::save()
 {
     return file->save();
@@ -140,6 +145,11 @@ bool ProjectWindow::maySaveChanges()
 void ProjectWindow::discardChanges()
 {
     file->discardChanges();
+}
+
+void ProjectWindow::markModified()
+{
+    file->markModified();
 }
 
 void ProjectWindow::closeEvent(QCloseEvent *event)

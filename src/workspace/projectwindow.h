@@ -59,11 +59,13 @@ public:
     QString filePath() const;
     void setFilePath(const QString &path);
     QString displayName() const;
+    QString projectName() const;
     bool save();
     bool saveAs();
     bool saveTo(const QString &path);
     bool maySaveChanges();
     void discardChanges();
+    void markModified();
 
     // The tree's commands, each one step of the undo stack.
     TreeCommands *commands() const { return m_commands; }
