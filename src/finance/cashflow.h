@@ -17,6 +17,7 @@ struct CashFlow {
     double change = 0.0;
     int payments = 0;
     int start = 0;
+    bool perpetual = false; // pays for ever from start; payments is then ignored
 };
 
 // Worth of the flow at period 0 at the rate i per period.
