@@ -21,6 +21,7 @@ struct AlternativeFigures {
     QString name;
     int horizon = 0;
     double rate = 0.0;
+    bool perpetual = false; // the horizon never ends
     QVector<Flow> income;
     QVector<Flow> expenses;
 
