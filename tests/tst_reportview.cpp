@@ -321,7 +321,7 @@ private slots:
         QFETCH(QVector<double>, rates); QFETCH(QVector<double>, tirs); QFETCH(QVector<double>, marked);
         QVector<AlternativeFigures> alternatives;
         for (const double rate : rates)
-            alternatives.append({"A", 6, rate, {{"ventas", {CashFlow::Uniform, 100, 0, 5, 1}},
+            alternatives.append({"A", 6, rate, false, {{"ventas", {CashFlow::Uniform, 100, 0, 5, 1}},
                 {"ahorro", {CashFlow::Arithmetic, 40, 10.0 * alternatives.size(), 6, 1}}},
                 {{"inversión", {CashFlow::Uniform, 500, 0, 1, 0}}}});
         const auto profile = VpnProfile::compute(alternatives, {{tirs.begin(), tirs.end()}});

@@ -29,7 +29,7 @@ using Sizes = QVector<QPair<int, int>>; // flows, horizon of each alternative
 
 AlternativeFigures alternativeOf(const Flows &f, int horizon, double rate = 0)
 {
-    AlternativeFigures a{"A", horizon, rate, {}, {}};
+    AlternativeFigures a{"A", horizon, rate, false, {}, {}};
     for (int j = 0; j + 5 < f.size(); j += 6)
         (f[j] > 0 ? a.income : a.expenses)
             .append({"F", {CashFlow::Kind(int(f[j + 1])), f[j + 2], f[j + 3], int(f[j + 4]), int(f[j + 5])}});
@@ -314,7 +314,7 @@ private slots:
         QFETCH(Sizes, alternatives); QFETCH(QVector<int>, shown);
         ProjectFigures project;
         for (const auto &sizes : alternatives) {
-            project.alternatives.append({"A", sizes.second, 0.1, {}, {}});
+            project.alternatives.append({"A", sizes.second, 0.1, false, {}, {}});
             project.alternatives.last().income.resize(sizes.first);
         }
         QCOMPARE(CashFlowTable::shownHorizons(project.alternatives), shown);
