@@ -52,6 +52,18 @@ std::vector<CurveCrossings::Crossing> CurveCrossings::find(
             const auto f = [&va, &vb](double rate) {
                 return vb.quickNetWorth(rate) - va.quickNetWorth(rate);
             };
+            if (most == 1 && !rates.empty()) {
+                // One crossing at most: there is one in the range when the
+                // difference has other signs at its two ends.
+                const double low = difference.front();
+                const double high = difference.back();
+                if (std::isfinite(low) && std::isfinite(high) && low * high < 0.0) {
+                    const double rate = RateScan::refine(f, rates.front(), rates.back(), low, high);
+                    crossings.push_back(
+                        {static_cast<int>(a), static_cast<int>(b), rate, va.quickNetWorth(rate)});
+                }
+                continue;
+            }
             for (const double rate : RateScan::zeros(f, rates, difference, most)) {
                 crossings.push_back(
                     {static_cast<int>(a), static_cast<int>(b), rate, va.quickNetWorth(rate)});
