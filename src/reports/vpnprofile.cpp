@@ -280,7 +280,9 @@ QImage VpnProfile::render(const Profile &profile, int width)
     QPen thin(ink, 1);
     thin.setCosmetic(true);
     painter.setPen(thin);
+    painter.setRenderHint(QPainter::Antialiasing, false); // crisp, and a thousand crosses cost little
     painter.drawLines(crosses);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipping(false);
 
     for (int e = 0; e < legend.size(); ++e) {
