@@ -57,3 +57,9 @@ void BenchProject::fillTypical(int alternatives, int flows, int horizon)
 {
     document->setProject(typicalProject(alternatives, flows, horizon));
 }
+
+void BenchProject::setCommonRate(double rate)
+{
+    for (int a = 0; a < document->alternativeCount(); ++a)
+        document->setCellText({a, -1, -1}, ProjectDocument::RateRow, QString::number(rate));
+}

@@ -28,6 +28,9 @@ public:
 
     // The project of typicalProject() in place of the window's.
     void fillTypical(int alternatives, int flows, int horizon);
+    // Every alternative's "Interés de Oportunidad" set to `rate`: the
+    // alternatives can then be compared by increments.
+    void setCommonRate(double rate);
 
 private:
     ProjectDocument *document;

@@ -5,7 +5,8 @@
 //
 // Usage, on Qt's offscreen platform:
 //   valgrind --tool=callgrind --collect-atstart=no --instr-atstart=no
-//            bench_reportclick comparar|visualizar alternatives flows horizon
+//            bench_reportclick comparar|visualizar alternatives flows horizon [rate]
+// With a rate, every alternative has that rate.
 // Without valgrind it only clicks.
 #include "benchproject.h"
 #include "mainwindow.h"
@@ -35,8 +36,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s comparar|visualizar alternatives flows horizon\n", argv[0]);
+    if (argc != 5 && argc != 6) {
+        std::fprintf(stderr, "usage: %s comparar|visualizar alternatives flows horizon [rate]\n",
+                     argv[0]);
         return 2;
     }
     MainWindow main;
@@ -48,8 +50,11 @@ int main(int argc, char *argv[])
     sub->showMaximized();
     QCoreApplication::processEvents();
     auto *project = qobject_cast<ProjectWindow *>(sub->widget());
-    BenchProject(project).fillTypical(std::max(1, std::atoi(argv[2])), std::max(1, std::atoi(argv[3])),
-                                      std::max(1, std::atoi(argv[4])));
+    BenchProject filler(project);
+    filler.fillTypical(std::max(1, std::atoi(argv[2])), std::max(1, std::atoi(argv[3])),
+                       std::max(1, std::atoi(argv[4])));
+    if (argc == 6)
+        filler.setCommonRate(std::atof(argv[5]));
     QCoreApplication::processEvents();
     const bool comparison = std::strcmp(argv[1], "comparar") == 0;
     auto *button = project->findChild<QPushButton *>(comparison ? QStringLiteral("pbComparar")

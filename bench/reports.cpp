@@ -108,12 +108,18 @@ int main(int argc, char *argv[])
         return 1;
 
     std::vector<Row> rows;
-    {
+    // Rates of 8 to 15 %, and one rate for all: the alternatives are then
+    // also compared by increments, 100 rows.
+    for (const bool oneRate : {false, true}) {
         ProjectWindow *project = openProject(&main);
-        BenchProject(project).fillTypical(100, 20, 30);
+        BenchProject filler(project);
+        filler.fillTypical(100, 20, 30);
+        if (oneRate)
+            filler.setCommonRate(0.1);
         rows.push_back(measure(project, "pbComparar", "Comparar",
-                               QStringLiteral("100 alternatives x 20 flows, N = 30"), clicks,
-                               &ProjectWindow::comparisonDocument));
+                               QStringLiteral("100 alternatives x 20 flows, N = 30%1")
+                                   .arg(oneRate ? QStringLiteral(", i = 0.1") : QString()),
+                               clicks, &ProjectWindow::comparisonDocument));
     }
     // The longest horizon of 20 flows that is still shown whole, and one
     // that is cut to it.

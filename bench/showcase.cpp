@@ -3,7 +3,10 @@
 // screenshot (bench/screenshot.sh). With "diagram", only the "Visualizar"
 // project, filling the window, scrolled to its cash-flow diagram.
 //
-// Usage: bench_showcase [seconds] [diagram]   (default 20 s, then it quits)
+// With "decide", only the "Comparar" project, filling the window, with its
+// decision rows and incremental analysis.
+//
+// Usage: bench_showcase [seconds] [diagram|decide]   (default 20 s, then it quits)
 #include "benchproject.h"
 #include "flowitem.h"
 #include "mainwindow.h"
@@ -53,6 +56,9 @@ int main(int argc, char *argv[])
 
     using K = CashFlow;
     const bool diagramOnly = argc > 2 && QByteArray(argv[2]) == "diagram";
+    const bool decideOnly = argc > 2 && QByteArray(argv[2]) == "decide";
+    if (decideOnly)
+        main.show();
     ProjectWindow *wind = openProject(&main, QStringLiteral("Parque eólico"),
                                       diagramOnly ? QRect(0, 0, 1270, 740) : QRect(500, 0, 770, 500));
     BenchProject w(wind);
@@ -65,13 +71,15 @@ int main(int argc, char *argv[])
     w.tree()->setCurrentItem(w.tree()->topLevelItem(park)->child(1)->child(1));
     main.show();
     click(wind, "pbVisualizar");
+    if (decideOnly)
+        wind->parentWidget()->hide();
     if (diagramOnly) {
         QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
         return app.exec();
     }
 
     ProjectWindow *plant = openProject(&main, QStringLiteral("Planta de envasado"),
-                                       QRect(0, 40, 1000, 700));
+                                       decideOnly ? QRect(0, 0, 1270, 740) : QRect(0, 40, 1000, 700));
     BenchProject p(plant);
     const int manual = p.addAlternative(QStringLiteral("Línea manual"), 20, 0.12);
     p.addFlow(manual, false, K::Uniform, QStringLiteral("Inversión"), 18500000, 0, 1, 0);

@@ -9,10 +9,13 @@
 #include "figuredelegate.h"
 #include "mainwindow.h"
 #include "oracle.h"
+#include "projectsnapshot.h"
 #include "reportformat.h"
 #include "vpnprofile.h"
 
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -186,32 +189,37 @@ private slots:
         QTest::addColumn<Project>("project");
         QTest::addColumn<QString>("sentence"); // amounts worked out payment by payment
         QTest::addColumn<QString>("tirs"); // how many each alternative has, as its net flow changes sign
+        QTest::addColumn<QString>("decision"); // TIRM, PR, PRD of the first, worked out by hand
         QTest::newRow("equal horizons") // A's TIR is the textbook 0.152382
             << Project{{"A", "5", "0.1", "ES|P|1000|0", "IU|P|300|5|1"}, {"B", "5", "0.08", "EU|P|500|1|0", "IU|P|190|5|1"}}
-            << "La mejor alternativa es «B»: tiene el mayor VPN (258.61)." << "11";
+            << "La mejor alternativa es «B»: tiene el mayor VPN (258.61)." << "11" << "0.128659 3.33 4.26";
         QTest::newRow("unequal horizons: B's VPN is larger, A's VAE")
             << Project{{"A", "3", "0.1", "EU|P|1000|1|0", "IU|P|450|3|1"}, {"B", "6", "0.1", "EU|P|1000|1|0", "IU|P|260|6|1"}}
-            << "La mejor alternativa es «A»: tiene el mayor VAE (47.89); horizontes distintos: se compara el VAE." << "11";
+            << "La mejor alternativa es «A»: tiene el mayor VAE (47.89); horizontes distintos: se compara el VAE." << "11"
+            << "0.142037 2.22 2.65";
         QTest::newRow("tie, names escaped") << Project{{"I&D <b>", "4", "0.1", "IU|P|10|4|1"}, {"Otra", "4", "0.1", "IU|P|10|4|1"},
                                                       {"Sur", "4", "0.1"}}
-            << "Las mejores alternativas son «I&D <b>» y «Otra», empatadas con el mayor VPN (31.70)." << "000";
+            << "Las mejores alternativas son «I&D <b>» y «Otra», empatadas con el mayor VPN (31.70)." << "000"
+            << "— 0.00 0.00";
         QTest::newRow("TIRs 0.1 and 0.2, a TIR < 0, all VPN < 0")
             << Project{{"Compra", "2", "0.05", "EU|P|100|1|0", "IU|P|230|1|1", "EU|P|132|1|2"}, {"Gasto", "0", "0.1", "EU|P|50|1|0"},
                        {"Este", "1", "0.2", "EU|P|300|1|0", "IU|P|100|1|1"}}
-            << "Ninguna alternativa rinde su interés de oportunidad: todas tienen VPN negativo." << "201";
+            << "Ninguna alternativa rinde su interés de oportunidad: todas tienen VPN negativo." << "201"
+            << "0.0483734 no se recupera no se recupera";
         // Costs only, or costs and a salvage value: one must be chosen anyway.
         QTest::newRow("services: the least cost")
             << Project{{"Máquina X", "3", "10%", "ES|C|10000|0", "EU|U|2000|3|1", "IS|Salvamento|1000|3"},
                        {"Máquina Y", "3", "0.1", "ES|C|8000|0", "EU|U|3000|3|1"}}
             << u8"Ninguna alternativa rinde su interés de oportunidad: todas tienen VPN negativo. Si hay que "
-               u8"elegir una, la de menor costo es «Máquina X» (VPN -14 222.39)." << "00";
+               u8"elegir una, la de menor costo es «Máquina X» (VPN -14 222.39)." << "00"
+            << "— no se recupera no se recupera";
         QTest::newRow("one alternative, rate in per cent") << Project{{"A", "5", "12.5 %", "ES|P|1000|0", "IU|P|300|5|1"}}
-            << "«A» rinde más que su interés de oportunidad: VPN 68.17." << "1";
+            << "«A» rinde más que su interés de oportunidad: VPN 68.17." << "1" << "0.139936 3.33 4.59";
     }
 
     void comparison()
     {
-        QFETCH(Project, project); QFETCH(QString, sentence); QFETCH(QString, tirs);
+        QFETCH(Project, project); QFETCH(QString, sentence); QFETCH(QString, tirs); QFETCH(QString, decision);
         for (int a = 0; a < project.size(); ++a) {
             QTreeWidgetItem *node = a ? addAlternative(w, project.at(a).at(0)) : first();
             fill(w, node, project.at(a).mid(0, 3));
@@ -223,9 +231,12 @@ private slots:
         QTextDocument *document = w->report()->document();
         const Rows rows = reportTables(w->report()).value(0);
         const auto cell = [&rows](int row, int column) { return rows.value(row).value(column); };
-        QVERIFY(rows.size() == 7 && rows.at(0).size() == project.size() + 1);
-        QCOMPARE(cell(1, 0) + cell(2, 0) + cell(3, 0) + cell(4, 0) + cell(5, 0) + cell(6, 0),
-                 QStringLiteral("VPIVPEVPNVAETIRB/C"));
+        QVERIFY(rows.size() == 10 && rows.at(0).size() == project.size() + 1);
+        QStringList labels;
+        for (int r = 1; r < 10; ++r)
+            labels << cell(r, 0);
+        QCOMPARE(labels.join(' '), QStringLiteral("VPI VPE VPN VAE TIR B/C TIRM PR PRD"));
+        QCOMPARE(QString(cell(7, 1) + ' ' + cell(8, 1) + ' ' + cell(9, 1)).replace(QChar(0x00A0), u' '), decision); // kept on one line
 
         for (int a = 0; a < project.size(); ++a) {
             const AlternativeFigures &flows = figures.alternatives.at(a); // as tst_document reads them
@@ -297,6 +308,8 @@ private slots:
         const QString inf = u8"\u221E", minus = u8"\u2212\u221E", nb = u8"\u00A0";
         const QStringList tirs = rows.value(5);
         rows.removeAt(5);
+        QCOMPARE(rows.value(6).value(1) + rows.value(6).value(3), u8"\u2014\u2014"); // no TIRM without an end
+        rows = rows.mid(0, 6);
         QCOMPARE(rows, (Rows{{"", "Puente", "Dique", "Fondo"}, {"VPI", "2" + nb + "000.00", "457.97", inf},
                              {"VPE", "1" + nb + "200.00", inf, "0.00"}, {"VPN", "800.00", minus, inf},
                              {"VAE", "80.00", minus, u8"\u2014"}, {"B/C", "1.667", "0.000", u8"\u2014"}}));
@@ -319,6 +332,114 @@ private slots:
         }
         QCOMPARE(tables.at(0).value(4).mid(0, 4), (QStringList{"Peajes", "0", "100.00", "105.00"}));
         QCOMPARE(tables.at(1).value(1).size(), 7); // Concepto, 0..5
+    }
+
+    // "Análisis incremental" through the window: each increment's worth, rates
+    // and B/C against the oracle, the verdicts, and the alternative kept.
+    void incremental_data()
+    {
+        QTest::addColumn<Project>("project");
+        QTest::addColumn<QStringList>("verdicts"); // the table's first and last columns
+        QTest::addColumn<QString>("line");         // the last line, or the only one
+        QTest::newRow("revenue: by investment, from doing nothing")
+            << Project{{"A", "5", "0.1", "ES|P|1000|0", "IU|P|300|5|1"}, {"B", "5", "0.1", "ES|P|1500|0", "IU|P|420|5|1"},
+                       {"C", "5", "0.1", "ES|P|600|0", "IU|P|150|5|1"}}
+            << QStringList{"«C» − No hacer nada: se mantiene No hacer nada", "«A» − No hacer nada: gana «A»",
+                           "«B» − «A»: se mantiene «A»"}
+            << "El análisis incremental se queda con «A».";
+        QTest::newRow("costs only: from the cheapest")
+            << Project{{"C1", "4", "0.1", "ES|P|1000|0", "EU|P|300|4|1"}, {"C2", "4", "0.1", "ES|P|1400|0", "EU|P|150|4|1"}}
+            << QStringList{"«C2» − «C1»: gana «C2»"} << "El análisis incremental se queda con «C2».";
+        QTest::newRow("two rates of return: the worth decides")
+            << Project{{"X", "2", "0.15", "ES|P|100|0", "IS|P|230|1", "ES|P|132|2"}, {"Y", "2", "0.15"}}
+            << QStringList{"«Y» − No hacer nada: gana «Y»", "«X» − «Y»: gana «X»"} << "El análisis incremental se queda con «X».";
+        QTest::newRow("horizons differ: annual worth")
+            << Project{{"A", "3", "0.1", "EU|P|1000|1|0", "IU|P|450|3|1"}, {"B", "6", "0.1", "EU|P|1000|1|0", "IU|P|260|6|1"}}
+            << QStringList{"«A» − No hacer nada: gana «A»", "«B» − «A»: se mantiene «A»"}
+            << "El análisis incremental se queda con «A».";
+        QTest::newRow("rates differ") << Project{{"A", "3", "0.1"}, {"B", "3", "0.12"}} << QStringList{}
+            << "El análisis incremental necesita un mismo interés de oportunidad: «A» tiene 0.1 y «B» 0.12.";
+    }
+
+    void incremental()
+    {
+        QFETCH(Project, project); QFETCH(QStringList, verdicts); QFETCH(QString, line);
+        for (int a = 0; a < project.size(); ++a) {
+            QTreeWidgetItem *node = a ? addAlternative(w, project.at(a).at(0)) : first();
+            fill(w, node, project.at(a).mid(0, 3));
+            for (const QString &flow : project.at(a).mid(3))
+                addFlow(w, node, flow);
+        }
+        w->showComparison();
+        const QString text = w->report()->document()->toPlainText();
+        QVERIFY2(text.contains("Análisis incremental\n") && text.contains(line), qPrintable(text));
+        const Rows rows = reportTables(w->report()).value(1);
+        QCOMPARE(rows.size(), verdicts.isEmpty() ? 0 : verdicts.size() + 1);
+        const ProjectFigures figures = w->figures();
+        const bool annual = project.at(0).at(1) != project.constLast().at(1);
+        QCOMPARE(text.contains("Horizontes distintos"), annual);
+        // The worth now, or per period over its horizon, of one side (0: net).
+        const auto worth = [&](const QString &name, LD r, int side) {
+            for (int a = 0; a < project.size(); ++a) {
+                if (project.at(a).at(0) != name)
+                    continue;
+                Oracle o = worthOf(figures.alternatives.at(a), r, side);
+                LD annuity = 0;
+                for (int p = 1; p <= figures.alternatives.at(a).horizon; ++p)
+                    annuity += 1 / std::pow(1 + r, LD(p));
+                if (annual)
+                    o.sum /= annuity, o.size /= annuity;
+                return o;
+            }
+            return Oracle(); // "No hacer nada"
+        };
+        for (int r = 1; r < rows.size(); ++r) {
+            const QStringList &row = rows.at(r);
+            QCOMPARE(QString(row.at(0) + ": " + row.at(4)).replace(QChar(0x00A0), u' '), verdicts.at(r - 1));
+            const QStringList names = QString(row.at(0)).replace(QChar(0x00A0), u' ').remove("No hacer nada").split(QRegularExpression("[«» −]+"), Qt::SkipEmptyParts);
+            const auto delta = [&](LD i, int side) {
+                Oracle d = worth(names.value(0), i, side);
+                d.add(worth(names.value(1), i, side), -1);
+                return d;
+            };
+            const LD i = project.at(0).at(2).toDouble(), benefit = delta(i, 1).sum, cost = -delta(i, -1).sum;
+            QVERIFY(std::fabs(shown(row.at(1)) - delta(i, 0).sum) <= 0.005L + 1e-9L);
+            QVERIFY(cost ? std::fabs(shown(row.at(3)) - benefit / cost) <= 5e-4L + 1e-9L : row.at(3) == "\u2014");
+            for (const QString &rate : QString(row.at(2)).replace(QChar(0x00A0), u' ').remove(QRegularExpression(" \\(.*")).split("; ")) {
+                const Oracle there = delta(rate.toDouble(), 0);
+                QVERIFY2(rate == "no existe" || std::fabs(there.sum) <= 1e-5L * there.size, qPrintable(rate));
+            }
+            QCOMPARE(row.at(2).contains("varias"), row.at(2).contains(';'));
+        }
+    }
+
+    // On random projects of one rate, the alternative that the incremental
+    // analysis keeps is the one the sentence names.
+    void agreement()
+    {
+        QRandomGenerator rng(2026);
+        for (int round = 0; round < 25; ++round) {
+            ProjectSnapshot project;
+            const int horizon = 2 + rng.bounded(8);
+            for (int a = 0, count = 2 + rng.bounded(4); a < count; ++a) {
+                AlternativeSnapshot alternative;
+                alternative.name = QStringLiteral("P%1").arg(a + 1);
+                alternative.horizon = QString::number(round % 2 ? horizon : 2 + rng.bounded(8));
+                alternative.rate = "0.1";
+                const int n = 1 + rng.bounded(8);
+                alternative.expenses << FlowSnapshot{CashFlow::Single, "I", QString::number(rng.bounded(2000)), "", "1", "0"};
+                alternative.income << FlowSnapshot{CashFlow::Uniform, "V", QString::number(rng.bounded(600)), "", QString::number(n), "1"};
+                alternative.expenses << FlowSnapshot{CashFlow::Arithmetic, "O", QString::number(rng.bounded(100)), "10", QString::number(n), "1"};
+                project.alternatives << alternative;
+            }
+            w->document()->setProject(project);
+            w->showComparison();
+            const QString text = w->report()->document()->toPlainText();
+            const QString kept = text.section("El análisis incremental se queda con ", 1).section('\n', 0, 0);
+            const QString best = text.section(QRegularExpression("La mejor alternativa es |Las mejores alternativas son "), 1).section(':', 0, 0).section(", empatadas", 0, 0);
+            QVERIFY2(kept.endsWith('.') && (text.contains("Ninguna alternativa rinde") ? kept.startsWith("No hacer nada")
+                                                                : !best.isEmpty() && best.contains(kept.chopped(1))), qPrintable(text));
+        }
     }
 
     void diagram_data()

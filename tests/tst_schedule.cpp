@@ -2,9 +2,16 @@
 // the payment schedule, the cash-flow table laid out from it and the worth of
 // an alternative at any rate (FlowValuation), against each payment worked out
 // on its own in long double (oracle.h); VAE and TIR the same way, and the TIR
-// against a bisection of its own; and how a report shares out its cells.
+// against a bisection of its own; TIRM, payback, the increments of the
+// incremental analysis and the crossings of the VPN profile the same way;
+// and how a report shares out its cells.
 #include "annualworth.h"
 #include "cashflowtable.h"
+#include "decisionrows.h"
+#include "incrementalanalysis.h"
+#include "modifiedrate.h"
+#include "payback.h"
+#include "vpnprofile.h"
 #include "flowworth.h"
 #include "interestfactors.h"
 #include "oracle.h"
@@ -14,6 +21,7 @@
 #include <QtTest>
 
 #include <climits>
+#include <functional>
 #include <cmath>
 
 Q_DECLARE_METATYPE(RateConversion::Kind)
@@ -110,6 +118,40 @@ Oracle worthOf(const Flows &f, LD r, int side = 0)
 // 10,000 steps even in log(1 + r) over (-0.99, 100].
 LD rateAt(int j) { return expm1l(logl(0.01L) + j * (logl(101.0L) - logl(0.01L)) / 10000); }
 
+// Every change of sign of f(r) on 10,000 steps over (low, high] holds one of
+// `got`, where a bisection in long double also comes; each of `got` zeroes f.
+void checkZeros(const std::vector<double> &got, const std::function<Oracle(LD)> &f, LD low = 0, LD high = 0)
+{
+    for (double r : got) {
+        const Oracle w = f(r);
+        QVERIFY2(fabsl(w.sum) <= 1e-9L * w.size, qPrintable(QString::number(r, 'g', 17)));
+    }
+    const auto at = [&](int j) { return high > low ? low + j * (high - low) / 10000 : rateAt(j); };
+    Oracle prev = f(at(0));
+    for (int j = 1; j <= 10000; ++j) {
+        const Oracle here = f(at(j));
+        if (std::isfinite(prev.sum * here.sum) && prev.sum * here.sum < 0) {
+            LD a = at(j - 1), b = at(j);
+            for (int k = 0; k < 200 && a < (a + b) / 2 && (a + b) / 2 < b; ++k)
+                ((f((a + b) / 2).sum < 0) == (prev.sum < 0) ? a : b) = (a + b) / 2;
+            const auto near = [&](double r) { return fabsl(r - a) <= 1e-9L * (1 + fabsl(a)); };
+            QVERIFY2(std::any_of(got.begin(), got.end(), near), qPrintable(QString::number(double(a), 'g', 17)));
+        }
+        prev = here;
+    }
+}
+
+Flows randomFlows(QRandomGenerator &rng, int horizon)
+{
+    Flows f;
+    for (int n = 2 + rng.bounded(4); n > 0; --n) {
+        const int kind = rng.bounded(3), amount = rng.bounded(-1000, 1000);
+        f << (amount < 0 ? -1 : 1) << kind << std::abs(amount) << (rng.bounded(2.0) - 1) * (kind == 2 ? 0.3 : 80);
+        f << 1 + rng.bounded(horizon) << rng.bounded(-2, horizon);
+    }
+    return f;
+}
+
 } // namespace
 
 class TestSchedule : public QObject
@@ -181,6 +223,115 @@ private slots:
             }
             prev = here;
         }
+    }
+
+    // TIRM, PR and PRD: stated answers, and each against the net payment of
+    // every period worked out on its own (-1: the oracle alone decides).
+    void decision_data()
+    {
+        QTest::addColumn<Flows>("flows");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<int>("horizon");
+        QTest::addColumn<QVector<double>>("stated"); // TIRM (nan: none), PR, PRD (inf: never)
+        const double nan = qQNaN(), never = qInf();
+        QTest::newRow("-1000, 500 x 3") << periods({-1000, 500, 500, 500}) << 0.1 << 3 << QVector<double>{0.182858, 2, 2.352};
+        QTest::newRow("-1000 now, 400 for 4") << (Flows{-1, 0, 1000, 0, 1, 0, 1, 0, 400, 0, 4, 1}) << 0.1 << 4
+                                             << QVector<double>{0.167261, 2.5, 3.019};
+        QTest::newRow("two TIRs, negative at the end") << periods({-100, 230, -132}) << 0.15 << 2 << QVector<double>{0.150544, never, 0.5};
+        QTest::newRow("horizon past the payments") << periods({-1000, 500, 500, 500}) << 0.1 << 6 << QVector<double>{-1, 2, 2.352};
+        QTest::newRow("never negative") << periods({0, 100}) << 0.1 << 1 << QVector<double>{nan, 0, 0};
+        QTest::newRow("expenses only, started before 0") << (Flows{-1, 1, 10, 5, 6, -2}) << 0.1 << 4 << QVector<double>{nan, never, never};
+        QTest::newRow("no periods") << periods({-10, 20}) << 0.1 << 0 << QVector<double>{nan, 0.5, -1};
+        QTest::newRow("1100 periods") << (Flows{-1, 0, 1000, 0, 1, 0, 1, 0, 300, 0, 1100, 1}) << 0.25 << 1100 << QVector<double>{-1, 3.33, -1};
+        QRandomGenerator rng(21);
+        for (int row = 0; row < 12; ++row)
+            QTest::addRow("random %d", row) << randomFlows(rng, 10) << rng.bounded(0.3) << 10 << QVector<double>{-1, -1, -1};
+    }
+
+    void decision()
+    {
+        QFETCH(Flows, flows); QFETCH(double, rate); QFETCH(int, horizon); QFETCH(QVector<double>, stated);
+        const std::vector<double> net = DecisionRows::netPayments(alternativeOf(flows, horizon, rate));
+        QVERIFY(net.size() >= size_t(horizon) + 1);
+        std::vector<LD> c(net.size());
+        for (int j = 0; j + 5 < flows.size(); j += 6) {
+            LD pay;
+            for (size_t k = 0; k < c.size(); ++k)
+                c[k] += paymentOf(flows, j, k, &pay) ? flows[j] * pay : 0;
+        }
+        LD gains = 0, costs = 0;
+        for (size_t k = 0; k < c.size(); ++k)
+            (c[k] > 0 ? gains : costs) += fabsl(c[k]) * powl(1 + LD(rate), (c[k] > 0 ? horizon : 0) - LD(k));
+        const LD tirm = horizon > 0 && gains > 0 && costs > 0 ? powl(gains / costs, 1.0L / horizon) - 1 : LD(qQNaN());
+        QVERIFY2(near(modifiedRateOfReturn(net, rate, horizon), tirm, fabsl(tirm)), qPrintable(QString::number(double(tirm))));
+        for (const int discounted : {0, 1}) {
+            // The last period whose cumulative sum is negative, and the step out of it.
+            LD sum = 0, last = -1, fraction = 0;
+            for (size_t k = 0; k < c.size(); ++k) {
+                const LD step = c[k] / powl(1 + LD(discounted ? rate : 0), LD(k)), before = sum;
+                if ((sum += step) < 0)
+                    last = k;
+                else if (last == LD(k) - 1 && k > 0)
+                    fraction = -before / step;
+            }
+            const LD want = last < 0 ? 0 : last + 1 >= c.size() ? LD(qInf()) : last + fraction;
+            QVERIFY(near(paybackPeriod(net, discounted ? rate : 0), want, 1e3L));
+            const double told = stated.at(1 + discounted);
+            QVERIFY(told == -1 || QString::number(double(want), 'f', 2) == QString::number(told, 'f', 2) || told == double(want));
+        }
+        QVERIFY(stated.at(0) == -1 || QString::number(double(tirm), 'g', 6) == QString::number(stated.at(0), 'g', 6));
+    }
+
+    // Two alternatives of the same horizon and rate: the incremental analysis
+    // (each increment's worth, its every rate of return, the one kept) and
+    // where the VPN profile finds their curves crossing.
+    void increments_data()
+    {
+        QTest::addColumn<Flows>("a");
+        QTest::addColumn<Flows>("b");
+        QTest::newRow("-1000 + 300 x 5 against -500 + 160 x 5")
+            << (Flows{-1, 0, 1000, 0, 1, 0, 1, 0, 300, 0, 5, 1}) << (Flows{-1, 0, 500, 0, 1, 0, 1, 0, 160, 0, 5, 1});
+        QTest::newRow("crossing twice, against nothing") << periods({-100, 230, -132.5}) << Flows{};
+        QTest::newRow("costs only") << (Flows{-1, 0, 1000, 0, 1, 0, -1, 0, 300, 0, 5, 1}) << (Flows{-1, 0, 1400, 0, 1, 0, -1, 0, 150, 0, 5, 1});
+        QRandomGenerator rng(7);
+        for (int row = 0; row < 10; ++row)
+            QTest::addRow("random %d", row) << randomFlows(rng, 8) << randomFlows(rng, 8);
+    }
+
+    void increments()
+    {
+        QFETCH(Flows, a); QFETCH(Flows, b);
+        const QVector<AlternativeFigures> both{alternativeOf(a, 8, 0.1), alternativeOf(b, 8, 0.1)};
+        const auto diff = [&](int x, int y) {
+            return [&, x, y](LD r) { Oracle w = worthOf(x ? b : a, r); w.add(worthOf(y ? b : a, r), -1); return w; };
+        };
+        std::vector<IncrementalAnalysis::Alternative> plain;
+        for (const AlternativeFigures &f : both)
+            plain.push_back({AlternativeFigures::figuresOf(f.income), AlternativeFigures::figuresOf(f.expenses), 8, false, 0.1});
+        const IncrementalAnalysis::Result result = IncrementalAnalysis::run(plain);
+        QCOMPARE(result.basis, IncrementalAnalysis::Basis::PresentWorth);
+        for (const IncrementalAnalysis::Step &step : result.steps) {
+            const Oracle delta = step.defender < 0 ? worthOf(step.challenger ? b : a, 0.1L) : diff(step.challenger, step.defender)(0.1L);
+            QVERIFY(near(step.delta, delta.sum, delta.size));
+            QCOMPARE(step.challengerWins, step.delta >= 0);
+            checkZeros(step.rates, step.defender < 0 ? [&](LD r) { return worthOf(step.challenger ? b : a, r); }
+                                                     : std::function<Oracle(LD)>(diff(step.challenger, step.defender)));
+        }
+        const LD va = worthOf(a, 0.1L).sum, vb = worthOf(b, 0.1L).sum;
+        bool revenue = false;
+        for (const Flows &f : {a, b})
+            for (int j = 0; j + 5 < f.size(); j += 6)
+                revenue = revenue || f[j] > 0;
+        QCOMPARE(result.kept, revenue && va < 0 && vb < 0 ? -1 : va > vb ? 0 : 1);
+
+        const VpnProfile::Profile profile = VpnProfile::compute(both, {});
+        std::vector<double> rates;
+        for (const CurveCrossings::Crossing &c : profile.crossings) {
+            rates.push_back(c.rate);
+            const Oracle there = worthOf(a, c.rate);
+            QVERIFY(c.first == 0 && c.second == 1 && fabsl(c.worth - there.sum) <= 1e-9L * there.size);
+        }
+        checkZeros(rates, diff(1, 0), profile.lowRate, profile.highRate);
     }
 
     // Textbook conversions, and a tiny rate that keeps its digits: the rate

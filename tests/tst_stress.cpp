@@ -121,7 +121,7 @@ void TestStress::checkReports(ProjectWindow *w)
     last = "Comparar, Visualizar";
     w->showComparison();
     const Rows compared = reportTables(w->report()).value(0);
-    QCOMPARE(compared.size(), 7); // the names, VPI, VPE, VPN, VAE, TIR, B/C
+    QCOMPARE(compared.size(), 10); // the names, VPI, VPE, VPN, VAE, TIR, B/C, TIRM, PR, PRD
     // Qt lays the cells out slowly under the sanitizers: a smaller report.
     w->setCellLimit(3000);
     const ProjectFigures figures = w->figures();

@@ -3,6 +3,8 @@
 #include "benefitcost.h"
 #include "choicesentence.h"
 #include "perpetualnotice.h"
+#include "decisionrows.h"
+#include "incrementalsection.h"
 #include "rateofreturn.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
@@ -196,7 +198,7 @@ ReportDocument ComparisonReport::document(int pictureWidth) const
             html += M::valueCell(row.text(alternatives.at(a), indicators.at(a)));
         html += M::rowEnd();
     }
-    html += M::tableEnd();
+    html += DecisionRows::rows(alternatives) + M::tableEnd();
 
     QVector<std::vector<double>> tirs;
     for (int a = 0; a < alternatives.size(); ++a) {
@@ -212,11 +214,12 @@ ReportDocument ComparisonReport::document(int pictureWidth) const
     const QString sentence = verdict(alternatives, indicators);
     if (!sentence.isEmpty())
         html += M::boldParagraph(sentence);
+    html += IncrementalSection::markup(alternatives);
     if (!alternatives.isEmpty()) {
-        const QImage profile =
-            VpnProfile::render(VpnProfile::compute(alternatives, tirs), pictureWidth);
-        document.images.append({ProfileName, profile});
-        html += M::image(ProfileName, profile.size());
+        const VpnProfile::Profile profile = VpnProfile::compute(alternatives, tirs);
+        const QImage picture = VpnProfile::render(profile, pictureWidth);
+        document.images.append({ProfileName, picture});
+        html += M::image(ProfileName, picture.size()) + VpnProfile::crossingLines(profile);
     }
     html += M::documentEnd();
     return document;

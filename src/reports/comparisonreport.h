@@ -13,10 +13,12 @@
 // rows VPI (present worth of income), VPE (present worth of expenses), VPN
 // (net present worth, VPI - VPE), VAE (equivalent annual worth), TIR (the
 // internal rates of return) and B/C (VPI / VPE), each valued at the
-// alternative's rate from its figures; above the table, the line naming
-// unread cells, if any. Under the table, a note for each alternative with
-// several TIRs, the sentence naming the best alternative, and the VPN
-// profile, an image pictureWidth pixels wide named ProfileName.
+// alternative's rate from its figures, then TIRM, PR and PRD (DecisionRows);
+// above the table, the line naming unread cells, if any. Under the table, a
+// note for each alternative with several TIRs, the sentence naming the best
+// alternative, the incremental analysis (IncrementalSection), and the VPN
+// profile, an image pictureWidth pixels wide named ProfileName, with a line
+// for each crossing of two curves.
 class ComparisonReport
 {
     Q_DECLARE_TR_FUNCTIONS(ComparisonReport)

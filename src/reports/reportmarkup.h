@@ -28,6 +28,8 @@ public:
     static constexpr const char *AnnualWorthColour = "#A6D5A9";
     static constexpr const char *RateOfReturnColour = "#FFE08A";
     static constexpr const char *BenefitCostColour = "#D9CCFF";
+    // The payback rows, PR and PRD.
+    static constexpr const char *PaybackColour = "#E8E8E8";
     // The line that names cells read as 0.
     static constexpr const char *WarningColour = "#A03000";
 

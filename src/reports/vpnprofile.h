@@ -2,6 +2,7 @@
 #define VPNPROFILE_H
 
 #include "alternativefigures.h"
+#include "curvecrossings.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -13,7 +14,8 @@
 
 // The VPN profile: each alternative's net present value against the rate,
 // over a range that holds every opportunity rate and every TIR with a
-// margin, with those rates marked on the curves. compute() is the geometry
+// margin, with those rates marked on the curves, and a small cross where
+// the curves of two alternatives of the same horizon cross. compute() is the geometry
 // in rates and values; render() draws it into an image.
 //
 // Drawn with QPainter rather than Qt Charts: a chart is a QGraphicsScene that
@@ -48,6 +50,7 @@ public:
         double highVpn = 0.0;
         QVector<Curve> curves;
         QVector<Mark> marks;
+        std::vector<CurveCrossings::Crossing> crossings;
     };
 
     // tirs[a] holds the TIRs of alternatives[a] (missing or empty: none).
@@ -58,6 +61,13 @@ public:
 
     // The plot, PlotHeight high, and its legend under it; width in pixels.
     static QImage render(const Profile &profile, int width);
+
+    // The lines under the picture, one per crossing: "«A» y «B» se cruzan
+    // en 0.135 (VPN 1 234.56)." With more than MostCrossingLines crossings,
+    // only those where the highest curve changes hands, and a count of the
+    // others.
+    static constexpr int MostCrossingLines = 20;
+    static QString crossingLines(const Profile &profile);
 
     // The colour of the alternative at this index, distinct for neighbours.
     static QColor colour(int alternative);
