@@ -2,6 +2,7 @@
 
 #include "annualworth.h"
 #include "benefitcost.h"
+#include "decisionrule.h"
 #include "rateofreturn.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
@@ -101,22 +102,22 @@ QString verdict(const QVector<AlternativeFigures> &alternatives,
 {
     if (alternatives.isEmpty())
         return QString();
-    bool sameHorizon = true;
+    std::vector<int> horizons;
     for (const AlternativeFigures &alternative : alternatives)
-        sameHorizon = sameHorizon && alternative.horizon == alternatives.constFirst().horizon;
+        horizons.push_back(alternative.horizon);
+    const bool sameHorizon = !DecisionRule::byAnnualWorth(horizons);
     const auto figure = [&](int a) {
         return sameHorizon ? indicators.at(a).vpn : indicators.at(a).vae;
     };
 
-    int best = -1;
+    std::vector<double> figures;
     bool anyEarning = false;
     for (int a = 0; a < alternatives.size(); ++a) {
-        if (std::isnan(figure(a)))
-            continue;
-        anyEarning = anyEarning || !(indicators.at(a).vpn < 0);
-        if (best < 0 || figure(a) > figure(best))
-            best = a;
+        figures.push_back(figure(a));
+        if (!std::isnan(figure(a)))
+            anyEarning = anyEarning || !(indicators.at(a).vpn < 0);
     }
+    const int best = DecisionRule::best(figures);
     const QString measure = sameHorizon ? QStringLiteral("VPN") : QStringLiteral("VAE");
     if (best < 0)
         return ComparisonReport::tr("Ninguna alternativa tiene un %1 que se pueda comparar.").arg(measure);
