@@ -106,6 +106,10 @@ ReportDocument SensitivityReport::document(const ProjectFigures &project, const 
     }
     if (outcome)
         html += RiskSection::projectPart(project, *outcome, settings, annual);
+    else if (settings.outOfMemory)
+        html += M::warningParagraph(tr("Las %1 simulaciones no caben en la memoria: pruebe con "
+                                       "menos.")
+                                        .arg(ReportFormat::wholeNumber(settings.draws)));
     html += M::documentEnd();
     document.html = html;
     return document;

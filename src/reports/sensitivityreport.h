@@ -26,6 +26,7 @@ public:
         double variation = 0.10; // p, a fraction
         long long draws = 10000;
         quint64 seed = 0;
+        bool outOfMemory = false; // the draws did not fit in memory
     };
 
     static Estimates estimatesOf(const AlternativeFigures &alternative);
