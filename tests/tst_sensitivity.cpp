@@ -3,6 +3,7 @@
 // moments, its determinism by seed and by thread count, and the report
 // through the real window: the button, the spin boxes, the seed, cancel.
 #include "breakeven.h"
+#include "drawvaluation.h"
 #include "driver.h"
 #include "montecarlo.h"
 #include "oracle.h"
@@ -109,6 +110,10 @@ private slots:
             QVERIFY(k == 0 || lines[k - 1].swing >= line.swing);
             QVERIFY(oracleAt(figures, line.estimate, line.typed * 0.8).near(line.vpnLow));
             QVERIFY(oracleAt(figures, line.estimate, line.typed * 1.2).near(line.vpnHigh));
+            // The simulation's valuation of the same figures.
+            Estimates drawn = figures;
+            line.estimate.set(drawn, line.low);
+            QVERIFY(oracleAt(figures, line.estimate, line.low).near(DrawValuation(figures).netWorth(drawn)));
             const std::optional<double> zero = BreakEven::ofNetWorth(figures, line.estimate);
             const Oracle at = zero ? oracleAt(figures, line.estimate, *zero) : Oracle();
             if (zero)

@@ -1,5 +1,7 @@
 #include "breakeven.h"
 
+#include "variedworth.h"
+
 #include <boost/math/tools/toms748_solve.hpp>
 
 #include <algorithm>
@@ -34,15 +36,6 @@ std::vector<double> gridOf(double typed, bool rate)
     return points;
 }
 
-double distance(double a, double b, double typed)
-{
-    if (typed < a)
-        return a - typed;
-    if (typed > b)
-        return typed - b;
-    return 0.0;
-}
-
 } // namespace
 
 std::optional<double> BreakEven::root(const std::function<double(double)> &f, double typed,
@@ -50,42 +43,55 @@ std::optional<double> BreakEven::root(const std::function<double(double)> &f, do
 {
     if (!std::isfinite(typed))
         return std::nullopt;
+    // An amount's VPN is a straight line in it: one root, if any, bracketed
+    // by the ends alone.
+    if (!rate) {
+        const double fa = f(-LargestAmount);
+        const double fb = f(LargestAmount);
+        if (std::isfinite(fa) && std::isfinite(fb) && fa != 0.0 && fb != 0.0 && (fa < 0.0) != (fb < 0.0))
+            return closeIn(f, -LargestAmount, LargestAmount, fa, fb);
+    }
     const std::vector<double> points = gridOf(typed, rate);
-    std::vector<double> values(points.size());
-    for (size_t k = 0; k < points.size(); ++k)
-        values[k] = f(points[k]);
-
-    // The stretch nearest the typed value whose ends differ in sign.
-    std::optional<size_t> nearest;
-    double nearestDistance = 0.0;
-    const auto consider = [&](size_t k, double from, double to) {
-        const double d = distance(from, to, typed);
-        if (!nearest || d < nearestDistance) {
-            nearest = k;
-            nearestDistance = d;
+    // Outwards from the typed value, the stretches between grid points in
+    // turn, the nearer first, until the values at the ends of one differ
+    // in sign: most figures break even near their value, and their search
+    // needs few points.
+    std::vector<double> values(points.size(), std::numeric_limits<double>::quiet_NaN());
+    std::vector<char> known(points.size(), 0);
+    const auto valueAt = [&](size_t k) {
+        if (!known[k]) {
+            values[k] = f(points[k]);
+            known[k] = 1;
         }
+        return values[k];
     };
-    for (size_t k = 0; k < points.size(); ++k) {
-        if (values[k] == 0.0)
-            consider(k, points[k], points[k]);
+    const auto differ = [](double fa, double fb) {
+        return std::isfinite(fa) && std::isfinite(fb) && (fa < 0.0) != (fb < 0.0);
+    };
+    size_t low = static_cast<size_t>(std::lower_bound(points.begin(), points.end(), typed) - points.begin());
+    low = std::min(low, points.size() - 1);
+    size_t high = low;
+    if (valueAt(low) == 0.0)
+        return points[low];
+    while (low > 0 || high + 1 < points.size()) {
+        const bool left = high + 1 >= points.size()
+            || (low > 0 && typed - points[low - 1] <= points[high + 1] - typed);
+        const size_t near = left ? low : high;
+        const size_t far = left ? --low : ++high;
+        if (valueAt(far) == 0.0)
+            return points[far];
+        if (differ(valueAt(near), valueAt(far))) {
+            const size_t a = std::min(near, far);
+            const size_t b = std::max(near, far);
+            return closeIn(f, points[a], points[b], values[a], values[b]);
+        }
     }
-    for (size_t k = 0; k + 1 < points.size(); ++k) {
-        const double fa = values[k];
-        const double fb = values[k + 1];
-        if (std::isfinite(fa) && std::isfinite(fb) && fa != 0.0 && fb != 0.0
-            && (fa < 0.0) != (fb < 0.0))
-            consider(k + points.size(), points[k], points[k + 1]);
-    }
-    if (!nearest)
-        return std::nullopt;
-    if (*nearest < points.size())
-        return points[*nearest];
+    return std::nullopt;
+}
 
-    const size_t k = *nearest - points.size();
-    double a = points[k];
-    double b = points[k + 1];
-    double fa = values[k];
-    double fb = values[k + 1];
+double BreakEven::closeIn(const std::function<double(double)> &f, double a, double b, double fa,
+                          double fb)
+{
     try {
         std::uintmax_t iterations = 200;
         const auto bracket = boost::math::tools::toms748_solve(
@@ -104,12 +110,8 @@ std::optional<double> BreakEven::root(const std::function<double(double)> &f, do
 
 std::optional<double> BreakEven::ofNetWorth(const Estimates &figures, const Estimate &estimate)
 {
-    Estimates varied = figures;
-    return root(
-        [&](double value) {
-            estimate.set(varied, value);
-            return varied.netWorth();
-        },
+    const VariedWorth worth(figures);
+    return root([&](double value) { return worth.at(estimate, value); },
         estimate.value(figures), estimate.isRate(figures));
 }
 
@@ -132,11 +134,7 @@ std::optional<double> BreakEven::ofLead(const std::vector<Estimates> &alternativ
     if (!rival || !std::isfinite(runnerUp))
         return std::nullopt;
     const Estimates &figures = alternatives[static_cast<size_t>(best)];
-    Estimates varied = figures;
-    return root(
-        [&](double value) {
-            estimate.set(varied, value);
-            return varied.measure(annual) - runnerUp;
-        },
+    const VariedWorth worth(figures);
+    return root([&](double value) { return worth.measureAt(estimate, value, annual) - runnerUp; },
         estimate.value(figures), estimate.isRate(figures));
 }

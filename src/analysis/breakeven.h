@@ -33,6 +33,12 @@ public:
     // it stops being the best. None without a rival.
     static std::optional<double> ofLead(const std::vector<Estimates> &alternatives, int best,
                                         const Estimate &estimate, bool annual);
+
+private:
+    // TOMS 748 from a bracket [a, b] whose values fa, fb differ in sign:
+    // the end of the last bracket with the smaller value.
+    static double closeIn(const std::function<double(double)> &f, double a, double b, double fa,
+                          double fb);
 };
 
 #endif // BREAKEVEN_H

@@ -32,6 +32,7 @@ MonteCarlo::MonteCarlo(std::vector<Estimates> alternatives, double variation)
         for (const Estimate &estimate : Estimate::quantities(figures))
             own.push_back({estimate, TriangularDraw::around(estimate.value(figures), variation)});
         varied.push_back(std::move(own));
+        valuations.emplace_back(figures);
     }
     annual = DecisionRule::byAnnualWorth(horizons);
 }
@@ -43,7 +44,8 @@ std::uint64_t MonteCarlo::blockSeed(std::uint64_t seed, long long block)
 
 void MonteCarlo::runBlock(long long block, std::uint64_t seed, long long draws,
                           Outcome *outcome, std::vector<Estimates> &work,
-                          std::vector<double> &measures, std::vector<long long> &wins) const
+                          const std::vector<DrawValuation> &values, std::vector<double> &measures,
+                          std::vector<long long> &wins) const
 {
     std::mt19937_64 engine(blockSeed(seed, block));
     const long long first = block * BlockDraws;
@@ -56,7 +58,7 @@ void MonteCarlo::runBlock(long long block, std::uint64_t seed, long long draws,
                 const double u = static_cast<double>(engine() >> 11) * 0x1.0p-53;
                 v.estimate.set(figures, v.draw(u));
             }
-            const double vpn = figures.netWorth();
+            const double vpn = values[a].netWorth(figures);
             outcome->vpn[a][static_cast<size_t>(d)] = vpn;
             measures[a] = annual ? annualWorth(vpn, figures.rate, figures.horizon) : vpn;
         }
@@ -95,6 +97,7 @@ MonteCarlo::Result MonteCarlo::run(long long draws, std::uint64_t seed, int thre
                                              std::vector<long long>(count, 0));
     const auto work = [&](int t) {
         std::vector<Estimates> figures = alternatives;
+        const std::vector<DrawValuation> values = valuations; // each thread its own tables
         std::vector<double> measures(count, 0.0);
         for (;;) {
             if (cancel && cancel->load(std::memory_order_relaxed)) {
@@ -104,7 +107,7 @@ MonteCarlo::Result MonteCarlo::run(long long draws, std::uint64_t seed, int thre
             const long long block = next.fetch_add(1);
             if (block >= blocks)
                 return;
-            runBlock(block, seed, draws, outcome, figures, measures,
+            runBlock(block, seed, draws, outcome, figures, values, measures,
                      wins[static_cast<size_t>(t)]);
             if (progress)
                 progress->fetch_add(std::min(BlockDraws, draws - block * BlockDraws));

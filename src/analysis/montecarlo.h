@@ -1,6 +1,7 @@
 #ifndef MONTECARLO_H
 #define MONTECARLO_H
 
+#include "drawvaluation.h"
 #include "estimate.h"
 #include "estimates.h"
 #include "triangulardraw.h"
@@ -13,7 +14,8 @@
 // of every alternative (Estimate::quantities) is drawn on its own from a
 // triangular distribution with its typed value as the mode and the typed
 // value +-p as the ends, and each alternative's VPN is valued flow by flow
-// by the closed forms; the draw's best alternative follows DecisionRule.
+// by the closed forms (DrawValuation); the draw's best alternative follows
+// DecisionRule.
 //
 // The draws are cut into blocks of BlockDraws, and block b draws from its
 // own engine seeded from the seed and b alone, so that a seed gives the
@@ -54,11 +56,12 @@ private:
     };
 
     void runBlock(long long block, std::uint64_t seed, long long draws, Outcome *outcome,
-                  std::vector<Estimates> &work, std::vector<double> &measures,
-                  std::vector<long long> &wins) const;
+                  std::vector<Estimates> &work, const std::vector<DrawValuation> &values,
+                  std::vector<double> &measures, std::vector<long long> &wins) const;
 
     std::vector<Estimates> alternatives;
     std::vector<std::vector<Varied>> varied;
+    std::vector<DrawValuation> valuations;
     bool annual = false;
 };
 

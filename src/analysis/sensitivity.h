@@ -24,9 +24,6 @@ public:
     // The lines of every estimate (Estimate::quantities), the largest swing
     // first, a swing that is not a number last; equal swings keep their order.
     static std::vector<Line> of(const Estimates &figures, double variation);
-
-    // The VPN with `estimate` at `value`, everything else as typed.
-    static double netWorthAt(Estimates figures, const Estimate &estimate, double value);
 };
 
 #endif // SENSITIVITY_H
