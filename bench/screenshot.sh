@@ -2,8 +2,10 @@
 # Takes docs/quintavo.png (the release build's main window with two filled-in
 # projects), docs/diagram.png (a cash-flow diagram above its table),
 # docs/long-names.png (a maximised project with 40-character names on a
-# 1366 x 768 screen) and docs/flagged-cell.png (a figure typed with a decimal
-# comma, tinted and explained), under a virtual X server. Needs xvfb and
+# 1366 x 768 screen), docs/flagged-cell.png (a figure typed with a decimal
+# comma, tinted and explained) and docs/sensitivity-*.png ("Sensibilidad"
+# scrolled to its tornado, spider plot and histogram), under a virtual X
+# server. Needs xvfb and
 # imagemagick.
 # Usage: bench/screenshot.sh
 set -euo pipefail
@@ -13,7 +15,8 @@ scripts/ensure-deps.sh xvfb xauth imagemagick
 
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j 2 --target bench_showcase bench_longnames bench_flaggedcell >/dev/null
+cmake --build "$build" -j 2 --target bench_showcase bench_longnames bench_flaggedcell \
+    bench_sensitivityscene >/dev/null
 mkdir -p docs
 
 # shoot SCREEN SCENE PICTURE [SCENE-ARGUMENT]: runs the scene on a virtual
@@ -34,3 +37,6 @@ shoot 1280x800 bench_showcase quintavo.png quintavo
 shoot 1280x800 bench_showcase diagram.png diagram
 shoot 1366x768 bench_longnames long-names.png
 shoot 1280x800 bench_flaggedcell flagged-cell.png
+for picture in tornado spider histogram; do
+    shoot 1280x800 bench_sensitivityscene "sensitivity-$picture.png" "$picture"
+done

@@ -29,8 +29,7 @@ QString RiskSection::alternativePart(int index, const MonteCarlo::Outcome &outco
         return QString();
     const std::vector<double> &values = outcome.vpn[static_cast<size_t>(index)];
     const DrawStatistics statistics = DrawStatistics::of(values);
-    QString html = M::tableStart() + M::rowStart(M::HeaderColour)
-        + M::headerCell(tr("Riesgo: VPN simulado")) + M::headerCell(QString()) + M::rowEnd();
+    QString html = M::tableStart() + M::bandRow(M::HeaderColour, 2, tr("Riesgo: VPN simulado"));
     const QVector<QPair<QString, QString>> rows = {
         {tr("Media"), ReportFormat::amount(statistics.mean)},
         {tr("Desviación estándar"), ReportFormat::amount(statistics.deviation)},

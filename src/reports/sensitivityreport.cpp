@@ -155,7 +155,9 @@ QString SensitivityReport::alternativeSection(const ProjectFigures &project, int
 
     // 2. Where the VPN is zero, and where the best stops being the best.
     if (!lines.empty()) {
-        html += M::tableStart() + M::rowStart(M::HeaderColour) + M::headerCell(tr("Cifra"))
+        html += M::tableStart()
+            + M::bandRow(M::HeaderColour, 4, tr("Punto de equilibrio de %1").arg(name))
+            + M::rowStart(M::HeaderColour) + M::headerCell(tr("Cifra"))
             + M::headerCell(tr("Valor")) + M::headerCell(tr("VPN = 0 con"))
             + M::headerCell(tr("Cambio")) + M::rowEnd();
         for (const Sensitivity::Line &line : lines) {

@@ -116,7 +116,7 @@ QImage VpnHistogram::render(const std::vector<double> &values, int width)
         painter.drawLine(QPointF(ex - dir * 3 * Gap, ey), QPointF(ex, ey));
         painter.drawLine(QPointF(ex, ey), QPointF(ex - dir * Gap, ey - Gap / 2));
         painter.drawLine(QPointF(ex, ey), QPointF(ex - dir * Gap, ey + Gap / 2));
-        painter.drawText(QRectF(ex - (left ? -Gap : 3 * Gap + 40), ey - 1.5 * line, 40, line),
+        painter.drawText(QRectF(left ? ex : ex - 40, ey + Gap / 2, 40, line),
                          left ? Qt::AlignLeft : Qt::AlignRight, zero);
     }
     return image;
