@@ -46,6 +46,7 @@ DrawValuation::DrawValuation(const Estimates &typed)
                     && std::fabs(fast - exact) <= 1e-9 * std::max(std::fabs(exact), 1e-300);
             }
             quick.push_back(agrees ? 1 : 0);
+            anyQuick = anyQuick || agrees;
         }
     }
 }
@@ -98,7 +99,7 @@ double DrawValuation::flowWorthAt(const CashFlow &flow, double rate, bool quick)
 
 double DrawValuation::netWorth(const Estimates &figures) const
 {
-    const bool table = buildTable(figures.rate);
+    const bool table = anyQuick && buildTable(figures.rate);
     double value = 0.0;
     for (size_t f = 0; f < figures.income.size(); ++f)
         value += flowWorthAt(figures.income[f], figures.rate, table && quickIncome[f]);

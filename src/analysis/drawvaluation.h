@@ -35,6 +35,7 @@ private:
 
     std::vector<char> quickIncome;
     std::vector<char> quickExpenses;
+    bool anyQuick = false;
     int periods = 0; // the table's length: the last paying period + 3
     mutable std::vector<double> powers;
     mutable double ratio = 0.0; // 1 / (1 - v)
