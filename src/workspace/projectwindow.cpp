@@ -265,6 +265,8 @@ void ProjectWindow::connectSensitivity()
     });
     connect(run, &SensitivityRun::progressed, sensitivity, &SensitivityControls::showProgress);
     connect(run, &SensitivityRun::finished, sensitivity, &SensitivityControls::hideProgress);
+    // Another report shown cancels the simulation under way.
+    connect(pane, &ReportPane::reportShown, sensitivity, &SensitivityControls::hideProgress);
 }
 
 void ProjectWindow::showSensitivity()
