@@ -2,8 +2,9 @@
 # Builds the release configuration and runs the benchmarks on Qt's offscreen
 # platform: start-up against a bare Qt program, also opening projects of 10,
 # 100 and 500 alternatives of 20 flows from the command line, the two report
-# buttons on large projects, peak memory of a 1,000-flow project, and the
-# two parts of a recovery copy (GUI thread, worker thread).
+# buttons on large projects, peak memory of a 1,000-flow project, the two
+# parts of a recovery copy (GUI thread, worker thread), and "Sensibilidad"
+# against "Comparar" and its simulation on every core.
 # Usage: bench/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,6 +14,7 @@ scripts/ensure-deps.sh
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j 2 --target bench_startup bench_reports bench_memory bench_makeproject bench_recovery \
+    bench_sensitivity \
     >/dev/null
 projects="$build/bench/projects"
 mkdir -p "$projects"
@@ -33,3 +35,5 @@ echo
 "$build/bench/bench_memory"
 echo
 "$build/bench/bench_recovery"
+echo
+"$build/bench/bench_sensitivity"

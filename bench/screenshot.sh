@@ -3,9 +3,11 @@
 # projects), docs/diagram.png (a cash-flow diagram above its table),
 # docs/decide.png ("Comparar" with TIRM, PR, PRD and the incremental analysis),
 # docs/long-names.png (a maximised project with 40-character names on a
-# 1366 x 768 screen) and docs/flagged-cell.png (a figure typed with a decimal
-# comma, tinted and explained) and docs/rate-converter.png (the "Convertir
-# tasa" dialog before a capitalized-cost project), under a virtual X server. Needs xvfb and
+# 1366 x 768 screen), docs/flagged-cell.png (a figure typed with a decimal
+# comma, tinted and explained), docs/rate-converter.png (the "Convertir
+# tasa" dialog before a capitalized-cost project) and docs/sensitivity-*.png
+# ("Sensibilidad" scrolled to its tornado, spider plot and histogram), under
+# a virtual X server. Needs xvfb and
 # imagemagick.
 # Usage: bench/screenshot.sh
 set -euo pipefail
@@ -16,7 +18,7 @@ scripts/ensure-deps.sh xvfb xauth imagemagick
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j 2 --target bench_showcase bench_longnames bench_flaggedcell \
-    bench_rateconverter >/dev/null
+    bench_rateconverter bench_sensitivityscene >/dev/null
 mkdir -p docs
 
 # shoot SCREEN SCENE PICTURE [SCENE-ARGUMENT]: runs the scene on a virtual
@@ -39,3 +41,6 @@ shoot 1280x800 bench_showcase decide.png decide
 shoot 1366x768 bench_longnames long-names.png
 shoot 1280x800 bench_flaggedcell flagged-cell.png
 shoot 1024x640 bench_rateconverter rate-converter.png
+for picture in tornado spider histogram; do
+    shoot 1280x800 bench_sensitivityscene "sensitivity-$picture.png" "$picture"
+done

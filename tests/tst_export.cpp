@@ -131,6 +131,8 @@ private slots:
                            "Compra,Ventas,Ingreso,0,1500", "Compra,Total,,0,1500"} << 12;
         QTest::newRow("comparison printed") << "pbComparar" << "action_Imprimir" << "impreso.pdf" << "101"
             << QStringList{"Planta Ñandú", "Compra", "3 730.28", "675.21", "3 055.07"} << 0;
+        QTest::newRow("sensitivity to PDF") << "pbSensibilidad" << "action_Exportar" << "sensibilidad.pdf" << "101"
+            << QStringList{"Planta Ñandú", "VPN = 0 con", "Semilla", "P(VPN > 0) ="} << 0;
         QTest::newRow("folder missing") << "pbComparar" << "action_Exportar" << "falta/i.pdf" << "101" << QStringList() << 0;
     }
 

@@ -5,6 +5,7 @@
 #include "perpetualnotice.h"
 #include "decisionrows.h"
 #include "incrementalsection.h"
+#include "decisionrule.h"
 #include "rateofreturn.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
@@ -115,25 +116,26 @@ QString verdict(const QVector<AlternativeFigures> &alternatives,
         return sameHorizon ? indicators.at(a).vpn : indicators.at(a).vae;
     };
 
-    int best = -1;
+    std::vector<double> figures;
     bool anyEarning = false;
     for (int a = 0; a < alternatives.size(); ++a) {
-        if (!std::isfinite(figure(a)))
-            continue;
-        anyEarning = anyEarning || !(indicators.at(a).vpn < 0);
-        if (best < 0 || figure(a) > figure(best))
-            best = a;
+        // An endless worth (a series that does not converge) cannot win either.
+        const double value = std::isfinite(figure(a)) ? figure(a) : std::nan("");
+        figures.push_back(value);
+        if (!std::isnan(value))
+            anyEarning = anyEarning || !(indicators.at(a).vpn < 0);
     }
+    const int best = DecisionRule::best(figures);
     const QString measure = sameHorizon ? QStringLiteral("VPN") : QStringLiteral("VAE");
     if (best < 0)
         return ComparisonReport::tr("Ninguna alternativa tiene un %1 que se pueda comparar.").arg(measure);
     if (!anyEarning) {
-        QVector<double> figures;
+        QVector<double> costs;
         for (int a = 0; a < alternatives.size(); ++a)
-            figures << figure(a);
+            costs << figure(a);
         return ComparisonReport::tr("Ninguna alternativa rinde su interés de oportunidad: "
                                     "todas tienen VPN negativo.")
-            + ChoiceSentence::leastCost(alternatives, figures, measure);
+            + ChoiceSentence::leastCost(alternatives, costs, measure);
     }
 
     const QString shown = ReportFormat::amount(figure(best));

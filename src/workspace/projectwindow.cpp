@@ -7,6 +7,8 @@
 #include "projectitem.h"
 #include "projecttree.h"
 #include "propertypanel.h"
+#include "sensitivitycontrols.h"
+#include "sensitivityrun.h"
 #include "treecommands.h"
 
 #include <QCloseEvent>
@@ -66,13 +68,18 @@ void ProjectWindow::setUp(const ProjectSnapshot &project)
     connect(ui->twProjectList, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *node) { panel->show(node); });
 
+    sensitivity = new SensitivityControls(this);
+    ui->projectLayout->insertWidget(ui->projectLayout->indexOf(ui->pbComparar) + 1, sensitivity);
     pane = new ReportPane(ui->teReporte, ui->lbOutOfDate, m_document,
                           [this](Report report) {
+                              if (report == Report::Sensitivity)
+                                  return sensitivity->button()->text();
                               return report == Report::CashFlows ? ui->pbVisualizar->text()
                                                                  : ui->pbComparar->text();
                           },
                           this);
     connect(pane, &ReportPane::reportShown, this, &ProjectWindow::reportShown);
+    connectSensitivity();
     connect(m_document, &ProjectDocument::changed, pane, &ReportPane::projectChanged);
 
     // The panel takes a third of a new window, or the share the user last
@@ -251,6 +258,38 @@ long long ProjectWindow::cellsLimit() const
 bool ProjectWindow::reportOutOfDate() const
 {
     return pane->outOfDate();
+}
+
+void ProjectWindow::connectSensitivity()
+{
+    SensitivityRun *run = pane->sensitivityRun();
+    connect(sensitivity, &SensitivityControls::requested, this, &ProjectWindow::showSensitivity);
+    // A new seed remakes the report it is shown in.
+    connect(sensitivity, &SensitivityControls::seedChanged, this, [this] {
+        if (pane->shown() == Report::Sensitivity)
+            showSensitivity();
+    });
+    connect(sensitivity, &SensitivityControls::cancelRequested, pane, [this] {
+        pane->cancelSensitivity();
+        sensitivity->hideProgress();
+    });
+    connect(run, &SensitivityRun::progressed, sensitivity, &SensitivityControls::showProgress);
+    connect(run, &SensitivityRun::finished, sensitivity, &SensitivityControls::hideProgress);
+    // Another report shown cancels the simulation under way.
+    connect(pane, &ReportPane::reportShown, sensitivity, &SensitivityControls::hideProgress);
+}
+
+void ProjectWindow::showSensitivity()
+{
+    pane->setSensitivitySettings(sensitivity->settings());
+    sensitivity->hideProgress();
+    pane->show(Report::Sensitivity);
+}
+
+ReportDocument ProjectWindow::sensitivityDocument() const
+{
+    pane->setSensitivitySettings(sensitivity->settings());
+    return pane->document(Report::Sensitivity);
 }
 
 void ProjectWindow::on_pbVisualizar_clicked()

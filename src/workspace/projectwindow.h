@@ -23,11 +23,13 @@ class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QUndoStack;
+class SensitivityControls;
 class TreeCommands;
 class Ui_ProjectWindow;
 
 // One open project: the report area on the left; on the right, past a
 // splitter the user can drag, the buttons "Visualizar" and "Comparar", the
+// controls of "Sensibilidad" (SensitivityControls), the
 // tree of alternatives and flows, and the property panel that shows the
 // cells of the current node.
 //
@@ -79,6 +81,11 @@ public:
     ReportDocument comparisonDocument() const;
     void showCashFlows();
     void showComparison();
+    // "Sensibilidad" with the settings of its controls; a long simulation
+    // goes on in the background and shows the report when it ends.
+    void showSensitivity();
+    ReportDocument sensitivityDocument() const;
+    SensitivityControls *sensitivityControls() const { return sensitivity; }
     Report shownReport() const;
     const ProjectFigures &shownFigures() const;
     void setRefreshLimit(int milliseconds);
@@ -112,6 +119,7 @@ private slots:
 private:
     void setUp(const ProjectSnapshot &project);
     void keepSplitter();
+    void connectSensitivity();
 
     Ui_ProjectWindow *ui;
     ProjectDocument *m_document = nullptr;
@@ -120,6 +128,7 @@ private:
     PropertyPanel *panel = nullptr;
     TreeCommands *m_commands = nullptr;
     ReportPane *pane = nullptr;
+    SensitivityControls *sensitivity = nullptr;
     FileState *file = nullptr;
     double panelShare = 1.0 / 3.0;
 };

@@ -3,7 +3,9 @@
 #include "comparisonreport.h"
 #include "projectdocument.h"
 #include "projectreading.h"
+#include "sensitivityrun.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollBar>
@@ -35,6 +37,8 @@ ReportPane::ReportPane(QTextEdit *view, QLabel *notice, const ProjectDocument *d
     refreshTimer->setSingleShot(true);
     refreshTimer->setInterval(0);
     connect(refreshTimer, &QTimer::timeout, this, &ReportPane::refresh);
+    run = new SensitivityRun(this);
+    connect(run, &SensitivityRun::finished, this, &ReportPane::sensitivityFinished);
 }
 
 ReportPane::~ReportPane() = default;
@@ -51,9 +55,53 @@ ReportDocument ReportPane::document(Report report) const
 
 ReportDocument ReportPane::build(Report report, const ProjectFigures &figures) const
 {
-    return report == Report::CashFlows
-        ? CashFlowReport::document(figures, pictureWidth(), cellLimit)
-        : ComparisonReport::document(figures, pictureWidth());
+    switch (report) {
+    case Report::CashFlows:
+        return CashFlowReport::document(figures, pictureWidth(), cellLimit);
+    case Report::Sensitivity:
+        return sensitivityDocument(figures);
+    case Report::None:
+    case Report::Comparison:
+        break;
+    }
+    return ComparisonReport::document(figures, pictureWidth());
+}
+
+ReportDocument ReportPane::sensitivityDocument(const ProjectFigures &figures) const
+{
+    // Built here and now: the simulation on this thread's call.
+    MonteCarlo::Outcome outcome;
+    SensitivityReport::Settings settings = m_sensitivity;
+    const auto result = SensitivityReport::simulation(figures, settings.variation)
+                            .run(settings.draws, settings.seed, 0, &outcome);
+    settings.outOfMemory = result == MonteCarlo::Result::OutOfMemory;
+    return SensitivityReport::document(figures, settings, settings.outOfMemory ? nullptr : &outcome,
+                                       pictureWidth());
+}
+
+void ReportPane::setSensitivitySettings(const SensitivityReport::Settings &settings)
+{
+    m_sensitivity = settings;
+}
+
+void ReportPane::cancelSensitivity()
+{
+    run->cancel();
+}
+
+void ReportPane::sensitivityFinished()
+{
+    SensitivityReport::Settings settings = runSettings;
+    settings.outOfMemory = run->result() == MonteCarlo::Result::OutOfMemory;
+    const ReportDocument built = SensitivityReport::document(
+        runFigures, settings, settings.outOfMemory ? nullptr : &run->outcome(), pictureWidth());
+    const bool stale = changedWhileRunning;
+    present(Report::Sensitivity, runFigures, built, QDateTime::currentMSecsSinceEpoch() - runStartMs);
+    if (stale) {
+        notice->setText(tr("Los datos cambiaron desde este informe: pulse «%1» para actualizarlo.")
+                            .arg(buttonText(Report::Sensitivity)));
+        notice->show();
+    }
 }
 
 int ReportPane::pictureWidth() const
@@ -68,10 +116,30 @@ int ReportPane::pictureWidth() const
 void ReportPane::show(Report report)
 {
     refreshTimer->stop();
+    run->cancel();
     QElapsedTimer clock;
     clock.start();
-    m_shownFigures = figures();
-    const ReportDocument built = build(report, m_shownFigures);
+    const ProjectFigures read = figures();
+    if (report == Report::Sensitivity) {
+        // The simulation off this thread; a long one reports back later.
+        runFigures = read;
+        runSettings = m_sensitivity;
+        runStartMs = QDateTime::currentMSecsSinceEpoch();
+        changedWhileRunning = false;
+        if (!run->start(runFigures, runSettings))
+            return;
+        sensitivityFinished();
+        return;
+    }
+    present(report, read, build(report, read), clock.elapsed());
+}
+
+void ReportPane::present(Report report, const ProjectFigures &figures, const ReportDocument &built,
+                         qint64 elapsedMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    m_shownFigures = figures;
     // A rebuild of the same report keeps the reader where they were.
     QScrollBar *across = view->horizontalScrollBar();
     QScrollBar *down = view->verticalScrollBar();
@@ -94,13 +162,18 @@ void ReportPane::show(Report report)
         down->setValue(y);
     }
     m_shown = report;
-    lastBuildMs = clock.elapsed();
+    lastBuildMs = elapsedMs + clock.elapsed();
     notice->hide();
     emit reportShown();
 }
 
 void ReportPane::projectChanged()
 {
+    if (run->running()) {
+        // The report under way replaces the one shown, and is marked then.
+        changedWhileRunning = true;
+        return;
+    }
     if (m_shown == Report::None || outOfDate())
         return;
     if (lastBuildMs < refreshLimitMs) {

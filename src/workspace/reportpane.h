@@ -4,6 +4,7 @@
 #include "cashflowreport.h"
 #include "projectfigures.h"
 #include "reportdocument.h"
+#include "sensitivityreport.h"
 
 #include <QObject>
 
@@ -13,8 +14,10 @@ class ProjectDocument;
 class QLabel;
 class QTextEdit;
 class QTimer;
+class SensitivityRun;
 
-// The report area of a project window: builds "Visualizar" and "Comparar"
+// The report area of a project window: builds "Visualizar", "Comparar" and
+// "Sensibilidad" (whose simulation may run on in the background: SensitivityRun)
 // from the project document, shows them in the read-only text area, keeps
 // the reader's place when the same report is built again, and follows the
 // project: after a change the report shown is built again once the burst of
@@ -25,7 +28,7 @@ class ReportPane : public QObject
     Q_OBJECT
 
 public:
-    enum class Report { None, CashFlows, Comparison };
+    enum class Report { None, CashFlows, Comparison, Sensitivity };
 
     // `buttonText` gives the text of the button of a report, for the notice.
     ReportPane(QTextEdit *view, QLabel *notice, const ProjectDocument *document,
@@ -58,12 +61,23 @@ public:
     // Something in the project changed.
     void projectChanged();
 
+    // The variation, draws and seed of "Sensibilidad".
+    void setSensitivitySettings(const SensitivityReport::Settings &settings);
+    const SensitivityReport::Settings &sensitivitySettings() const { return m_sensitivity; }
+    SensitivityRun *sensitivityRun() const { return run; }
+    // Stops the simulation running in the background: the report shown stays.
+    void cancelSensitivity();
+
 signals:
     // A report was put into the report area (built or built again).
     void reportShown();
 
 private:
     ReportDocument build(Report report, const ProjectFigures &project) const;
+    void present(Report report, const ProjectFigures &figures, const ReportDocument &built,
+                 qint64 elapsedMs);
+    void sensitivityFinished();
+    ReportDocument sensitivityDocument(const ProjectFigures &figures) const;
     void refresh();
 
     QTextEdit *view;
@@ -76,6 +90,13 @@ private:
     qint64 lastBuildMs = 0;
     int refreshLimitMs = DefaultRefreshLimitMs;
     long long cellLimit = CashFlowReport::MostShownCells;
+    SensitivityRun *run;
+    SensitivityReport::Settings m_sensitivity;
+    // What the simulation running in the background was started for.
+    ProjectFigures runFigures;
+    SensitivityReport::Settings runSettings;
+    qint64 runStartMs = 0;
+    bool changedWhileRunning = false;
 };
 
 #endif // REPORTPANE_H
