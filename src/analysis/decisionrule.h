@@ -10,10 +10,10 @@ class DecisionRule
 {
 public:
     // Whether alternatives of these horizons are compared by their VAE.
-    static bool byAnnualWorth(const std::vector<int> &horizons);
+    static bool byAnnualWorth(const std::vector<long long> &horizons);
 
     // The index of the largest figure, the first of equal ones; a figure
-    // that is not a number cannot win. -1 when none can.
+    // that is not a number, or is infinite, cannot win. -1 when none can.
     static int best(const std::vector<double> &figures);
 };
 

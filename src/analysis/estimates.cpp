@@ -2,6 +2,8 @@
 
 #include "annualworth.h"
 
+#include <climits>
+
 double Estimates::netWorth() const
 {
     double value = 0.0;
@@ -15,5 +17,15 @@ double Estimates::netWorth() const
 double Estimates::measure(bool annual) const
 {
     const double vpn = netWorth();
-    return annual ? annualWorth(vpn, rate, horizon) : vpn;
+    return annual ? annualWorthOf(vpn, rate) : vpn;
+}
+
+double Estimates::annualWorthOf(double vpn, double at) const
+{
+    return perpetual ? perpetualAnnualWorth(vpn, at) : annualWorth(vpn, at, horizon);
+}
+
+long long Estimates::horizonKey() const
+{
+    return perpetual ? LLONG_MAX : horizon;
 }

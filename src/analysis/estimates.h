@@ -9,6 +9,7 @@
 // numbers: what the sensitivity, the break-evens and the simulation vary.
 struct Estimates {
     int horizon = 0;
+    bool perpetual = false; // the horizon never ends
     double rate = 0.0;
     std::vector<CashFlow> income;
     std::vector<CashFlow> expenses;
@@ -18,6 +19,11 @@ struct Estimates {
     // The figure alternatives are compared by: the VPN, or with `annual`
     // its equivalent annual worth over the horizon.
     double measure(bool annual) const;
+    // The VPN as an annual worth at the rate: over the horizon, or the
+    // interest on it when the horizon never ends.
+    double annualWorthOf(double vpn, double at) const;
+    // The horizon as compared with others': an endless one beyond any.
+    long long horizonKey() const;
 };
 
 #endif // ESTIMATES_H

@@ -1,6 +1,5 @@
 #include "montecarlo.h"
 
-#include "annualworth.h"
 #include "decisionrule.h"
 
 #include <algorithm>
@@ -25,9 +24,9 @@ std::uint64_t mix(std::uint64_t z)
 MonteCarlo::MonteCarlo(std::vector<Estimates> alternatives, double variation)
     : alternatives(std::move(alternatives))
 {
-    std::vector<int> horizons;
+    std::vector<long long> horizons;
     for (const Estimates &figures : this->alternatives) {
-        horizons.push_back(figures.horizon);
+        horizons.push_back(figures.horizonKey());
         std::vector<Varied> own;
         for (const Estimate &estimate : Estimate::quantities(figures))
             own.push_back({estimate, TriangularDraw::around(estimate.value(figures), variation)});
@@ -60,7 +59,7 @@ void MonteCarlo::runBlock(long long block, std::uint64_t seed, long long draws,
             }
             const double vpn = values[a].netWorth(figures);
             outcome->vpn[a][static_cast<size_t>(d)] = vpn;
-            measures[a] = annual ? annualWorth(vpn, figures.rate, figures.horizon) : vpn;
+            measures[a] = annual ? figures.annualWorthOf(vpn, figures.rate) : vpn;
         }
         const int best = DecisionRule::best(measures);
         if (best >= 0)

@@ -1,6 +1,5 @@
 #include "variedworth.h"
 
-#include "annualworth.h"
 
 #include <cstddef>
 
@@ -38,5 +37,5 @@ double VariedWorth::measureAt(const Estimate &estimate, double value, bool annua
     const double vpn = at(estimate, value);
     if (!annual)
         return vpn;
-    return annualWorth(vpn, estimate.field == Estimate::Rate ? value : figures.rate, figures.horizon);
+    return figures.annualWorthOf(vpn, estimate.field == Estimate::Rate ? value : figures.rate);
 }

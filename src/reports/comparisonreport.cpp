@@ -119,10 +119,8 @@ QString verdict(const QVector<AlternativeFigures> &alternatives,
     std::vector<double> figures;
     bool anyEarning = false;
     for (int a = 0; a < alternatives.size(); ++a) {
-        // An endless worth (a series that does not converge) cannot win either.
-        const double value = std::isfinite(figure(a)) ? figure(a) : std::nan("");
-        figures.push_back(value);
-        if (!std::isnan(value))
+        figures.push_back(figure(a));
+        if (std::isfinite(figure(a)))
             anyEarning = anyEarning || !(indicators.at(a).vpn < 0);
     }
     const int best = DecisionRule::best(figures);

@@ -28,6 +28,7 @@ Estimates SensitivityReport::estimatesOf(const AlternativeFigures &alternative)
 {
     Estimates figures;
     figures.horizon = alternative.horizon;
+    figures.perpetual = alternative.perpetual;
     figures.rate = alternative.rate;
     figures.income = AlternativeFigures::figuresOf(alternative.income);
     figures.expenses = AlternativeFigures::figuresOf(alternative.expenses);
@@ -85,9 +86,9 @@ ReportDocument SensitivityReport::document(const ProjectFigures &project, const 
     using M = ReportMarkup;
     ReportDocument document;
     const std::vector<Estimates> all = estimatesOf(project);
-    std::vector<int> horizons;
+    std::vector<long long> horizons;
     for (const Estimates &figures : all)
-        horizons.push_back(figures.horizon);
+        horizons.push_back(figures.horizonKey());
     const bool annual = DecisionRule::byAnnualWorth(horizons);
     std::vector<double> measures;
     for (const Estimates &figures : all)
