@@ -2,6 +2,7 @@
 
 #include "annualworth.h"
 #include "benefitcost.h"
+#include "bestalternative.h"
 #include "rateofreturn.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
@@ -93,44 +94,36 @@ QString namesOf(const QStringList &names)
     return ComparisonReport::tr("%1 y %2").arg(quoted.join(QStringLiteral(", ")), last);
 }
 
-// The sentence under the table. Every horizon equal: the largest VPN wins;
-// else the largest VAE. An alternative whose figure is not a number cannot
-// win; alternatives whose figures are shown alike share the place.
+// The sentence under the table, naming the best alternatives
+// (BestAlternative).
 QString verdict(const QVector<AlternativeFigures> &alternatives,
                 const QVector<Indicators> &indicators)
 {
-    if (alternatives.isEmpty())
-        return QString();
-    bool sameHorizon = true;
-    for (const AlternativeFigures &alternative : alternatives)
-        sameHorizon = sameHorizon && alternative.horizon == alternatives.constFirst().horizon;
-    const auto figure = [&](int a) {
-        return sameHorizon ? indicators.at(a).vpn : indicators.at(a).vae;
-    };
-
-    int best = -1;
-    bool anyEarning = false;
-    for (int a = 0; a < alternatives.size(); ++a) {
-        if (std::isnan(figure(a)))
-            continue;
-        anyEarning = anyEarning || !(indicators.at(a).vpn < 0);
-        if (best < 0 || figure(a) > figure(best))
-            best = a;
+    QVector<double> vpn;
+    QVector<double> vae;
+    for (const Indicators &i : indicators) {
+        vpn << i.vpn;
+        vae << i.vae;
     }
-    const QString measure = sameHorizon ? QStringLiteral("VPN") : QStringLiteral("VAE");
-    if (best < 0)
+    const BestAlternative best = BestAlternative::of(alternatives, vpn, vae);
+    const QString measure = best.sameHorizon ? QStringLiteral("VPN") : QStringLiteral("VAE");
+    switch (best.outcome) {
+    case BestAlternative::Outcome::NoAlternative:
+        return QString();
+    case BestAlternative::Outcome::NoneComparable:
         return ComparisonReport::tr("Ninguna alternativa tiene un %1 que se pueda comparar.").arg(measure);
-    if (!anyEarning)
+    case BestAlternative::Outcome::NoneEarning:
         return ComparisonReport::tr("Ninguna alternativa rinde su interés de oportunidad: "
                                     "todas tienen VPN negativo.");
-
-    const QString shown = ReportFormat::amount(figure(best));
-    QStringList winners;
-    for (int a = 0; a < alternatives.size(); ++a) {
-        if (!std::isnan(figure(a)) && ReportFormat::amount(figure(a)) == shown)
-            winners << alternatives.at(a).name;
+    case BestAlternative::Outcome::Found:
+        break;
     }
-    const QString why = sameHorizon
+
+    const QString shown = ReportFormat::amount(best.figure);
+    QStringList winners;
+    for (const int a : best.winners)
+        winners << alternatives.at(a).name;
+    const QString why = best.sameHorizon
         ? QString()
         : ComparisonReport::tr("; horizontes distintos: se compara el VAE");
     // One multi-argument call: a name holding %1 or %2 stays as typed.
