@@ -66,6 +66,7 @@ public:
     QString saveFileName(QWidget *, const QString &) override { return file; }
     QString exportFileName(QWidget *, const QString &) override { return file; }
     QString csvFileName(QWidget *) override { return file; }
+    QString workbookFileName(QWidget *) override { return file; }
     bool print(QWidget *, QPrinter *printer) override { return printer->setOutputFileName(file), true; }
     void error(QWidget *, const QString &message) override { errors << message; }
 

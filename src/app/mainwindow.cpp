@@ -8,6 +8,7 @@
 #include "projectwindow.h"
 #include "rateconverterdialog.h"
 #include "reportexport.h"
+#include "workbookexport.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -178,6 +179,22 @@ void MainWindow::on_action_Exportar_csv_triggered()
         Dialogs::instance()->error(this, error);
 }
 
+void MainWindow::on_action_Exportar_xlsx_triggered()
+{
+    ProjectWindow *project = activeProject();
+    if (!project)
+        return;
+    const QString file = Dialogs::instance()->workbookFileName(this);
+    if (file.isEmpty())
+        return;
+    WorkbookSource source;
+    source.project = project->figures();
+    source.mostCells = project->cellsLimit();
+    const QString error = WorkbookExport::write(source, file);
+    if (!error.isEmpty())
+        Dialogs::instance()->error(this, error);
+}
+
 void MainWindow::on_action_Imprimir_triggered()
 {
     ProjectWindow *project = activeProject();
@@ -231,6 +248,7 @@ void MainWindow::updateActions()
     const bool open = active != nullptr;
     ui->action_Guardar->setEnabled(open);
     ui->action_Guardar_como->setEnabled(open);
+    ui->action_Exportar_xlsx->setEnabled(open);
     const ProjectWindow::Report shown =
         open ? activeProject()->shownReport() : ProjectWindow::Report::None;
     ui->action_Exportar->setEnabled(shown != ProjectWindow::Report::None);

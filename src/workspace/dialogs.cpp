@@ -108,6 +108,12 @@ QString Dialogs::csvFileName(QWidget *parent)
                        tr("Valores separados por comas (*.csv);;Todos los archivos (*)"));
 }
 
+QString Dialogs::workbookFileName(QWidget *parent)
+{
+    return fileToWrite(parent, tr("Exportar a Excel"),
+                       tr("Libro de Excel (*.xlsx);;Todos los archivos (*)"));
+}
+
 bool Dialogs::print(QWidget *parent, QPrinter *printer)
 {
     QPrintDialog dialog(printer, parent);

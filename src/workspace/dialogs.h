@@ -46,6 +46,9 @@ public:
     // "Exportar flujos a CSV…": the chosen file, ".csv" added when no
     // suffix was typed; empty when cancelled.
     virtual QString csvFileName(QWidget *parent);
+    // "Exportar a Excel (.xlsx)…": the chosen file, ".xlsx" added when no
+    // suffix was typed; empty when cancelled.
+    virtual QString workbookFileName(QWidget *parent);
     // "Imprimir…": lets the user choose and set up `printer`; false when
     // cancelled, and then nothing is printed.
     virtual bool print(QWidget *parent, QPrinter *printer);
