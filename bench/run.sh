@@ -2,7 +2,8 @@
 # Builds the release configuration and runs the benchmarks on Qt's offscreen
 # platform: start-up against a bare Qt program, also opening projects of 10,
 # 100 and 500 alternatives of 20 flows from the command line, the two report
-# buttons on large projects, and peak memory of a 1,000-flow project.
+# buttons on large projects, peak memory of a 1,000-flow project, and the
+# export of 100 alternatives to an Excel workbook.
 # Usage: bench/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +12,7 @@ scripts/ensure-deps.sh
 
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j 2 --target bench_startup bench_reports bench_memory bench_makeproject \
+cmake --build "$build" -j 2 --target bench_startup bench_reports bench_memory bench_makeproject bench_workbook \
     >/dev/null
 projects="$build/bench/projects"
 mkdir -p "$projects"
@@ -30,3 +31,5 @@ echo
 "$build/bench/bench_reports"
 echo
 "$build/bench/bench_memory"
+echo
+"$build/bench/bench_workbook"

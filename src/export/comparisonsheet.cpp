@@ -106,12 +106,13 @@ lxw_error ComparisonSheet::write(lxw_worksheet *sheet, const WorkbookFormats &fo
         else
             out.textFormula(row, Bc, bcFormula, formats.ratio, dash);
 
-        // TIRM over periods 0..N: on the sheet when it shows the whole horizon.
+        // TIRM over periods 0..N: on the sheet when it shows the whole horizon;
+        // "—" where MIRR has none (no positive or no negative payment).
         const double tirm = source.modifiedRate(a);
         if (alternative.horizon >= 1 && layout.shown == alternative.horizon) {
             out.formula(row, Tirm,
-                        QStringLiteral("=MIRR(%1,%2,%2)")
-                            .arg(s.range(layout.netRow, 1, layout.shown + 1), s.name("Tasa")),
+                        QStringLiteral("=IFERROR(MIRR(%1,%2,%2),\"%3\")")
+                            .arg(s.range(layout.netRow, 1, layout.shown + 1), s.name("Tasa"), dash),
                         formats.rate, tirm);
         } else if (std::isfinite(tirm)) {
             out.number(row, Tirm, tirm, formats.rate);
