@@ -4,6 +4,7 @@
 // under 1 s.
 //
 // Usage: bench_workbook [runs]   (default 9)
+//        bench_workbook FILE.xlsx (writes the README's small example instead)
 #include "benchstats.h"
 #include "projectreading.h"
 #include "typicalproject.h"
@@ -18,9 +19,41 @@
 #include <cstdlib>
 #include <vector>
 
+namespace {
+
+using Flow = AlternativeFigures::Flow;
+
+// Three alternatives of a textbook exercise, for the README's picture.
+WorkbookSource example()
+{
+    const auto flow = [](const char *name, CashFlow::Kind kind, double amount, double change,
+                         int payments, int start) {
+        return Flow{QString::fromUtf8(name), {kind, amount, change, payments, start}};
+    };
+    WorkbookSource source;
+    source.project.alternatives = {
+        {QStringLiteral("Planta"), 5, 0.1, {flow("Ventas", CashFlow::Uniform, 1500, 0, 5, 1)},
+         {flow("Inversión", CashFlow::Single, 4000, 0, 1, 0),
+          flow("Mantenimiento", CashFlow::Arithmetic, 200, 50, 5, 1)}},
+        {QStringLiteral("Creciente"), 5, 0.1, {flow("Ingreso", CashFlow::Geometric, 1000, 0.05, 5, 1)},
+         {flow("Compra", CashFlow::Single, 3000, 0, 1, 0)}},
+        {QStringLiteral("Dos TIR"), 5, 0.15, {flow("Cobro", CashFlow::Single, 230, 0, 1, 1)},
+         {flow("Pago", CashFlow::Single, 100, 0, 1, 0), flow("Cierre", CashFlow::Single, 132, 0, 1, 2)}},
+    };
+    return source;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]).endsWith(".xlsx")) {
+        const QString error = WorkbookExport::write(example(), QString::fromLocal8Bit(argv[1]));
+        if (!error.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+        return error.isEmpty() ? 0 : 1;
+    }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("libro.xlsx"));

@@ -159,6 +159,7 @@ AlternativeSheet::Layout AlternativeSheet::write(lxw_workbook *workbook,
 
     out.widen(1, SheetWriter::moneyWidth(std::max(std::fabs(incomeBeyond), std::fabs(expenseBeyond))));
     out.fitColumns();
+    out.setUpPages(PeriodRow + 1, false);
     worksheet_freeze_panes(sheet, PeriodRow + 1, 1);
     layout.error = out.error();
     return layout;

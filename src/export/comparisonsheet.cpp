@@ -137,8 +137,12 @@ lxw_error ComparisonSheet::write(lxw_worksheet *sheet, const WorkbookFormats &fo
         }
         if (tirs.size() > 1)
             notes << tr("La TIR no es única: su flujo neto cambia de signo más de una vez.");
-        if (!notes.isEmpty())
-            out.text(row, Note, notes.join(QLatin1Char(' ')), formats.note);
+        if (!notes.isEmpty()) {
+            const QString note = notes.join(QLatin1Char(' '));
+            out.text(row, Note, note, formats.wrappedNote);
+            // A spreadsheet does not grow a row for its wrapped text on its own.
+            worksheet_set_row(sheet, static_cast<lxw_row_t>(row), 15.0 * ((note.size() + 39) / 40), nullptr);
+        }
         for (size_t r = 0; r < tirs.size() && FirstRoot + r < LXW_COL_MAX; ++r)
             out.number(row, FirstRoot + static_cast<int>(r), tirs.at(r), formats.rate);
     }
@@ -176,7 +180,9 @@ lxw_error ComparisonSheet::write(lxw_worksheet *sheet, const WorkbookFormats &fo
             out.text(row++, Vpe, cell.text);
         }
     }
+    out.setWidth(Note, 30);
     out.fitColumns();
+    out.setUpPages(1, true);
     worksheet_freeze_panes(sheet, 1, 1);
     return out.error();
 }

@@ -73,6 +73,12 @@ void SheetWriter::widen(int column, int characters)
     m_widths[column] = std::max(m_widths.at(column), characters);
 }
 
+void SheetWriter::setWidth(int column, int characters)
+{
+    widen(column, 0);
+    m_widths[column] = characters;
+}
+
 void SheetWriter::fitColumns()
 {
     for (int column = 0; column < m_widths.size(); ++column) {
@@ -81,6 +87,17 @@ void SheetWriter::fitColumns()
             keep(worksheet_set_column(m_sheet, columnOf(column), columnOf(column), width, nullptr));
         }
     }
+}
+
+void SheetWriter::setUpPages(int rows, bool fit)
+{
+    worksheet_set_paper(m_sheet, 9); // A4
+    worksheet_set_landscape(m_sheet);
+    if (fit)
+        worksheet_fit_to_pages(m_sheet, 1, 0);
+    worksheet_gridlines(m_sheet, LXW_SHOW_ALL_GRIDLINES);
+    keep(worksheet_repeat_rows(m_sheet, 0, rowOf(rows - 1)));
+    keep(worksheet_repeat_columns(m_sheet, 0, 0));
 }
 
 QString SheetWriter::cell(int row, int column, bool absolute)

@@ -34,8 +34,13 @@ public:
 
     // The width a column needs for `characters`, kept if wider than before.
     void widen(int column, int characters);
+    // The column's width, whatever its texts need (they wrap).
+    void setWidth(int column, int characters);
     // Sets every column written to the width of its widest text.
     void fitColumns();
+    // Printed: A4 landscape, with the grid, the first `rows` rows and the
+    // first column repeated on every page; as wide as one page if `fit`.
+    void setUpPages(int rows, bool fit);
 
     // "B7", "$B$7" (absolute), "B$7" (row fixed).
     static QString cell(int row, int column, bool absolute = false);

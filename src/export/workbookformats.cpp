@@ -44,6 +44,10 @@ WorkbookFormats::WorkbookFormats(lxw_workbook *workbook)
     ratio = numbers(workbook, "0.000");
     note = workbook_add_format(workbook);
     format_set_italic(note);
+    wrappedNote = workbook_add_format(workbook);
+    format_set_italic(wrappedNote);
+    format_set_text_wrap(wrappedNote);
+    format_set_align(wrappedNote, LXW_ALIGN_VERTICAL_TOP);
 
     const auto columnHeader = [workbook](const char *colour) {
         lxw_format *format = band(workbook, colour);

@@ -21,6 +21,7 @@ struct WorkbookFormats {
     lxw_format *factor = nullptr;       // a discount factor, 0.826446
     lxw_format *ratio = nullptr;        // B/C, 1.250
     lxw_format *note = nullptr;         // a sentence, in italics
+    lxw_format *wrappedNote = nullptr;  // the same, wrapped in its cell
 
     // Headers of the comparison's columns, on the colours of its rows.
     lxw_format *vpiHeader = nullptr;
