@@ -137,7 +137,16 @@ private slots:
         names.project.unread = {{"=2*3", "Anualidad", "+A1"}};
         books["names"] = names;
 
-        QStringList files;
+        // Figures a user can type that have no worth: written, and opened without an error.
+        WorkbookSource extreme;
+        extreme.project.alternatives = {
+            alternative("Negativo", -5, 0.1, {flow("A", CashFlow::Uniform, 100, 0, 3, 0)}, {}),
+            alternative("Tasa -1", 3, -1, {flow("A", CashFlow::Geometric, 1e308, 9, 3, 0)}, {flow("B", CashFlow::Single, 1, 0, 1, 1)}),
+            alternative("Enorme", INT_MAX, 0.1, {flow("A", CashFlow::Arithmetic, 1, 1, INT_MAX, INT_MIN)}, {}),
+            alternative("NaN", 2, std::nan(""), {flow("A", CashFlow::Uniform, std::nan(""), 0, 2, 0)}, {})};
+        QStringList files{dir.filePath("empty.xlsx"), dir.filePath("extreme.xlsx")};
+        QCOMPARE(WorkbookExport::write({}, files.at(0)), QString());
+        QCOMPARE(WorkbookExport::write(extreme, files.at(1)), QString());
         for (auto book = books.cbegin(); book != books.cend(); ++book) {
             files << dir.filePath(book.key() + ".xlsx");
             QCOMPARE(WorkbookExport::write(book.value(), files.last()), QString());
@@ -185,6 +194,8 @@ private slots:
             sheets[csv.completeBaseName()] = rows;
         }
         QCOMPARE(sheet("probe-Hoja").value(0).value(0), QString("2"));
+        QCOMPARE(sheet("empty-Comparar").value(2).mid(0, 2), (QStringList{"Mejor alternativa", "no hay alternativas"}));
+        QCOMPARE(sheet("extreme-Comparar").value(4).value(0), QString("NaN"));
     }
 
     void recalculated_data()
