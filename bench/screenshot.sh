@@ -3,7 +3,8 @@
 # projects), docs/diagram.png (a cash-flow diagram above its table),
 # docs/long-names.png (a maximised project with 40-character names on a
 # 1366 x 768 screen) and docs/flagged-cell.png (a figure typed with a decimal
-# comma, tinted and explained), under a virtual X server. Needs xvfb and
+# comma, tinted and explained) and docs/rate-converter.png (the "Convertir
+# tasa" dialog before a capitalized-cost project), under a virtual X server. Needs xvfb and
 # imagemagick; docs/workbook.png, the example workbook opened in LibreOffice.
 # Usage: bench/screenshot.sh
 set -euo pipefail
@@ -13,7 +14,8 @@ scripts/ensure-deps.sh xvfb xauth imagemagick
 
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j 2 --target bench_showcase bench_longnames bench_flaggedcell >/dev/null
+cmake --build "$build" -j 2 --target bench_showcase bench_longnames bench_flaggedcell \
+    bench_rateconverter >/dev/null
 mkdir -p docs
 
 # shoot SCREEN SCENE PICTURE [SCENE-ARGUMENT]: runs the scene on a virtual
@@ -34,6 +36,7 @@ shoot 1280x800 bench_showcase quintavo.png quintavo
 shoot 1280x800 bench_showcase diagram.png diagram
 shoot 1366x768 bench_longnames long-names.png
 shoot 1280x800 bench_flaggedcell flagged-cell.png
+shoot 1024x640 bench_rateconverter rate-converter.png
 
 # docs/workbook.png: the example workbook of bench_workbook as LibreOffice
 # prints it, the sheet "Comparar" above the first alternative's.

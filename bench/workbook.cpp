@@ -32,12 +32,12 @@ WorkbookSource example()
     };
     WorkbookSource source;
     source.project.alternatives = {
-        {QStringLiteral("Planta"), 5, 0.1, {flow("Ventas", CashFlow::Uniform, 1500, 0, 5, 1)},
+        {QStringLiteral("Planta"), 5, 0.1, false, {flow("Ventas", CashFlow::Uniform, 1500, 0, 5, 1)},
          {flow("Inversión", CashFlow::Single, 4000, 0, 1, 0),
           flow("Mantenimiento", CashFlow::Arithmetic, 200, 50, 5, 1)}},
-        {QStringLiteral("Creciente"), 5, 0.1, {flow("Ingreso", CashFlow::Geometric, 1000, 0.05, 5, 1)},
+        {QStringLiteral("Creciente"), 5, 0.1, false, {flow("Ingreso", CashFlow::Geometric, 1000, 0.05, 5, 1)},
          {flow("Compra", CashFlow::Single, 3000, 0, 1, 0)}},
-        {QStringLiteral("Dos TIR"), 5, 0.15, {flow("Cobro", CashFlow::Single, 230, 0, 1, 1)},
+        {QStringLiteral("Dos TIR"), 5, 0.15, false, {flow("Cobro", CashFlow::Single, 230, 0, 1, 1)},
          {flow("Pago", CashFlow::Single, 100, 0, 1, 0), flow("Cierre", CashFlow::Single, 132, 0, 1, 2)}},
     };
     return source;

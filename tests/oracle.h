@@ -48,6 +48,28 @@ struct Oracle {
         return Oracle(kind, i, a, b, std::max(s, 0), static_cast<long long>(n) + std::min(s, 0), 0);
     }
 
+    // A series paying for ever from period s (none before 0), summed payment
+    // by payment until a thousand terms in a row no longer change the sum:
+    // only for series that converge, and fast enough (i well above 0).
+    static Oracle perpetual(int kind, long double i, long double a, long double b, int s)
+    {
+        Oracle o;
+        const long double v = 1 / (1 + i);
+        long double pay = a, discount = 1;
+        for (long long k = 0, still = 0; still < 1000 && k < 100000000; ++k) {
+            const long double term = pay * discount;
+            still = o.sum + term == o.sum ? still + 1 : 0;
+            o.sum += term;
+            o.size += fabsl(term);
+            pay = kind == 1 ? pay + b : kind == 2 ? pay * (1 + b) : pay;
+            discount *= v;
+        }
+        const long double moved = expl(-std::max(s, 0) * log1pl(i));
+        o.sum *= moved;
+        o.size *= moved;
+        return o;
+    }
+
     // Adds another worth at the same date, as income (sign 1) or expense (-1).
     void add(const Oracle &other, int sign = 1)
     {

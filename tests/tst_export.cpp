@@ -91,7 +91,7 @@ private slots:
         for (const int alternatives : {1, 7}) {
             ProjectFigures project;
             for (int a = 0; a < alternatives; ++a)
-                project.alternatives.append({"A", 9, 0.1, {{"Ventas", {CashFlow::Uniform, 1234567.5, 0, 9, 1}}}, {}});
+                project.alternatives.append({"A", 9, 0.1, false, {{"Ventas", {CashFlow::Uniform, 1234567.5, 0, 9, 1}}}, {}});
             const ReportDocument report = alternatives == 1 ? CashFlowReport::document(project, 480)
                                                             : ComparisonReport::document(project, 480);
             QTextDocument document;

@@ -167,12 +167,12 @@ private slots:
     void savedAndOpenedAgain_data()
     {
         // Cells typed in turn from a list into two alternatives with a flow of
-        // each of the first `kinds` kinds; a single payment makes it version 2.
+        // each of the first `kinds` kinds; a single payment makes it version 2, ∞ does not.
         QTest::addColumn<int>("kinds");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("every kind of flow") << 4
             << QStringList{"Planta", "10", "0.12", "Venta", "5000", "1", "", "10", "0.04", "-1"};
-        QTest::newRow("no single payment") << 3 << QStringList{"Planta", "10", "0.12", "Venta", "5000", "1", "-1"};
+        QTest::newRow("no single payment, a horizon of ∞") << 3 << QStringList{"Planta", u8"\u221E", "0.12", "Venta", "5000", "1", "-1"};
         QTest::newRow("hostile text in every cell") << 4
             << QStringList{"<b>&amp;", "1.500,50", "12%", "\"\\", "-0", "1e999", QStringLiteral("𝄞 ñ"),
                            "   ", "0x10", QString(3000, 'x'), "{\"a\": 1}", "2147483648", ""};

@@ -209,7 +209,9 @@ void TestProjectWindow::flags_data()
     QTest::newRow("payment 1.500,50") << 0 << 1 << "1.500,50" << "Se lee como 0: use punto decimal, 1500.50";
     QTest::newRow("expense -7") << 0 << 1 << "-7" << "Un egreso negativo cuenta como ingreso";
     QTest::newRow("payment 1,500.50") << 0 << 1 << "1,500.50" << "Se lee como 0: escriba sin separador de miles, 1500.50";
-    QTest::newRow("count 1e3") << 0 << 2 << "1e3" << notWhole;
+    QTest::newRow("horizon ∞") << -1 << 1 << u8"\u221E" << QString();
+    QTest::newRow("count Infinito") << 0 << 2 << " Infinito " << QString();
+    QTest::newRow("start inf") << 0 << 3 << "inf" << "Se lee como 0: no es un número";
     QTest::newRow("count 2.5") << 1 << 3 << "2.5" << notWhole;
     QTest::newRow("count 11 digits") << 1 << 3 << "99999999999" << tooBig;
     QTest::newRow("growth 12,5 %") << 2 << 2 << "12,5 %" << "Se lee como 0: escriba la fracción sin %, 0.125";

@@ -263,6 +263,55 @@ private slots:
         }
     }
 
+    // Capitalized costs typed as a user types them: "∞", "inf" or "infinito" in a count and a horizon, read
+    // in the tree and in both reports; a series that does not converge named, and never the best.
+    void perpetual()
+    {
+        fill(w, first(), {"Puente", QString(), "0.1"});
+        type(showNode(w, first()), 1, " Infinito ");
+        addFlow(w, first(), "ES|Construcción|1000|0");
+        QTreeWidgetItem *upkeep = addFlow(w, first(), "EU|Mantenimiento|20|0|1");
+        type(showNode(w, upkeep), 2, u8"\u221E");
+        addFlow(w, first(), "IG|Peajes|100|0.05|inf|1");
+        QTreeWidgetItem *dam = addAlternative(w, "Dique");
+        fill(w, dam, {"Dique", "5", "0.03"});
+        addFlow(w, dam, "IU|Renta|100|5|1");
+        addFlow(w, dam, "EG|Mantenimiento|10|0.05|INF|1");
+        QTreeWidgetItem *fund = addAlternative(w, "Fondo");
+        fill(w, fund, {"Fondo", u8"\u221E", "0"});
+        addFlow(w, fund, u8"IU|Beca|5|\u221E|0");
+        QCOMPARE(w->snapshot().alternatives.at(0).horizon, " Infinito ");
+        QCOMPARE(first()->text(1) + " | " + upkeep->text(1), u8"N = \u221E, i = 0.1 | Anualidad 20.00 \u00D7 \u221E desde 1");
+
+        w->showComparison();
+        Rows rows = reportTables(w->report()).value(0);
+        const QString inf = u8"\u221E", minus = u8"\u2212\u221E", nb = u8"\u00A0";
+        const QStringList tirs = rows.value(5);
+        rows.removeAt(5);
+        QCOMPARE(rows, (Rows{{"", "Puente", "Dique", "Fondo"}, {"VPI", "2" + nb + "000.00", "457.97", inf},
+                             {"VPE", "1" + nb + "200.00", inf, "0.00"}, {"VPN", "800.00", minus, inf},
+                             {"VAE", "80.00", minus, u8"\u2014"}, {"B/C", "1.667", "0.000", u8"\u2014"}}));
+        // -1000 - 20/r + 100/(r - 0.05) = 0 and 100 (P/A, r, 5) = 10/(r - 0.05), where the series converge: r > 0.05
+        QCOMPARE(tirs, (QStringList{"TIR", "0.137284", "0.0746966", "no" + nb + "existe"}));
+        const QString text = w->report()->document()->toPlainText();
+        for (const char *line : {"La serie perpetua «Mantenimiento» no converge: su crecimiento 0.05 no es menor que el interés de oportunidad 0.03.",
+                                 "La serie perpetua «Beca» no converge con un interés de oportunidad de 0 o menos.",
+                                 "La mejor alternativa es «Puente»: tiene el mayor VAE (80.00); horizontes distintos: se compara el VAE."})
+            QVERIFY2(text.contains(QString::fromUtf8(line)), qPrintable(text));
+        QVERIFY(!text.contains(u8"Atenci\u00F3n"));
+
+        // Visualizar: an endless horizon to the period after the last payment of its finite flows, 10 at least.
+        w->showCashFlows();
+        const QList<Rows> tables = reportTables(w->report());
+        QCOMPARE(tables.size(), 3);
+        for (const int a : {0, 2}) {
+            QCOMPARE(tables.at(a).value(1), QStringList{u8"El horizonte no tiene fin; se muestran los períodos 0 a 10 de \u221E."});
+            QCOMPARE(tables.at(a).value(2).size(), 12);
+        }
+        QCOMPARE(tables.at(0).value(4).mid(0, 4), (QStringList{"Peajes", "0", "100.00", "105.00"}));
+        QCOMPARE(tables.at(1).value(1).size(), 7); // Concepto, 0..5
+    }
+
     void diagram_data()
     {
         QTest::addColumn<QVector<double>>("income");
@@ -321,7 +370,7 @@ private slots:
         QFETCH(QVector<double>, rates); QFETCH(QVector<double>, tirs); QFETCH(QVector<double>, marked);
         QVector<AlternativeFigures> alternatives;
         for (const double rate : rates)
-            alternatives.append({"A", 6, rate, {{"ventas", {CashFlow::Uniform, 100, 0, 5, 1}},
+            alternatives.append({"A", 6, rate, false, {{"ventas", {CashFlow::Uniform, 100, 0, 5, 1}},
                 {"ahorro", {CashFlow::Arithmetic, 40, 10.0 * alternatives.size(), 6, 1}}},
                 {{"inversión", {CashFlow::Uniform, 500, 0, 1, 0}}}});
         const auto profile = VpnProfile::compute(alternatives, {{tirs.begin(), tirs.end()}});

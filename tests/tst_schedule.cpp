@@ -23,16 +23,22 @@ namespace {
 
 using LD = long double;
 // Each flow as six numbers: side (1 income, -1 expense), kind (0 uniform, 1
-// arithmetic, 2 geometric, 3 single: payments 1), amount, change, payments, start.
+// arithmetic, 2 geometric, 3 single: payments 1, 4 to 6: the first three
+// paying for ever), amount, change, payments, start.
 using Flows = QVector<double>;
 using Sizes = QVector<QPair<int, int>>; // flows, horizon of each alternative
 
+CashFlow flowOf(const Flows &f, int j)
+{
+    const int kind = int(f[j + 1]);
+    return {CashFlow::Kind(kind % 4), f[j + 2], f[j + 3], int(f[j + 4]), int(f[j + 5]), kind > 3};
+}
+
 AlternativeFigures alternativeOf(const Flows &f, int horizon, double rate = 0)
 {
-    AlternativeFigures a{"A", horizon, rate, {}, {}};
+    AlternativeFigures a{"A", horizon, rate, false, {}, {}};
     for (int j = 0; j + 5 < f.size(); j += 6)
-        (f[j] > 0 ? a.income : a.expenses)
-            .append({"F", {CashFlow::Kind(int(f[j + 1])), f[j + 2], f[j + 3], int(f[j + 4]), int(f[j + 5])}});
+        (f[j] > 0 ? a.income : a.expenses).append({"F", flowOf(f, j)});
     return a;
 }
 
@@ -62,8 +68,8 @@ bool near(double got, LD want, LD scale)
 // A single payment is valued as a flow, whatever n says.
 double worth(bool isFlow, int kind, double i, double a, double b, int n, int s)
 {
-    if (kind == 3)
-        return flowWorth({CashFlow::Single, a, b, n, s}, i);
+    if (kind >= 3)
+        return flowWorth({CashFlow::Kind(kind % 4), a, b, n, s, kind > 3}, i);
     if (isFlow)
         return kind == 0 ? uniformFlowWorth(i, a, n, s) : kind == 1 ? arithmeticFlowWorth(i, a, b, n, s)
                                                                     : geometricFlowWorth(i, a, b, n, s);
@@ -94,7 +100,9 @@ Oracle worthOf(const Flows &f, LD r, int side = 0)
     Oracle w;
     for (int j = 0; j + 5 < f.size(); j += 6) {
         if (!side || f[j] == side)
-            w.add(Oracle::flow(int(f[j + 1]), r, f[j + 2], f[j + 3], int(f[j + 4]), int(f[j + 5])), side ? 1 : int(f[j]));
+            w.add(f[j + 1] > 3 ? Oracle::perpetual(int(f[j + 1]) - 4, r, f[j + 2], f[j + 3], int(f[j + 5]))
+                               : Oracle::flow(int(f[j + 1]), r, f[j + 2], f[j + 3], int(f[j + 4]), int(f[j + 5])),
+                  side ? 1 : int(f[j]));
     }
     return w;
 }
@@ -124,6 +132,11 @@ private slots:
         QTest::newRow("three roots") << periods({1, -3.6, 4.31, -1.716}) << QVector<double>{0.1, 0.2, 0.3};
         QTest::newRow("two roots 0.001 apart") << periods({1, -2.201, 1.2111}) << QVector<double>{0.1, 0.101};
         QTest::newRow("1100 periods") << (Flows{-1, 0, 1000, 0, 1, 0, 1, 0, 300, 0, 1100, 1}) << QVector<double>{0.3};
+        // Perpetual series: only the rates where each converges, r > 0 and r > g.
+        QTest::newRow("perpetual: capitalized cost") << (Flows{-1, 3, 1000, 0, 1, 0, 1, 4, 100, 0, 0, 1}) << QVector<double>{0.1};
+        QTest::newRow("perpetual: growing 5 %") << (Flows{-1, 3, 1000, 0, 1, 0, 1, 6, 50, 0.05, 0, 1}) << QVector<double>{0.1};
+        QTest::newRow("perpetual: -50 + 15/r - 1/r^2") << (Flows{-1, 3, 50, 0, 1, 0, 1, 5, 15, -1, 0, 1}) << QVector<double>{0.1, 0.2};
+        QTest::newRow("perpetual: none") << (Flows{-1, 3, 1000, 0, 1, 0, -1, 4, 100, 0, 0, 1}) << QVector<double>{};
         QRandomGenerator rng(15);
         for (int row = 0; row < 40; ++row) {
             Flows f;
@@ -141,8 +154,7 @@ private slots:
         QFETCH(Flows, flows); QFETCH(QVector<double>, want);
         std::vector<CashFlow> income, expenses;
         for (int j = 0; j + 5 < flows.size(); j += 6)
-            (flows[j] < 0 ? expenses : income).push_back({CashFlow::Kind(int(flows[j + 1])), flows[j + 2], flows[j + 3],
-                                                          int(flows[j + 4]), int(flows[j + 5])});
+            (flows[j] < 0 ? expenses : income).push_back(flowOf(flows, j));
         const std::vector<double> got = RateOfReturn::rates(income, expenses);
         QVERIFY(std::is_sorted(got.begin(), got.end()));
         for (double r : got) {
@@ -153,6 +165,8 @@ private slots:
             QCOMPARE(int(got.size()), want.size());
         for (int j = 0; j < want.size(); ++j)
             QCOMPARE(QString::number(got[j], 'g', 6), QString::number(want[j], 'g', 6)); // as rates are typed
+        if (QByteArray(QTest::currentDataTag()).startsWith("perpetual"))
+            return; // the roots above are all: the sum has no end below r = 0
         // Every change of sign on the grid holds a reported root, to which a
         // bisection in long double also comes.
         Oracle prev = worthOf(flows, rateAt(0));
@@ -314,7 +328,7 @@ private slots:
         QFETCH(Sizes, alternatives); QFETCH(QVector<int>, shown);
         ProjectFigures project;
         for (const auto &sizes : alternatives) {
-            project.alternatives.append({"A", sizes.second, 0.1, {}, {}});
+            project.alternatives.append({"A", sizes.second, 0.1, false, {}, {}});
             project.alternatives.last().income.resize(sizes.first);
         }
         QCOMPARE(CashFlowTable::shownHorizons(project.alternatives), shown);
@@ -354,6 +368,25 @@ void TestSchedule::worth_data()
                 const Oracle o = Oracle::flow(0, i, F, 0, 1, s);
                 addRow(true, 3, i, F, 0, 7, s, o.sum, o.size);
             }
+    // Perpetual series (kinds 4 to 6) where they converge, summed payment by
+    // payment; an amount of 1e308 whose worth overflows on the way only.
+    const struct { int kind; double a, b; } perpetual[] = {{0, 100, 0}, {1, -30, 10}, {1, 50, -2}, {2, 100, 0.04}, {2, 100, -0.5}, {2, 100, -1.5}};
+    for (double i : {0.1, 0.003, 2.0})
+        for (int s : {-3, 0, 1, 40})
+            for (const auto &f : perpetual)
+                if (f.kind != 2 || std::fabs(1 + f.b) < 1 + i) {
+                    const Oracle o = Oracle::perpetual(f.kind, i, f.a, f.b, s);
+                    addRow(true, f.kind + 4, i, f.a, f.b, 0, s, o.sum, o.size);
+                }
+    for (const auto &f : {perpetual[1], perpetual[3]}) { // and finite series of a million payments
+        const Oracle o = Oracle::flow(f.kind, 1e-4, f.a, f.b, 1000000, 1);
+        addRow(true, f.kind, 1e-4, f.a, f.b, 1000000, 1, o.sum, o.size);
+    }
+    for (const auto &[kind, i, a, b, s] : {std::tuple(6, -0.1, 100.0, -0.5, 1), std::tuple(4, 1e-3, 1e308, 0.0, 1000000),
+                                           std::tuple(5, 0.5, 1e308, 1e308, 10)}) {
+        const Oracle o = Oracle::perpetual(kind - 4, i, a, b, s);
+        addRow(true, kind, i, a, b, 0, s, o.sum, o.size);
+    }
     // Expected -1: the oracle's.
     const long double N = INT_MAX, inf = qInf();
     const double nan = qQNaN();
@@ -378,7 +411,12 @@ void TestSchedule::worth_data()
         {false, 0, -1, 100, 0, 5, 1, inf}, {false, 1, -2, 50, 10, 5, 1, -70}, {false, 2, -2, 100, -2, 5, 1, -500},
         {true, 0, nan, 100, 0, 5, 1, nan}, {false, 2, 0.1, 1, nan, 5, 0, nan},
         {true, 3, 0.1, qInf(), 0, 7, 3, inf}, {true, 3, 0.1, -qInf(), 0, 7, 0, -inf}, {true, 3, 0.1, nan, 0, 7, 2, nan},
-        {true, 3, 0.1, qInf(), 0, 7, -1, 0}, {true, 3, 0.1, nan, 0, 7, INT_MIN, 0}};
+        {true, 3, 0.1, qInf(), 0, 7, -1, 0}, {true, 3, 0.1, nan, 0, 7, INT_MIN, 0},
+        // Perpetual series that do not converge: the sign their payments keep, or nan when it alternates.
+        {true, 4, 0, 100, 0, 0, 1, inf}, {true, 4, -0.5, -100, 0, 0, 1, -inf}, {true, 5, 0, 50, -10, 0, 1, -inf},
+        {true, 5, -2, 50, 0, 0, 0, inf}, {true, 6, 0.1, 100, 0.1, 0, 1, inf}, {true, 6, 0.1, -100, 0.2, 0, 1, -inf},
+        {true, 6, 0.1, 100, -2.5, 0, 1, nan}, {true, 4, 0, 0, 0, 0, 1, 0}, {true, 4, 0.1, 100, 0, 0, INT_MAX, 0},
+        {true, 5, nan, 100, 0, 0, 1, nan}};
     for (const auto &r : rows) {
         const Oracle o = r.expected == -1 ? Oracle::flow(r.kind, r.i, r.a, r.b, r.n, r.s) : Oracle();
         r.expected == -1 ? addRow(true, r.kind, r.i, r.a, r.b, r.n, r.s, o.sum, o.size)

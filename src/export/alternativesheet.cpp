@@ -81,7 +81,10 @@ AlternativeSheet::Layout AlternativeSheet::write(lxw_workbook *workbook,
     out.text(0, 0, tr("Alternativa"), formats.alternative);
     out.text(0, 1, alternative.name, formats.alternative);
     out.text(HorizonRow, 0, tr("Horizonte (períodos)"), formats.label);
-    out.number(HorizonRow, 1, alternative.horizon, formats.whole);
+    if (alternative.perpetual)
+        out.text(HorizonRow, 1, QStringLiteral("\u221E"), formats.label);
+    else
+        out.number(HorizonRow, 1, alternative.horizon, formats.whole);
     out.text(RateRow, 0, tr("Interés de oportunidad"), formats.label);
     out.number(RateRow, 1, rate, formats.rate);
     const QString quoted = SheetNames::quoted(name);
@@ -91,9 +94,12 @@ AlternativeSheet::Layout AlternativeSheet::write(lxw_workbook *workbook,
     workbook_define_name(workbook, (quoted + QStringLiteral("!Tasa")).toUtf8().constData(),
                          (QLatin1Char('=') + quoted + QLatin1Char('!')
                           + SheetWriter::cell(RateRow, 1, true)).toUtf8().constData());
-    if (table.shown < table.horizon) {
+    if (alternative.perpetual || table.shown < table.horizon) {
         out.text(3, 0, tr("Se muestran los períodos 0 a %1 de %2.")
-                           .arg(table.shown).arg(table.horizon), formats.note);
+                           .arg(QString::number(table.shown),
+                                alternative.perpetual ? QStringLiteral("\u221E")
+                                                      : QString::number(table.horizon)),
+                 formats.note);
     }
 
     out.text(PeriodRow, 0, tr("Concepto"), formats.header);

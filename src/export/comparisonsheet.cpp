@@ -1,8 +1,8 @@
 #include "comparisonsheet.h"
 
-#include "annualworth.h"
 #include "benefitcost.h"
 #include "bestalternative.h"
+#include "perpetualnotice.h"
 #include "rateofreturn.h"
 #include "sheetnames.h"
 #include "sheetwriter.h"
@@ -73,7 +73,7 @@ lxw_error ComparisonSheet::write(lxw_worksheet *sheet, const WorkbookFormats &fo
         const double vpi = valuation.incomeWorth(alternative.rate);
         const double vpe = valuation.expenseWorth(alternative.rate);
         const double vpn = vpi - vpe;
-        const double vae = annualWorth(vpn, alternative.rate, alternative.horizon);
+        const double vae = PerpetualNotice::annualWorth(alternative, vpn);
         vpns << vpn;
         vaes << vae;
 
@@ -89,8 +89,11 @@ lxw_error ComparisonSheet::write(lxw_worksheet *sheet, const WorkbookFormats &fo
         out.widen(Vpe, SheetWriter::moneyWidth(vpe));
         out.widen(Vpn, SheetWriter::moneyWidth(vpn));
         out.widen(Vae, SheetWriter::moneyWidth(vae));
-        if (alternative.horizon <= 0) {
+        if (PerpetualNotice::noAnnualWorth(alternative)) {
             out.text(row, Vae, dash);
+        } else if (alternative.perpetual) { // a horizon without end
+            out.formula(row, Vae, QStringLiteral("=%1*%2").arg(SheetWriter::cell(row, Vpn), s.name("Tasa")),
+                        formats.money, vae);
         } else {
             out.formula(row, Vae,
                         QStringLiteral("=PMT(%1,%2,-%3)")
@@ -109,7 +112,7 @@ lxw_error ComparisonSheet::write(lxw_worksheet *sheet, const WorkbookFormats &fo
         // TIRM over periods 0..N: on the sheet when it shows the whole horizon;
         // "—" where MIRR has none (no positive or no negative payment).
         const double tirm = source.modifiedRate(a);
-        if (alternative.horizon >= 1 && layout.shown == alternative.horizon) {
+        if (!alternative.perpetual && alternative.horizon >= 1 && layout.shown == alternative.horizon) {
             out.formula(row, Tirm,
                         QStringLiteral("=IFERROR(MIRR(%1,%2,%2),\"%3\")")
                             .arg(s.range(layout.netRow, 1, layout.shown + 1), s.name("Tasa"), dash),

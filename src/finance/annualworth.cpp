@@ -20,3 +20,10 @@ double annualWorth(double vpn, double i, int n)
     const double y = -static_cast<double>(n) * std::log1p(i);
     return vpn * (i / -std::expm1(y));
 }
+
+double perpetualAnnualWorth(double vpn, double i)
+{
+    if (!(i > 0.0))
+        return std::numeric_limits<double>::quiet_NaN();
+    return vpn * i;
+}

@@ -7,4 +7,9 @@
 // NaN when there is no period (n <= 0).
 double annualWorth(double vpn, double i, int n);
 
+// VAE of a horizon that never ends: the interest on the VPN, VPN i, the
+// uniform payment for ever worth the VPN (the capitalized-cost relation).
+// NaN at i <= 0, where no such payment exists.
+double perpetualAnnualWorth(double vpn, double i);
+
 #endif // ANNUALWORTH_H

@@ -1,9 +1,12 @@
 #include "cashflow.h"
 
 #include "flowworth.h"
+#include "perpetualworth.h"
 
 double flowWorth(const CashFlow &flow, double i)
 {
+    if (flow.perpetual && flow.kind != CashFlow::Single)
+        return perpetualFlowWorth(flow, i);
     switch (flow.kind) {
     case CashFlow::Uniform:
         return uniformFlowWorth(i, flow.amount, flow.payments, flow.start);

@@ -8,7 +8,8 @@
 // It pays `payments` times, in the periods start, start + 1, ...; the
 // payments are `amount` (uniform), amount + k * change (arithmetic) or
 // amount * (1 + change)^k (geometric), k = 0, 1, ... A single payment pays
-// `amount` once, in period `start`, whatever `payments` holds.
+// `amount` once, in period `start`, whatever `payments` holds. A perpetual
+// series (not a single payment) never stops paying.
 struct CashFlow {
     enum Kind { Uniform, Arithmetic, Geometric, Single };
 
@@ -17,9 +18,11 @@ struct CashFlow {
     double change = 0.0;
     int payments = 0;
     int start = 0;
+    bool perpetual = false; // pays for ever from start; payments is then ignored
 };
 
-// Worth of the flow at period 0 at the rate i per period.
+// Worth of the flow at period 0 at the rate i per period; a perpetual
+// series that does not converge at i is worth an infinity (perpetualworth.h).
 double flowWorth(const CashFlow &flow, double i);
 
 // Sum of the worths of `flows` at the rate i.

@@ -4,6 +4,7 @@
 #include "cashflow.h"
 
 #include <algorithm>
+#include <limits>
 
 // The payments of one flow, period by period.
 //
@@ -14,7 +15,8 @@
 // payment starts at the amount and moves on after each paying period: it
 // stays as it is (uniform, single), grows by the change (arithmetic) or by
 // the fraction (geometric). Every report, the pictures and the search of the
-// TIR take their payments from here.
+// TIR take their payments from here. A perpetual series pays in every
+// period from its first on: its end is the largest long long.
 //
 // Every whole number a user can type (INT_MIN..INT_MAX) is valid for the
 // count and the start: the periods are kept in long long.
@@ -26,9 +28,7 @@ public:
         , m_amount(flow.amount)
         , m_change(flow.change)
         , m_first(std::max(flow.start, 0))
-        , m_end(std::max<long long>(static_cast<long long>(flow.start)
-                                        + (flow.kind == CashFlow::Single ? 1 : flow.payments),
-                                    m_first))
+        , m_end(endOf(flow, m_first))
     {
     }
 
@@ -61,6 +61,15 @@ public:
     }
 
 private:
+    static long long endOf(const CashFlow &flow, long long first)
+    {
+        if (flow.kind == CashFlow::Single)
+            return std::max(flow.start + 1LL, first);
+        if (flow.perpetual)
+            return std::numeric_limits<long long>::max();
+        return std::max(static_cast<long long>(flow.start) + flow.payments, first);
+    }
+
     CashFlow::Kind m_kind;
     double m_amount;
     double m_change;

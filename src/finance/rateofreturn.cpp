@@ -1,5 +1,7 @@
 #include "rateofreturn.h"
 
+#include "perpetualworth.h"
+
 #include <boost/math/tools/minima.hpp>
 #include <boost/math/tools/roots.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
@@ -22,6 +24,9 @@
 //    bounds the number of roots: none when the c_k have one sign, exactly one
 //    when they change sign once (found from the two ends of the range).
 //  - Longer horizons are valued flow by flow with the closed forms.
+//  - A perpetual series is worth a finite amount only above the rate at
+//    which it converges (perpetualworth.h): the search starts just above
+//    the highest such rate of the alternative's flows.
 //
 // Otherwise the range is sampled on a grid even in log(1 + r). Each change
 // of sign between samples is refined with TOMS 748. Two roots between two
@@ -164,7 +169,7 @@ void add(std::vector<double> &roots, double r)
 class Search
 {
 public:
-    explicit Search(const NetWorth &worth) : m_worth(worth) {}
+    Search(const NetWorth &worth, double low) : m_worth(worth), m_low(low) {}
 
     std::vector<double> run()
     {
@@ -173,13 +178,14 @@ public:
             if (changes == 0)
                 return {};
             if (changes == 1)
-                return between(kLow, kHigh);
+                return between(m_low, kHigh);
         }
         return scan();
     }
 
 private:
-    static constexpr double kLow = 1.0 + RateOfReturn::kLowest;
+    const NetWorth &m_worth;
+    const double m_low;
     static constexpr double kHigh = 1.0 + RateOfReturn::kHighest;
 
     std::vector<double> between(double a, double b)
@@ -197,13 +203,13 @@ private:
 
     std::vector<double> scan()
     {
-        const double xLow = std::log(kLow);
+        const double xLow = std::log(m_low);
         const double step = (std::log(kHigh) - xLow) / kGridIntervals;
         std::vector<double> u(kGridIntervals + 1);
         std::vector<Sample> s(u.size());
         std::vector<int> k(u.size());
         for (size_t j = 0; j < u.size(); ++j) {
-            u[j] = j == 0 ? kLow : j == kGridIntervals ? kHigh : std::exp(xLow + step * j);
+            u[j] = j == 0 ? m_low : j == kGridIntervals ? kHigh : std::exp(xLow + step * j);
             s[j] = m_worth.at(u[j]);
             k[j] = signOf(s[j]);
         }
@@ -248,8 +254,6 @@ private:
         add(roots, refine(m_worth, a, um, sa.value, sm.value));
         add(roots, refine(m_worth, um, b, sm.value, sb.value));
     }
-
-    const NetWorth &m_worth;
 };
 
 } // namespace
@@ -262,6 +266,19 @@ std::vector<double> RateOfReturn::rates(const std::vector<CashFlow> &income,
 
 std::vector<double> RateOfReturn::rates(const FlowValuation &valuation)
 {
+    // 1 + r where every perpetual series converges, a hair above its edge.
+    double floor = RateOfReturn::kLowest;
+    for (const auto *flows : {&valuation.income(), &valuation.expenses()}) {
+        for (const CashFlow &flow : *flows) {
+            const double edge = lowestConvergingRate(flow);
+            if (std::isnan(edge))
+                return {};
+            floor = std::max(floor, edge);
+        }
+    }
+    const double low = floor == RateOfReturn::kLowest ? 1.0 + floor : (1.0 + floor) * (1.0 + 1e-12);
+    if (!(low < 1.0 + RateOfReturn::kHighest))
+        return {};
     const NetWorth worth(valuation);
-    return Search(worth).run();
+    return Search(worth, low).run();
 }

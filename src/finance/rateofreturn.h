@@ -11,6 +11,8 @@
 //
 // The net worth is valued as the VPN is: every payment of every flow. A flow
 // whose sign changes more than once can have several such rates, or none.
+// With perpetual series, only the rates at which each of them converges
+// are searched.
 class RateOfReturn
 {
 public:

@@ -55,7 +55,7 @@ QString FigureDelegate::explanation(const QString &typed, FigureReader::Kind kin
     case Problem::NotWhole:
         return tr("Se lee como 0: escriba un número entero, sin decimales");
     case Problem::OutOfRange:
-        return kind == FigureReader::Kind::WholeNumber
+        return kind == FigureReader::Kind::WholeNumber || kind == FigureReader::Kind::Count
             ? tr("Se lee como 0: el número entero es demasiado grande")
             : tr("Se lee como 0: el número está fuera del rango que se puede calcular");
     case Problem::NotANumber:

@@ -3,9 +3,11 @@
 #include "flowkind.h"
 #include "reportformat.h"
 
-QString NodeDescription::alternative(int horizon, double rate)
+QString NodeDescription::alternative(int horizon, double rate, bool perpetual)
 {
-    return tr("N = %1, i = %2").arg(ReportFormat::wholeNumber(horizon), ReportFormat::rate(rate));
+    const QString periods =
+        perpetual ? QStringLiteral("\u221E") : ReportFormat::wholeNumber(horizon);
+    return tr("N = %1, i = %2").arg(periods, ReportFormat::rate(rate));
 }
 
 QString NodeDescription::flow(const CashFlow &flow)

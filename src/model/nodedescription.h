@@ -13,8 +13,8 @@ class NodeDescription
     Q_DECLARE_TR_FUNCTIONS(NodeDescription)
 
 public:
-    // "N = 5, i = 0.1"
-    static QString alternative(int horizon, double rate);
+    // "N = 5, i = 0.1"; "N = ∞, i = 0.1" for a horizon that never ends
+    static QString alternative(int horizon, double rate, bool perpetual = false);
     // The words of the flow's kind (FlowKind) with its figures written as
     // in the reports: "Anualidad 3 500.00 × 5 desde 1"
     static QString flow(const CashFlow &flow);

@@ -64,11 +64,11 @@ void ProjectItem::show(const AlternativeSnapshot &alternative)
 {
     using Reading = FigureReader::Kind;
     setData(0, Qt::DisplayRole, alternative.name);
-    const FigureReader::Reading horizon = FigureReader::read(alternative.horizon, Reading::WholeNumber);
+    const FigureReader::Reading horizon = FigureReader::read(alternative.horizon, Reading::Count);
     const FigureReader::Reading rate = FigureReader::read(alternative.rate, Reading::Rate);
     PropertyTable::markNode(this, FigureReader::isUnread(horizon) || FigureReader::isUnread(rate));
     const QString description =
-        NodeDescription::alternative(static_cast<int>(horizon.value), rate.value);
+        NodeDescription::alternative(static_cast<int>(horizon.value), rate.value, horizon.perpetual);
     setText(1, description);
     setToolTip(1, description);
 }

@@ -8,13 +8,13 @@
 
 namespace {
 
-double figure(const QString &typed, int row, FigureReader::Kind kind, const QString &node,
-              QVector<ProjectFigures::UnreadCell> *unread)
+FigureReader::Reading figure(const QString &typed, int row, FigureReader::Kind kind,
+                             const QString &node, QVector<ProjectFigures::UnreadCell> *unread)
 {
     const FigureReader::Reading reading = FigureReader::read(typed, kind);
     if (unread && FigureReader::isUnread(reading))
         unread->append({typed, ProjectDocument::alternativeRowLabel(row), node});
-    return reading.value;
+    return reading;
 }
 
 void readFlows(const QVector<FlowSnapshot> &flows, bool expense,
@@ -40,9 +40,12 @@ AlternativeFigures ProjectReading::alternative(const AlternativeSnapshot &typed,
     using Reading = FigureReader::Kind;
     AlternativeFigures alternative;
     alternative.name = typed.name;
-    alternative.horizon = static_cast<int>(
-        figure(typed.horizon, ProjectDocument::HorizonRow, Reading::WholeNumber, typed.name, unread));
-    alternative.rate = figure(typed.rate, ProjectDocument::RateRow, Reading::Rate, typed.name, unread);
+    const FigureReader::Reading horizon =
+        figure(typed.horizon, ProjectDocument::HorizonRow, Reading::Count, typed.name, unread);
+    alternative.horizon = static_cast<int>(horizon.value);
+    alternative.perpetual = horizon.perpetual;
+    alternative.rate =
+        figure(typed.rate, ProjectDocument::RateRow, Reading::Rate, typed.name, unread).value;
     readFlows(typed.income, false, &alternative.income, unread);
     readFlows(typed.expenses, true, &alternative.expenses, unread);
     return alternative;

@@ -125,6 +125,13 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
     switch (kind) {
     case Kind::Text:
         return reading;
+    case Kind::Count:
+        if (isEndless(display.toString())) {
+            reading.converted = true;
+            reading.perpetual = true;
+            return reading;
+        }
+        Q_FALLTHROUGH();
     case Kind::WholeNumber: {
         const qlonglong wide = display.toLongLong(&ok);
         if (ok && wide >= INT_MIN && wide <= INT_MAX) {
@@ -159,11 +166,22 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
     const QString text = display.toString().trimmed();
     if (text.isEmpty())
         return reading;
-    if (kind == Kind::WholeNumber)
+    if (kind == Kind::WholeNumber || kind == Kind::Count)
         explainWholeNumber(text, &reading);
     else
         explainAmount(text, &reading);
     return reading;
+}
+
+bool FigureReader::isEndless(const QString &text)
+{
+    const QString word = text.trimmed();
+    for (const QString &endless : {QStringLiteral("\u221E"), QStringLiteral("inf"),
+                                   QStringLiteral("infinito")}) {
+        if (word.compare(endless, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }
 
 bool FigureReader::isUnread(const Reading &reading)

@@ -21,7 +21,8 @@ public:
     // What a row of a property table holds.
     enum class Kind {
         Text,        // the name: never read as a number
-        WholeNumber, // horizon, number of payments, first period
+        WholeNumber, // first period
+        Count,       // horizon, number of payments: whole, or "∞" for never ending
         Amount,      // payments, increments, growth
         ExpenseAmount, // an expense's payment: a negative one counts as income
         Rate         // opportunity rate, a fraction per period
@@ -47,11 +48,17 @@ public:
         // reads as 0 but has no problem: nobody typed into it.
         bool converted = false;
         Problem problem = Problem::None;
+        // A count typed "∞", "inf" or "infinito" (any case): it never ends;
+        // the value is then 0.
+        bool perpetual = false;
         // What to type instead, when the text says what was meant.
         QString suggestion;
     };
 
     static Reading read(const QVariant &display, Kind kind);
+
+    // Whether `text` stands for a count that never ends.
+    static bool isEndless(const QString &text);
 
     // Whether a cell reads as 0 although something is typed into it.
     static bool isUnread(const Reading &reading);

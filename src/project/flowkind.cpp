@@ -14,7 +14,7 @@ const FlowKind::Row NameRow = {QT_TRANSLATE_NOOP("FlowKind", "Nombre"), Field::N
 const FlowKind::Row PaymentRow = {QT_TRANSLATE_NOOP("FlowKind", "Anualidad"), Field::Amount,
                                   Reading::Amount, "amount"};
 const FlowKind::Row CountRow = {QT_TRANSLATE_NOOP("FlowKind", "Número Períodos"), Field::Payments,
-                                Reading::WholeNumber, "payments"};
+                                Reading::Count, "payments"};
 const FlowKind::Row StartRow = {QT_TRANSLATE_NOOP("FlowKind", "Inicia en"), Field::Start,
                                 Reading::WholeNumber, "start"};
 
@@ -174,6 +174,7 @@ CashFlow FlowKind::figures(const FlowSnapshot &flow, bool expense, QVector<Unrea
         case Field::Payments:
             // Whole-number rows read within the int range.
             figures.payments = static_cast<int>(read.value);
+            figures.perpetual = read.perpetual;
             break;
         case Field::Start:
             figures.start = static_cast<int>(read.value);
@@ -194,9 +195,9 @@ bool FlowKind::holdsUnread(const FlowSnapshot &flow, bool expense) const
 
 QString FlowKind::description(const CashFlow &flow, const Numbers &numbers) const
 {
-    const QString series = tr("× %1 desde %2")
-                               .arg(numbers.wholeNumber(flow.payments),
-                                    numbers.wholeNumber(flow.start));
+    const QString count =
+        flow.perpetual ? QStringLiteral("\u221E") : numbers.wholeNumber(flow.payments);
+    const QString series = tr("× %1 desde %2").arg(count, numbers.wholeNumber(flow.start));
     return m_describe(flow, numbers, series);
 }
 

@@ -17,7 +17,7 @@ struct AlternativeRowInfo {
 const AlternativeRowInfo AlternativeRows[] = {
     {QT_TRANSLATE_NOOP("ProjectDocument", "Nombre"), FigureReader::Kind::Text,
      &AlternativeSnapshot::name},
-    {QT_TRANSLATE_NOOP("ProjectDocument", "Total Períodos"), FigureReader::Kind::WholeNumber,
+    {QT_TRANSLATE_NOOP("ProjectDocument", "Total Períodos"), FigureReader::Kind::Count,
      &AlternativeSnapshot::horizon},
     {QT_TRANSLATE_NOOP("ProjectDocument", "Interés de Oportunidad"), FigureReader::Kind::Rate,
      &AlternativeSnapshot::rate},

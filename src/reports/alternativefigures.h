@@ -9,7 +9,8 @@
 
 #include <vector>
 
-// An alternative as the reports see it: its name, horizon, rate and flows,
+// An alternative as the reports see it: its name, horizon (perpetual: one
+// that never ends, horizon then 0), rate and flows,
 // read once per report from its property tables. The reports value these
 // plain figures at any rate without going back to the tables.
 struct AlternativeFigures {
@@ -21,6 +22,7 @@ struct AlternativeFigures {
     QString name;
     int horizon = 0;
     double rate = 0.0;
+    bool perpetual = false; // the horizon never ends
     QVector<Flow> income;
     QVector<Flow> expenses;
 

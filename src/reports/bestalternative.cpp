@@ -12,13 +12,14 @@ BestAlternative BestAlternative::of(const QVector<AlternativeFigures> &alternati
         return result;
     for (const AlternativeFigures &alternative : alternatives)
         result.sameHorizon = result.sameHorizon
-            && alternative.horizon == alternatives.constFirst().horizon;
+            && alternative.horizon == alternatives.constFirst().horizon
+            && alternative.perpetual == alternatives.constFirst().perpetual;
     const QVector<double> &figures = result.sameHorizon ? vpn : vae;
 
     int best = -1;
     bool anyEarning = false;
     for (int a = 0; a < alternatives.size(); ++a) {
-        if (std::isnan(figures.at(a)))
+        if (!std::isfinite(figures.at(a)))
             continue;
         anyEarning = anyEarning || !(vpn.at(a) < 0);
         if (best < 0 || figures.at(a) > figures.at(best))
@@ -36,7 +37,7 @@ BestAlternative BestAlternative::of(const QVector<AlternativeFigures> &alternati
     result.figure = figures.at(best);
     const QString shown = ReportFormat::amount(result.figure);
     for (int a = 0; a < alternatives.size(); ++a) {
-        if (!std::isnan(figures.at(a)) && ReportFormat::amount(figures.at(a)) == shown)
+        if (std::isfinite(figures.at(a)) && ReportFormat::amount(figures.at(a)) == shown)
             result.winners << a;
     }
     return result;

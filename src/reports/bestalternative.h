@@ -5,15 +5,15 @@
 
 #include <QVector>
 
-// Which alternatives "Comparar" names the best. Every horizon equal: the
-// largest VPN wins; else the largest VAE. An alternative whose figure is not
-// a number cannot win; alternatives whose figures are shown alike (to the
+// Which alternatives "Comparar" names the best. Every horizon equal (also
+// in never ending): the largest VPN wins; else the largest VAE. An
+// alternative whose figure is not a number or is infinite cannot win; alternatives whose figures are shown alike (to the
 // cent) share the place. The comparison's sentence and the workbook's
 // "Comparar" sheet both read it.
 struct BestAlternative {
     enum class Outcome {
         NoAlternative, // nothing to compare
-        NoneComparable, // every figure is not a number
+        NoneComparable, // no figure is a finite number
         NoneEarning,   // every VPN is negative
         Found,
     };

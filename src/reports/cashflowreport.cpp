@@ -48,7 +48,9 @@ QString CashFlowReport::table(const CashFlowTable &table)
     const long long columns = static_cast<long long>(table.shown) + 2;
     QString markup = M::tableStart()
         + M::bandRow(M::AlternativeColour, columns, ReportFormat::name(table.name));
-    if (table.shown < table.horizon)
+    if (table.perpetual)
+        markup += endlessNotice(table.shown);
+    else if (table.shown < table.horizon)
         markup += tooLongNotice(table.horizon, table.shown);
 
     markup += M::figureRowStart(M::HeaderColour) + M::headerCell(tr("Concepto"));
@@ -67,6 +69,14 @@ QString CashFlowReport::table(const CashFlowTable &table)
     for (const double total : table.net)
         markup += M::totalCell(ReportFormat::amount(total));
     return markup + M::rowEnd() + M::tableEnd();
+}
+
+QString CashFlowReport::endlessNotice(int shownHorizon)
+{
+    const QString sentence =
+        tr("El horizonte no tiene fin; se muestran los períodos 0 a %1 de \u221E.")
+            .arg(ReportFormat::wholeNumber(shownHorizon));
+    return M::noticeRow(static_cast<long long>(shownHorizon) + 2, sentence);
 }
 
 QString CashFlowReport::tooLongNotice(int horizon, int shownHorizon)

@@ -39,6 +39,9 @@ public:
     // The row under the title of an alternative whose horizon is too long
     // to show whole: the periods 0..shownHorizon of N are shown.
     static QString tooLongNotice(int horizon, int shownHorizon);
+    // The row under the title of an alternative whose horizon never ends:
+    // the periods 0..shownHorizon of ∞ are shown.
+    static QString endlessNotice(int shownHorizon);
 };
 
 #endif // CASHFLOWREPORT_H

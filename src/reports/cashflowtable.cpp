@@ -32,7 +32,8 @@ CashFlowTable CashFlowTable::of(const AlternativeFigures &alternative, int shown
     CashFlowTable table;
     table.name = alternative.name;
     table.horizon = alternative.horizon;
-    table.shown = std::min(shownHorizon, alternative.horizon);
+    table.perpetual = alternative.perpetual;
+    table.shown = std::min(shownHorizon, lastShown(alternative));
     // INT_MAX + 1 periods are out of reach anyway: the caller shares out
     // the cells first (shownHorizons).
     const int periods = table.shown < 0 ? 0 : static_cast<int>(std::min<long long>(table.shown + 1LL, INT_MAX));
@@ -64,6 +65,23 @@ QVector<CashFlowTable> CashFlowTable::ofProject(const ProjectFigures &project, l
     return tables;
 }
 
+int CashFlowTable::lastShown(const AlternativeFigures &alternative)
+{
+    if (!alternative.perpetual)
+        return alternative.horizon;
+    long long last = 10;
+    for (const auto *flows : {&alternative.income, &alternative.expenses}) {
+        for (const AlternativeFigures::Flow &flow : *flows) {
+            const PaymentSchedule schedule(flow.figures);
+            if (flow.figures.perpetual && flow.figures.kind != CashFlow::Single)
+                last = std::max(last, schedule.first() + 1);
+            else if (schedule.end() > schedule.first())
+                last = std::max(last, schedule.end());
+        }
+    }
+    return static_cast<int>(std::min<long long>(last, INT_MAX));
+}
+
 long long CashFlowTable::cellsOf(const AlternativeFigures &alternative, int shownHorizon)
 {
     if (shownHorizon < 0)
@@ -80,8 +98,8 @@ QVector<int> CashFlowTable::shownHorizons(const QVector<AlternativeFigures> &alt
     QVector<int> order(alternatives.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&alternatives](int a, int b) {
-        return cellsOf(alternatives.at(a), alternatives.at(a).horizon)
-            < cellsOf(alternatives.at(b), alternatives.at(b).horizon);
+        return cellsOf(alternatives.at(a), lastShown(alternatives.at(a)))
+            < cellsOf(alternatives.at(b), lastShown(alternatives.at(b)));
     });
     QVector<int> shown(alternatives.size());
     long long left = mostCells;
@@ -91,9 +109,8 @@ QVector<int> CashFlowTable::shownHorizons(const QVector<AlternativeFigures> &alt
         const long long rows = cellsOf(alternative, 0);
         const long long share = std::max(left, 0LL) / tables--;
         const long long columns = std::max(1LL, share / std::max(rows, 1LL));
-        shown[index] = alternative.horizon < columns
-            ? alternative.horizon
-            : static_cast<int>(columns - 1);
+        const int last = lastShown(alternative);
+        shown[index] = last < columns ? last : static_cast<int>(columns - 1);
         left -= cellsOf(alternative, shown.at(index));
     }
     return shown;

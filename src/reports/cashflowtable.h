@@ -35,6 +35,7 @@ struct CashFlowTable {
 
     QString name;
     int horizon = 0; // N
+    bool perpetual = false; // N is ∞: the periods 0..lastShown() are shown at most
     int shown = 0;   // K, at most N; no period when negative
     QVector<Row> income;
     QVector<Row> expenses; // positive amounts, as typed
@@ -51,6 +52,11 @@ struct CashFlowTable {
     static QVector<CashFlowTable> ofProject(const ProjectFigures &project,
                                             long long mostCells = MostShownCells);
 
+    // The last period an alternative's table can show: its horizon; for a
+    // horizon that never ends, the period after the last payment of its
+    // flows of finite length and after the first of its perpetual ones, 10
+    // at least.
+    static int lastShown(const AlternativeFigures &alternative);
     // The cells of an alternative's table shown to period K.
     static long long cellsOf(const AlternativeFigures &alternative, int shownHorizon);
     // The last period shown of each alternative: its horizon while the

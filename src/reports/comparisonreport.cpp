@@ -1,8 +1,8 @@
 #include "comparisonreport.h"
 
-#include "annualworth.h"
 #include "benefitcost.h"
 #include "bestalternative.h"
+#include "perpetualnotice.h"
 #include "rateofreturn.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
@@ -34,7 +34,7 @@ Indicators indicatorsOf(const AlternativeFigures &a)
     result.vpi = valuation.incomeWorth(a.rate);
     result.vpe = valuation.expenseWorth(a.rate);
     result.vpn = result.vpi - result.vpe;
-    result.vae = annualWorth(result.vpn, a.rate, a.horizon);
+    result.vae = PerpetualNotice::annualWorth(a, result.vpn);
     result.tirs = RateOfReturn::rates(valuation);
     result.benefitCost = benefitCost(result.vpi, result.vpe);
     return result;
@@ -63,14 +63,14 @@ const QVector<Row> &rows()
 {
     static const QVector<Row> all = {
         {QStringLiteral("VPI"), ReportMarkup::IncomeColour,
-         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::amount(i.vpi); }},
+         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::worth(i.vpi); }},
         {QStringLiteral("VPE"), ReportMarkup::ExpenseColour,
-         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::amount(i.vpe); }},
+         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::worth(i.vpe); }},
         {QStringLiteral("VPN"), ReportMarkup::TotalColour,
-         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::amount(i.vpn); }},
+         [](const AlternativeFigures &, const Indicators &i) { return ReportFormat::worth(i.vpn); }},
         {QStringLiteral("VAE"), ReportMarkup::AnnualWorthColour,
          [](const AlternativeFigures &a, const Indicators &i) {
-             return a.horizon <= 0 ? dash : ReportFormat::amount(i.vae);
+             return PerpetualNotice::noAnnualWorth(a) ? dash : ReportFormat::worth(i.vae);
          }},
         {QStringLiteral("TIR"), ReportMarkup::RateOfReturnColour,
          [](const AlternativeFigures &, const Indicators &i) { return tirsText(i.tirs); }},
@@ -189,6 +189,8 @@ ReportDocument ComparisonReport::document(int pictureWidth) const
                                 "de una vez.")
                                  .arg(ReportFormat::name(alternatives.at(a).name)));
         }
+        for (const QString &sentence : PerpetualNotice::divergent(alternatives.at(a)))
+            html += M::paragraph(sentence);
     }
     const QString sentence = verdict(alternatives, indicators);
     if (!sentence.isEmpty())

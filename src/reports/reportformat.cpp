@@ -18,6 +18,13 @@ QString ReportFormat::amount(double value)
     return negative ? QLatin1Char('-') + digits : digits;
 }
 
+QString ReportFormat::worth(double value)
+{
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("\u221E") : QStringLiteral("\u2212\u221E");
+    return amount(value);
+}
+
 QString ReportFormat::rate(double value)
 {
     return QString::number(value, 'g', 6);

@@ -17,6 +17,9 @@ public:
     // space (U+00A0) and a decimal point. At or beyond LargestToTheCent, and
     // for inf and nan, Qt's general format: "1e+15", "inf", "nan".
     static QString amount(double value);
+    // A worth that may have no end (a perpetual series that does not
+    // converge): "∞" or "−∞"; any other value as amount().
+    static QString worth(double value);
     // A rate as a fraction, as rates are typed: six significant digits,
     // "0.152382", "-0.5", "1e-07".
     static QString rate(double value);
