@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -78,36 +79,54 @@ lxw_error ComparisonSheet::write(lxw_worksheet *sheet, const WorkbookFormats &fo
         vaes << vae;
 
         out.text(row, Name, alternative.name, formats.label);
-        out.formula(row, Vpi, worthFormula(s, layout, layout.incomeTotalRow, layout.incomeBeyondRow),
-                    formats.money, vpi);
-        out.formula(row, Vpe, worthFormula(s, layout, layout.expenseTotalRow, layout.expenseBeyondRow),
-                    formats.money, vpe);
-        out.formula(row, Vpn,
-                    QStringLiteral("=%1-%2").arg(SheetWriter::cell(row, Vpi), SheetWriter::cell(row, Vpe)),
-                    formats.money, vpn);
         out.widen(Vpi, SheetWriter::moneyWidth(vpi));
         out.widen(Vpe, SheetWriter::moneyWidth(vpe));
         out.widen(Vpn, SheetWriter::moneyWidth(vpn));
         out.widen(Vae, SheetWriter::moneyWidth(vae));
-        if (PerpetualNotice::noAnnualWorth(alternative)) {
-            out.text(row, Vae, dash);
-        } else if (alternative.perpetual) { // a horizon without end
-            out.formula(row, Vae, QStringLiteral("=%1*%2").arg(SheetWriter::cell(row, Vpn), s.name("Tasa")),
-                        formats.money, vae);
-        } else {
-            out.formula(row, Vae,
-                        QStringLiteral("=PMT(%1,%2,-%3)")
-                            .arg(s.name("Tasa"), s.name("Horizonte"), SheetWriter::cell(row, Vpn)),
-                        formats.money, vae);
-        }
-
+        QStringList notes;
         const std::optional<double> bc = benefitCost(vpi, vpe);
-        const QString bcFormula = QStringLiteral("=IF(%2=0,\"%3\",%1/%2)")
-                                      .arg(SheetWriter::cell(row, Vpi), SheetWriter::cell(row, Vpe), dash);
-        if (bc)
-            out.formula(row, Bc, bcFormula, formats.ratio, *bc);
-        else
-            out.textFormula(row, Bc, bcFormula, formats.ratio, dash);
+        if (std::isinf(vpi) || std::isinf(vpe)) {
+            // A perpetual series that does not converge: no formula gives its
+            // worth, so the figures are written as they are ("∞").
+            const std::pair<int, double> figures[] = {{Vpi, vpi}, {Vpe, vpe}, {Vpn, vpn}, {Vae, vae}};
+            for (const auto &[column, value] : figures) {
+                if (std::isnan(value))
+                    out.text(row, column, dash);
+                else
+                    out.number(row, column, value, formats.money);
+            }
+            if (bc && !std::isnan(*bc))
+                out.number(row, Bc, *bc, formats.ratio);
+            else
+                out.text(row, Bc, dash);
+            notes << tr("Una serie perpetua no converge: su valor presente no tiene fin.");
+        } else {
+            out.formula(row, Vpi, worthFormula(s, layout, layout.incomeTotalRow, layout.incomeBeyondRow),
+                        formats.money, vpi);
+            out.formula(row, Vpe, worthFormula(s, layout, layout.expenseTotalRow, layout.expenseBeyondRow),
+                        formats.money, vpe);
+            out.formula(row, Vpn,
+                        QStringLiteral("=%1-%2").arg(SheetWriter::cell(row, Vpi), SheetWriter::cell(row, Vpe)),
+                        formats.money, vpn);
+            if (PerpetualNotice::noAnnualWorth(alternative)) {
+                out.text(row, Vae, dash);
+            } else if (alternative.perpetual) { // a horizon without end
+                out.formula(row, Vae, QStringLiteral("=%1*%2").arg(SheetWriter::cell(row, Vpn), s.name("Tasa")),
+                            formats.money, vae);
+            } else {
+                out.formula(row, Vae,
+                            QStringLiteral("=PMT(%1,%2,-%3)")
+                                .arg(s.name("Tasa"), s.name("Horizonte"), SheetWriter::cell(row, Vpn)),
+                            formats.money, vae);
+            }
+
+            const QString bcFormula = QStringLiteral("=IF(%2=0,\"%3\",%1/%2)")
+                                          .arg(SheetWriter::cell(row, Vpi), SheetWriter::cell(row, Vpe), dash);
+            if (bc)
+                out.formula(row, Bc, bcFormula, formats.ratio, *bc);
+            else
+                out.textFormula(row, Bc, bcFormula, formats.ratio, dash);
+        }
 
         // TIRM over periods 0..N: on the sheet when it shows the whole horizon;
         // "—" where MIRR has none (no positive or no negative payment).
@@ -123,7 +142,6 @@ lxw_error ComparisonSheet::write(lxw_worksheet *sheet, const WorkbookFormats &fo
             out.text(row, Tirm, dash);
         }
 
-        QStringList notes;
         const std::vector<double> tirs = RateOfReturn::rates(valuation);
         if (tirs.empty()) {
             out.text(row, Tir, tr("no existe"));

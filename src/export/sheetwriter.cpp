@@ -42,7 +42,7 @@ void SheetWriter::text(int row, int column, const QString &text, lxw_format *for
 void SheetWriter::number(int row, int column, double value, lxw_format *format)
 {
     if (!std::isfinite(value)) {
-        text(row, column, ReportFormat::exact(value), format);
+        text(row, column, std::isinf(value) ? ReportFormat::worth(value) : ReportFormat::exact(value), format);
         return;
     }
     keep(worksheet_write_number(m_sheet, rowOf(row), columnOf(column), value, format));

@@ -12,7 +12,7 @@
 //
 // Text is always written as text, whatever it looks like ("=A1", "1e5").
 // A number that is not finite has no place in a workbook: it is written as
-// its text ("inf", "nan"); a formula whose own result is not finite is
+// its text ("∞", "−∞", "nan"); a formula whose own result is not finite is
 // written without a cached result, so that a spreadsheet works it out.
 class SheetWriter
 {
