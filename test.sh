@@ -5,8 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# The package test validates the menu entry and the AppStream metainfo.
-scripts/ensure-deps.sh desktop-file-utils appstream
+# The package test validates the menu entry and the AppStream metainfo; the
+# workbook test recalculates the exported workbooks with LibreOffice.
+scripts/ensure-deps.sh desktop-file-utils appstream libreoffice-calc-nogui
 
 build=build/sanitize
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUINTAVO_SANITIZE=ON -DQUINTAVO_WERROR=ON >/dev/null

@@ -3,8 +3,9 @@
 # platform: start-up against a bare Qt program, also opening projects of 10,
 # 100 and 500 alternatives of 20 flows from the command line, the two report
 # buttons on large projects, peak memory of a 1,000-flow project, the two
-# parts of a recovery copy (GUI thread, worker thread), and "Sensibilidad"
-# against "Comparar" and its simulation on every core.
+# parts of a recovery copy (GUI thread, worker thread), "Sensibilidad"
+# against "Comparar" and its simulation on every core, and the export of
+# 100 alternatives to an Excel workbook.
 # Usage: bench/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +15,7 @@ scripts/ensure-deps.sh
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j 2 --target bench_startup bench_reports bench_memory bench_makeproject bench_recovery \
-    bench_sensitivity \
+    bench_sensitivity bench_workbook \
     >/dev/null
 projects="$build/bench/projects"
 mkdir -p "$projects"
@@ -37,3 +38,5 @@ echo
 "$build/bench/bench_recovery"
 echo
 "$build/bench/bench_sensitivity"
+echo
+"$build/bench/bench_workbook"

@@ -8,7 +8,7 @@
 # tasa" dialog before a capitalized-cost project) and docs/sensitivity-*.png
 # ("Sensibilidad" scrolled to its tornado, spider plot and histogram), under
 # a virtual X server. Needs xvfb and
-# imagemagick.
+# imagemagick; docs/workbook.png, the example workbook opened in LibreOffice.
 # Usage: bench/screenshot.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -44,3 +44,20 @@ shoot 1024x640 bench_rateconverter rate-converter.png
 for picture in tornado spider histogram; do
     shoot 1280x800 bench_sensitivityscene "sensitivity-$picture.png" "$picture"
 done
+
+# docs/workbook.png: the example workbook of bench_workbook as LibreOffice
+# prints it, the sheet "Comparar" above the first alternative's.
+cmake --build "$build" -j 2 --target bench_workbook >/dev/null
+scripts/ensure-deps.sh libreoffice-calc-nogui poppler-utils
+book=$(mktemp -d)
+"$build/bench/bench_workbook" "$book/ejemplo.xlsx"
+soffice -env:UserInstallation="file://$book/profile" --headless --convert-to pdf --outdir "$book" \
+    "$book/ejemplo.xlsx" >/dev/null 2>&1
+# "Comparar" is shrunk to the page's width: drawn finer to show at the same size.
+pdftoppm -png -r 150 -f 1 -l 1 "$book/ejemplo.pdf" "$book/page"
+pdftoppm -png -r 100 -f 2 -l 2 "$book/ejemplo.pdf" "$book/page"
+convert "$book"/page-1.png -trim +repage -bordercolor white -border 12 "$book/comparar.png"
+convert "$book"/page-2.png -trim +repage -bordercolor white -border 12 "$book/planta.png"
+convert "$book/comparar.png" "$book/planta.png" -append docs/workbook.png
+rm -rf "$book"
+echo docs/workbook.png

@@ -7,9 +7,10 @@ set -euo pipefail
 
 # poppler-utils (pdftotext) and unzip let the tests read exported PDF and ODT files;
 # libqt6svg6 draws the application icon; qt6-translations-l10n has Qt's Spanish dialogs;
-# dpkg-dev (dpkg-shlibdeps) lets `cpack -G DEB` find the package's dependencies.
+# dpkg-dev (dpkg-shlibdeps) lets `cpack -G DEB` find the package's dependencies;
+# libxlsxwriter-dev writes the Excel workbooks.
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6svg6 libboost-dev
-          poppler-utils unzip qt6-translations-l10n dpkg-dev "$@")
+          poppler-utils unzip qt6-translations-l10n dpkg-dev libxlsxwriter-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -69,6 +69,7 @@ public:
     QString saveFileName(QWidget *, const QString &p) override { return proposed = p, file; }
     QString exportFileName(QWidget *, const QString &, const QString &p) override { return proposed = p, file; }
     QString csvFileName(QWidget *, const QString &p) override { return proposed = p, file; }
+    QString workbookFileName(QWidget *, const QString &p) override { return proposed = p, file; }
     bool print(QWidget *, QPrinter *printer) override { return printer->setOutputFileName(file), true; }
     void error(QWidget *, const QString &message) override { errors << message; }
     Recovery recover(QWidget *, const QList<QStringList> &copies) override { return offered = copies, recovery; }

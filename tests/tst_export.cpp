@@ -116,24 +116,26 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("enabled"); // export, CSV, print
+        QTest::addColumn<QString>("enabled"); // export, CSV, print, workbook
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("cells"); // the window's cell limit, 0 for its own
-        QTest::newRow("no report") << "" << "action_Exportar" << "nada.pdf" << "000" << QStringList() << 0;
-        QTest::newRow("cash flows to PDF") << "pbVisualizar" << "action_Exportar" << "informe.pdf" << "111"
+        QTest::newRow("no report") << "" << "action_Exportar" << "nada.pdf" << "0001" << QStringList() << 0;
+        QTest::newRow("cash flows to PDF") << "pbVisualizar" << "action_Exportar" << "informe.pdf" << "1111"
             << QStringList{"Planta Ñandú", "Mantenimiento", "Compra", "1 500.00", "-200.00", "1 250.00"} << 0;
-        QTest::newRow("cash flows to CSV") << "pbVisualizar" << "action_Exportar_csv" << "flujos.csv" << "111"
+        QTest::newRow("cash flows to CSV") << "pbVisualizar" << "action_Exportar_csv" << "flujos.csv" << "1111"
             << QStringList{"Planta Ñandú,Ventas,Ingreso,0,1500,1500,1500", "Planta Ñandú,Mantenimiento,Egreso,-200,-250,-300,0",
                            "Planta Ñandú,Total,,-200,1250,1200,1500", "Compra,Ventas,Ingreso,0,1500,1500,", "Compra,Total,,0,1500,1500,"} << 0;
         // The periods "Visualizar" shows within the window's limit: 6 cells for Compra, 4 for Planta.
-        QTest::newRow("cash flows to CSV, cut") << "pbVisualizar" << "action_Exportar_csv" << "cortos.csv" << "111"
+        QTest::newRow("cash flows to CSV, cut") << "pbVisualizar" << "action_Exportar_csv" << "cortos.csv" << "1111"
             << QStringList{"Planta Ñandú,Ventas,Ingreso,0,", "Planta Ñandú,Mantenimiento,Egreso,-200,", "Planta Ñandú,Total,,-200,",
                            "Compra,Ventas,Ingreso,0,1500", "Compra,Total,,0,1500"} << 12;
-        QTest::newRow("comparison printed") << "pbComparar" << "action_Imprimir" << "impreso.pdf" << "101"
+        QTest::newRow("workbook") << "" << "action_Exportar_xlsx" << "libro.xlsx" << "0001"
+            << QStringList{"name=\"Comparar\"", "name=\"Planta Ñandú\"", "name=\"Compra\""} << 0;
+        QTest::newRow("comparison printed") << "pbComparar" << "action_Imprimir" << "impreso.pdf" << "1011"
             << QStringList{"Planta Ñandú", "Compra", "3 730.28", "675.21", "3 055.07"} << 0;
-        QTest::newRow("sensitivity to PDF") << "pbSensibilidad" << "action_Exportar" << "sensibilidad.pdf" << "101"
+        QTest::newRow("sensitivity to PDF") << "pbSensibilidad" << "action_Exportar" << "sensibilidad.pdf" << "1011"
             << QStringList{"Planta Ñandú", "VPN = 0 con", "Semilla", "P(VPN > 0) ="} << 0;
-        QTest::newRow("folder missing") << "pbComparar" << "action_Exportar" << "falta/i.pdf" << "101" << QStringList() << 0;
+        QTest::newRow("folder missing") << "pbComparar" << "action_Exportar" << "falta/i.pdf" << "1011" << QStringList() << 0;
     }
 
     void menu()
@@ -152,7 +154,7 @@ private slots:
         if (!button.isEmpty())
             project->findChild<QAbstractButton *>(button)->click();
         QString offered;
-        for (const char *name : {"action_Exportar", "action_Exportar_csv", "action_Imprimir"})
+        for (const char *name : {"action_Exportar", "action_Exportar_csv", "action_Imprimir", "action_Exportar_xlsx"})
             offered += main.findChild<QAction *>(name)->isEnabled() ? '1' : '0';
         QCOMPARE(offered, enabled);
         Answers answers;
@@ -164,7 +166,8 @@ private slots:
         if (!button.isEmpty() && action != "action_Imprimir") // proposed beside the project, after its name
             QCOMPARE(answers.proposed, dir.filePath(action.endsWith("csv") ? "p-flujos.csv" : "p.pdf"));
         QCOMPARE(QFile::exists(answers.file), !expected.isEmpty());
-        const QString text = file.endsWith("csv") ? run("cat", {answers.file}) : run("pdftotext", {answers.file, "-"});
+        const QString text = file.endsWith("csv") ? run("cat", {answers.file})
+            : file.endsWith("xlsx") ? run("unzip", {"-p", answers.file, "xl/workbook.xml"}) : run("pdftotext", {answers.file, "-"});
         if (file.endsWith("csv"))
             QCOMPARE(text.split("\r\n", Qt::SkipEmptyParts).mid(1), expected);
         for (const QString &probe : expected)

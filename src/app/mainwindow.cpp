@@ -2,6 +2,7 @@
 
 #include "ui_mainwindow.h"
 
+#include "decisionrows.h"
 #include "dialogs.h"
 #include "fileplaces.h"
 #include "flowscsv.h"
@@ -11,6 +12,7 @@
 #include "recoverystore.h"
 #include "recoverywriter.h"
 #include "reportexport.h"
+#include "workbookexport.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -242,6 +244,26 @@ void MainWindow::on_action_Exportar_csv_triggered()
         Dialogs::instance()->error(this, error);
 }
 
+void MainWindow::on_action_Exportar_xlsx_triggered()
+{
+    ProjectWindow *project = activeProject();
+    if (!project)
+        return;
+    const QString file = Dialogs::instance()->workbookFileName(
+        this, FilePlaces::proposed(project->filePath(), project->projectName(), QStringLiteral(".xlsx")));
+    if (file.isEmpty())
+        return;
+    FilePlaces::remember(file);
+    WorkbookSource source;
+    source.project = project->figures();
+    source.mostCells = project->cellsLimit();
+    for (const AlternativeFigures &alternative : source.project.alternatives)
+        source.modifiedRates << DecisionRows::modifiedRate(alternative);
+    const QString error = WorkbookExport::write(source, file);
+    if (!error.isEmpty())
+        Dialogs::instance()->error(this, error);
+}
+
 void MainWindow::on_action_Imprimir_triggered()
 {
     ProjectWindow *project = activeProject();
@@ -295,6 +317,7 @@ void MainWindow::updateActions()
     const bool open = active != nullptr;
     ui->action_Guardar->setEnabled(open);
     ui->action_Guardar_como->setEnabled(open);
+    ui->action_Exportar_xlsx->setEnabled(open);
     const ProjectWindow::Report shown =
         open ? activeProject()->shownReport() : ProjectWindow::Report::None;
     ui->action_Exportar->setEnabled(shown != ProjectWindow::Report::None);

@@ -63,6 +63,7 @@ private slots:
     void on_action_Guardar_como_triggered();
     void on_action_Exportar_triggered();
     void on_action_Exportar_csv_triggered();
+    void on_action_Exportar_xlsx_triggered();
     void on_action_Imprimir_triggered();
     void on_action_Convertir_tasa_triggered();
     void on_action_Salir_triggered();

@@ -2,6 +2,7 @@
 
 #include "benefitcost.h"
 #include "choicesentence.h"
+#include "bestalternative.h"
 #include "perpetualnotice.h"
 #include "decisionrows.h"
 #include "incrementalsection.h"
@@ -97,52 +98,39 @@ QString namesOf(const QStringList &names)
     return ComparisonReport::tr("%1 y %2").arg(quoted.join(QStringLiteral(", ")), last);
 }
 
-// The sentence under the table. Every horizon equal: the largest VPN wins;
-// else the largest VAE. An alternative whose figure is not a number or is
-// infinite cannot win; alternatives whose figures are shown alike share
-// the place.
+// The sentence under the table, naming the best alternatives
+// (BestAlternative).
 QString verdict(const QVector<AlternativeFigures> &alternatives,
                 const QVector<Indicators> &indicators)
 {
-    if (alternatives.isEmpty())
-        return QString();
     if (alternatives.size() == 1 && !std::isnan(indicators.constFirst().vpn))
         return ChoiceSentence::single(alternatives.constFirst().name, indicators.constFirst().vpn);
-    bool sameHorizon = true;
-    for (const AlternativeFigures &alternative : alternatives)
-        sameHorizon = sameHorizon && alternative.horizon == alternatives.constFirst().horizon
-            && alternative.perpetual == alternatives.constFirst().perpetual;
-    const auto figure = [&](int a) {
-        return sameHorizon ? indicators.at(a).vpn : indicators.at(a).vae;
-    };
-
-    std::vector<double> figures;
-    bool anyEarning = false;
-    for (int a = 0; a < alternatives.size(); ++a) {
-        figures.push_back(figure(a));
-        if (std::isfinite(figure(a)))
-            anyEarning = anyEarning || !(indicators.at(a).vpn < 0);
+    QVector<double> vpn;
+    QVector<double> vae;
+    for (const Indicators &i : indicators) {
+        vpn << i.vpn;
+        vae << i.vae;
     }
-    const int best = DecisionRule::best(figures);
-    const QString measure = sameHorizon ? QStringLiteral("VPN") : QStringLiteral("VAE");
-    if (best < 0)
+    const BestAlternative best = BestAlternative::of(alternatives, vpn, vae);
+    const QString measure = best.sameHorizon ? QStringLiteral("VPN") : QStringLiteral("VAE");
+    switch (best.outcome) {
+    case BestAlternative::Outcome::NoAlternative:
+        return QString();
+    case BestAlternative::Outcome::NoneComparable:
         return ComparisonReport::tr("Ninguna alternativa tiene un %1 que se pueda comparar.").arg(measure);
-    if (!anyEarning) {
-        QVector<double> costs;
-        for (int a = 0; a < alternatives.size(); ++a)
-            costs << figure(a);
+    case BestAlternative::Outcome::NoneEarning:
         return ComparisonReport::tr("Ninguna alternativa rinde su interés de oportunidad: "
                                     "todas tienen VPN negativo.")
-            + ChoiceSentence::leastCost(alternatives, costs, measure);
+            + ChoiceSentence::leastCost(alternatives, best.sameHorizon ? vpn : vae, measure);
+    case BestAlternative::Outcome::Found:
+        break;
     }
 
-    const QString shown = ReportFormat::amount(figure(best));
+    const QString shown = ReportFormat::amount(best.figure);
     QStringList winners;
-    for (int a = 0; a < alternatives.size(); ++a) {
-        if (std::isfinite(figure(a)) && ReportFormat::amount(figure(a)) == shown)
-            winners << alternatives.at(a).name;
-    }
-    const QString why = sameHorizon
+    for (const int a : best.winners)
+        winners << alternatives.at(a).name;
+    const QString why = best.sameHorizon
         ? QString()
         : ComparisonReport::tr("; horizontes distintos: se compara el VAE");
     // One multi-argument call: a name holding %1 or %2 stays as typed.

@@ -26,8 +26,21 @@ std::vector<double> DecisionRows::netPayments(const AlternativeFigures &alternat
     return NetPayments::layOut(income, expenses, periods);
 }
 
+double DecisionRows::modifiedRate(const AlternativeFigures &alternative)
+{
+    const std::vector<double> net = netPayments(alternative);
+    return modifiedRateOf(alternative, net);
+}
+
 QString DecisionRows::modifiedRateText(const AlternativeFigures &alternative,
                                        const std::vector<double> &net)
+{
+    const double tirm = modifiedRateOf(alternative, net);
+    return std::isnan(tirm) ? dash : ReportFormat::rate(tirm);
+}
+
+double DecisionRows::modifiedRateOf(const AlternativeFigures &alternative,
+                                    const std::vector<double> &net)
 {
     // Over a horizon that never ends, or payments that cannot all be laid
     // out, the figure has no N.
@@ -35,10 +48,9 @@ QString DecisionRows::modifiedRateText(const AlternativeFigures &alternative,
         || NetPayments::end(AlternativeFigures::figuresOf(alternative.income),
                             AlternativeFigures::figuresOf(alternative.expenses))
             > static_cast<long long>(net.size())) {
-        return dash;
+        return std::nan("");
     }
-    const double tirm = modifiedRateOfReturn(net, alternative.rate, alternative.horizon);
-    return std::isnan(tirm) ? dash : ReportFormat::rate(tirm);
+    return modifiedRateOfReturn(net, alternative.rate, alternative.horizon);
 }
 
 QString DecisionRows::paybackText(double period)

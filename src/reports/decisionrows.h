@@ -24,10 +24,17 @@ public:
     // The three rows' markup.
     static QString rows(const QVector<AlternativeFigures> &alternatives);
 
+    // The TIRM as the row shows it; NaN where it shows "—".
+    static double modifiedRate(const AlternativeFigures &alternative);
+
     // The texts of one cell: a rate, "—"; a period, "3.42", "no se recupera", "—".
     static QString modifiedRateText(const AlternativeFigures &alternative,
                                     const std::vector<double> &net);
     static QString paybackText(double period);
+
+private:
+    static double modifiedRateOf(const AlternativeFigures &alternative,
+                                 const std::vector<double> &net);
 };
 
 #endif // DECISIONROWS_H

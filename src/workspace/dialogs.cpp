@@ -111,6 +111,12 @@ QString Dialogs::csvFileName(QWidget *parent, const QString &proposed)
                        tr("Valores separados por comas (*.csv);;Todos los archivos (*)"), proposed);
 }
 
+QString Dialogs::workbookFileName(QWidget *parent, const QString &proposed)
+{
+    return fileToWrite(parent, tr("Exportar a Excel"),
+                       tr("Libro de Excel (*.xlsx);;Todos los archivos (*)"), proposed);
+}
+
 bool Dialogs::print(QWidget *parent, QPrinter *printer)
 {
     QPrintDialog dialog(printer, parent);

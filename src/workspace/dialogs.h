@@ -46,6 +46,9 @@ public:
     // "Exportar flujos a CSV…", starting at `proposed`: the chosen file,
     // ".csv" added when no suffix was typed; empty when cancelled.
     virtual QString csvFileName(QWidget *parent, const QString &proposed);
+    // "Exportar a Excel (.xlsx)…", starting at `proposed`: the chosen file,
+    // ".xlsx" added when no suffix was typed; empty when cancelled.
+    virtual QString workbookFileName(QWidget *parent, const QString &proposed);
     // "Imprimir…": lets the user choose and set up `printer`; false when
     // cancelled, and then nothing is printed.
     virtual bool print(QWidget *parent, QPrinter *printer);
