@@ -1,11 +1,11 @@
 #include "chartaxis.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-double niceStep(double span, int parts)
+double ChartAxis::niceStep(double span, int parts)
 {
     const double raw = span / parts;
     if (!(raw > 0.0) || !std::isfinite(raw))
@@ -18,7 +18,17 @@ double niceStep(double span, int parts)
     return 10.0 * decade;
 }
 
-} // namespace
+void ChartAxis::drawTitles(QPainter &painter, const QRectF &area, double line,
+                           const QString &across, const QString &up)
+{
+    painter.drawText(QRectF(area.left(), area.bottom() + line + Gap, area.width(), line),
+                     Qt::AlignCenter, across);
+    painter.save();
+    painter.translate(line / 2 + 2, area.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-area.height() / 2, -line / 2, area.height(), line), Qt::AlignCenter, up);
+    painter.restore();
+}
 
 ChartAxis::ChartAxis(double low, double high, int parts)
 {

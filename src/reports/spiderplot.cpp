@@ -98,14 +98,7 @@ QImage SpiderPlot::render(const std::vector<double> &changes, const QVector<Line
         painter.drawText(QRectF(tx - 40, area.bottom() + Gap / 2, 80, line), Qt::AlignCenter,
                          label);
     }
-    painter.drawText(QRectF(area.left(), area.bottom() + line + Gap, area.width(), line),
-                     Qt::AlignCenter, tr("Cambio de la cifra"));
-    painter.save();
-    painter.translate(line / 2 + 2, area.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-area.height() / 2, -line / 2, area.height(), line), Qt::AlignCenter,
-                     tr("VPN"));
-    painter.restore();
+    ChartAxis::drawTitles(painter, area, line, tr("Cambio de la cifra"), tr("VPN"));
     painter.setPen(QPen(Ink, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);

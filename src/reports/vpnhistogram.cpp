@@ -79,14 +79,7 @@ QImage VpnHistogram::render(const std::vector<double> &values, int width)
         painter.drawText(QRectF(x(tick) - 60, area.bottom() + Gap / 2, 120, line), Qt::AlignCenter,
                          ReportFormat::amount(tick));
     }
-    painter.drawText(QRectF(area.left(), area.bottom() + line + Gap, area.width(), line),
-                     Qt::AlignCenter, tr("VPN simulado"));
-    painter.save();
-    painter.translate(line / 2 + 2, area.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-area.height() / 2, -line / 2, area.height(), line), Qt::AlignCenter,
-                     tr("Simulaciones"));
-    painter.restore();
+    ChartAxis::drawTitles(painter, area, line, tr("VPN simulado"), tr("Simulaciones"));
 
     painter.setPen(QPen(Qt::white, 0.5));
     painter.setBrush(BarColour);

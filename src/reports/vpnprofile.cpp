@@ -1,5 +1,6 @@
 #include "vpnprofile.h"
 
+#include "chartaxis.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
 
@@ -19,21 +20,6 @@ constexpr double Swatch = 12.0;
 bool valued(double rate)
 {
     return std::isfinite(rate) && rate > -1.0;
-}
-
-// A step of 1, 2 or 5 times a power of ten that cuts the span in about
-// `parts` pieces.
-double niceStep(double span, int parts)
-{
-    const double raw = span / parts;
-    if (!(raw > 0.0) || !std::isfinite(raw))
-        return 1.0;
-    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
-    for (const double factor : {1.0, 2.0, 5.0}) {
-        if (factor * decade >= raw)
-            return factor * decade;
-    }
-    return 10.0 * decade;
 }
 
 // Digits after the point that a tick step in percent needs.
@@ -166,7 +152,7 @@ QImage VpnProfile::render(const Profile &profile, int width)
     painter.setFont(font);
 
     // Values: whole ticks around the range. Rates: the range as computed.
-    const double vpnStep = niceStep(profile.highVpn - profile.lowVpn, 5);
+    const double vpnStep = ChartAxis::niceStep(profile.highVpn - profile.lowVpn, 5);
     double top = std::ceil(profile.highVpn / vpnStep) * vpnStep;
     double bottom = std::floor(profile.lowVpn / vpnStep) * vpnStep;
     if (!(top > bottom) || !std::isfinite(top - bottom)) {
@@ -203,7 +189,7 @@ QImage VpnProfile::render(const Profile &profile, int width)
         painter.drawText(QRectF(0, ty - line / 2, area.left() - Gap, line),
                          Qt::AlignRight | Qt::AlignVCenter, ReportFormat::amount(tick));
     }
-    const double rateStep = niceStep(rateSpan * 100, 6) / 100;
+    const double rateStep = ChartAxis::niceStep(rateSpan * 100, 6) / 100;
     const int decimals = decimalsOf(rateStep * 100);
     int n = 0;
     for (double k = std::ceil(profile.lowRate / rateStep - 1e-9);
@@ -216,14 +202,7 @@ QImage VpnProfile::render(const Profile &profile, int width)
         painter.drawText(QRectF(tx - 40, area.bottom() + Gap / 2, 80, line), Qt::AlignCenter,
                          label);
     }
-    painter.drawText(QRectF(area.left(), area.bottom() + line + Gap, area.width(), line),
-                     Qt::AlignCenter, tr("Tasa de interés por período"));
-    painter.save();
-    painter.translate(line / 2 + 2, area.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-area.height() / 2, -line / 2, area.height(), line), Qt::AlignCenter,
-                     tr("VPN"));
-    painter.restore();
+    ChartAxis::drawTitles(painter, area, line, tr("Tasa de interés por período"), tr("VPN"));
     painter.setPen(QPen(ink, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
