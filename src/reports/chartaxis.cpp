@@ -63,5 +63,8 @@ QFont ChartAxis::font()
 {
     QFont font;
     font.setPixelSize(11);
+    // Labels and figures in a Latin script need no shaping, which would
+    // cost most of a picture's time.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
