@@ -1,0 +1,246 @@
+#include "workedsolution.h"
+
+#include "annualworth.h"
+#include "benefitcost.h"
+#include "cashflowtable.h"
+#include "decisionrows.h"
+#include "incrementalsection.h"
+#include "interestfactors.h"
+#include "payback.h"
+#include "perpetualnotice.h"
+#include "rateofreturn.h"
+#include "reportformat.h"
+#include "reportmarkup.h"
+#include "reportnotice.h"
+#include "worthformula.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using M = ReportMarkup;
+
+const QString dash = QStringLiteral("\u2014");
+const QString infinity = QStringLiteral("\u221E");
+const QString times = QStringLiteral(" \u00D7 ");
+
+QString money(double value)
+{
+    return ReportFormat::worth(value);
+}
+
+QString kindOf(const CashFlow &flow)
+{
+    switch (flow.kind) {
+    case CashFlow::Arithmetic:
+        return WorkedSolution::tr("Pago con incremento Aritmético");
+    case CashFlow::Geometric:
+        return WorkedSolution::tr("Pago con incremento geométrico");
+    case CashFlow::Single:
+        return WorkedSolution::tr("Pago único");
+    case CashFlow::Uniform:
+        break;
+    }
+    return WorkedSolution::tr("Pago Anualidad");
+}
+
+// The kind and the figures as read: "Pago Anualidad: A = 3 500.00, n = 5, inicio = 1".
+QString figuresOf(const CashFlow &flow)
+{
+    if (flow.kind == CashFlow::Single) {
+        return WorkedSolution::tr("%1: F = %2, período = %3")
+            .arg(kindOf(flow), money(flow.amount), ReportFormat::wholeNumber(flow.start));
+    }
+    QString text = kindOf(flow) + QStringLiteral(": ")
+        + (flow.kind == CashFlow::Geometric ? QStringLiteral("A1 = ") : QStringLiteral("A = "))
+        + money(flow.amount);
+    if (flow.kind == CashFlow::Arithmetic)
+        text += QStringLiteral(", G = ") + money(flow.change);
+    if (flow.kind == CashFlow::Geometric)
+        text += QStringLiteral(", g = ") + ReportFormat::rate(flow.change);
+    return text
+        + WorkedSolution::tr(", n = %1, inicio = %2")
+              .arg(flow.perpetual ? infinity : ReportFormat::wholeNumber(flow.payments),
+                   ReportFormat::wholeNumber(flow.start));
+}
+
+QString flowsPart(const QVector<AlternativeFigures::Flow> &flows, double rate, const QString &title,
+                  const char *colour, QStringList *worths)
+{
+    QString html = M::tableStart() + M::bandRow(colour, 1, title);
+    for (const AlternativeFigures::Flow &flow : flows) {
+        const WorthFormula formula = WorthFormula::of(flow.figures, rate);
+        *worths << money(formula.worth);
+        html += M::rowStart(colour) + M::boldLabelCell(ReportFormat::name(flow.name)) + M::rowEnd()
+            + M::figureRowStart() + M::labelCell(figuresOf(flow.figures)) + M::rowEnd()
+            + M::rowStart(colour) + M::labelCell(formula.line()) + M::rowEnd();
+    }
+    if (flows.isEmpty())
+        html += M::noticeRow(1, WorkedSolution::tr("Ninguno."));
+    return html + M::tableEnd();
+}
+
+// "VPI = 1.00 + 2.00 = 3.00".
+QString sumLine(const QString &label, const QStringList &terms, double sum)
+{
+    QString text = label + QStringLiteral(" = ");
+    if (terms.size() > 1)
+        text += terms.join(QStringLiteral(" + ")) + QStringLiteral(" = ");
+    return text + money(sum);
+}
+
+// The table of net flows PR and PRD come from, periods 0..shown.
+QString paybackTable(const std::vector<double> &net, double rate, int shown)
+{
+    const long long last = std::min<long long>(shown, static_cast<long long>(net.size()) - 1);
+    QString html = M::tableStart() + M::rowStart(M::HeaderColour);
+    for (const QString &label : {WorkedSolution::tr("Período"), WorkedSolution::tr("Flujo neto"),
+                                 WorkedSolution::tr("Flujo neto descontado"),
+                                 WorkedSolution::tr("Acumulado"),
+                                 WorkedSolution::tr("Acumulado descontado")})
+        html += M::headerCell(label);
+    html += M::rowEnd();
+    double cumulative = 0.0;
+    double discountedCumulative = 0.0;
+    for (long long k = 0; k <= last; ++k) {
+        const double flow = net[static_cast<size_t>(k)];
+        const double discounted = discountToPresent(rate, static_cast<int>(k), flow);
+        cumulative += flow;
+        discountedCumulative += discounted;
+        html += M::figureRowStart() + M::headerCell(ReportFormat::wholeNumber(k))
+            + M::valueCell(money(flow)) + M::valueCell(money(discounted))
+            + M::valueCell(money(cumulative)) + M::valueCell(money(discountedCumulative))
+            + M::rowEnd();
+    }
+    html += M::tableEnd();
+    if (last + 1 < static_cast<long long>(net.size())) {
+        html += M::paragraph(WorkedSolution::tr("Se muestran los períodos 0 a %1, como en «Visualizar».")
+                                 .arg(ReportFormat::wholeNumber(std::max(last, 0LL))));
+    }
+    return html;
+}
+
+QString modifiedRateLine(const AlternativeFigures &a, const std::vector<double> &net)
+{
+    const QString shown = DecisionRows::modifiedRateText(a, net);
+    if (shown == dash)
+        return QStringLiteral("TIRM: ") + dash;
+    double future = 0.0;  // the positive flows carried to N at i
+    double present = 0.0; // the negative ones brought to 0 at i
+    const int N = a.horizon;
+    for (size_t k = 0; k < net.size(); ++k) {
+        const int period = static_cast<int>(k);
+        if (net[k] > 0)
+            future += net[k] * compoundFactor(a.rate, N - period);
+        else if (net[k] < 0)
+            present -= discountToPresent(a.rate, period, net[k]);
+    }
+    return WorkedSolution::tr("TIRM = (VF\u207A / VP\u207B)^(1/N) \u2212 1, con VF\u207A = \u03A3 Fk>0 (1 + i)^(N \u2212 k) "
+                              "y VP\u207B = \u03A3 \u2212Fk<0 (1 + i)^\u2212k: (%1 / %2)^(1/%3) \u2212 1 = %4")
+        .arg(money(future), money(present), ReportFormat::wholeNumber(N), shown);
+}
+
+// Each increment's net flows: the challenger's less the defender's.
+QString incrementFlows(const QVector<AlternativeFigures> &alternatives, const QVector<int> &shown)
+{
+    const IncrementalAnalysis::Result result = IncrementalSection::analyse(alternatives);
+    using Basis = IncrementalAnalysis::Basis;
+    if (result.basis != Basis::PresentWorth && result.basis != Basis::AnnualWorth)
+        return QString();
+    QString html = M::paragraph(WorkedSolution::tr("Flujos netos de los incrementos:"));
+    for (const IncrementalAnalysis::Step &step : result.steps) {
+        const std::vector<double> challenger = DecisionRows::netPayments(alternatives.at(step.challenger));
+        std::vector<double> defender;
+        int last = shown.at(step.challenger);
+        QString name = QStringLiteral("«%1»").arg(ReportFormat::name(alternatives.at(step.challenger).name));
+        if (step.defender != IncrementalAnalysis::Nothing) {
+            defender = DecisionRows::netPayments(alternatives.at(step.defender));
+            last = std::max(last, shown.at(step.defender));
+            name += QStringLiteral(" \u2212 «%1»").arg(ReportFormat::name(alternatives.at(step.defender).name));
+        }
+        const long long periods = std::min<long long>(
+            last + 1LL, static_cast<long long>(std::max(challenger.size(), defender.size())));
+        html += M::tableStart() + M::bandRow(M::TotalColour, periods + 1, name)
+            + M::rowStart(M::HeaderColour) + M::headerCell(WorkedSolution::tr("Período"));
+        for (long long k = 0; k < periods; ++k)
+            html += M::headerCell(ReportFormat::wholeNumber(k));
+        html += M::rowEnd() + M::figureRowStart() + M::labelCell(QStringLiteral("\u0394 Fk"));
+        for (long long k = 0; k < periods; ++k) {
+            const size_t at = static_cast<size_t>(k);
+            const double c = at < challenger.size() ? challenger[at] : 0.0;
+            const double d = at < defender.size() ? defender[at] : 0.0;
+            html += M::valueCell(money(c - d));
+        }
+        html += M::rowEnd() + M::tableEnd();
+    }
+    return html;
+}
+
+} // namespace
+
+QString WorkedSolution::alternative(const AlternativeFigures &a, int shown)
+{
+    QString html = M::tableStart() + M::bandRow(M::AlternativeColour, 1, ReportFormat::name(a.name))
+        + M::figureRowStart() + M::labelCell(tr("N = %1, i = %2 (%3)")
+                                                 .arg(a.perpetual ? infinity : ReportFormat::wholeNumber(a.horizon),
+                                                      ReportFormat::rate(a.rate), WorthFormula::percent(a.rate)))
+        + M::rowEnd() + M::tableEnd();
+    QStringList incomeTerms;
+    QStringList expenseTerms;
+    html += flowsPart(a.income, a.rate, tr("Ingresos"), M::IncomeColour, &incomeTerms);
+    html += flowsPart(a.expenses, a.rate, tr("Egresos"), M::ExpenseColour, &expenseTerms);
+
+    // The figures of "Comparar", computed as it computes them.
+    const FlowValuation valuation = a.valuation();
+    const double vpi = valuation.incomeWorth(a.rate);
+    const double vpe = valuation.expenseWorth(a.rate);
+    const double vpn = vpi - vpe;
+    QStringList lines;
+    lines << sumLine(QStringLiteral("VPI"), incomeTerms, vpi)
+          << sumLine(QStringLiteral("VPE"), expenseTerms, vpe)
+          << QStringLiteral("VPN = VPI \u2212 VPE = %1 \u2212 %2 = %3").arg(money(vpi), money(vpe), money(vpn));
+    if (PerpetualNotice::noAnnualWorth(a)) {
+        lines << QStringLiteral("VAE: ") + dash;
+    } else if (a.perpetual) {
+        lines << QStringLiteral("VAE = VPN \u00D7 i = %1 \u00D7 %2 = %3")
+                     .arg(money(vpn), ReportFormat::rate(a.rate), money(PerpetualNotice::annualWorth(a, vpn)));
+    } else {
+        lines << QStringLiteral("VAE = VPN \u00D7 (A/P, %1, %2) = %3 \u00D7 %4 = %5")
+                     .arg(WorthFormula::percent(a.rate), ReportFormat::wholeNumber(a.horizon), money(vpn),
+                          WorthFormula::factor(annualWorth(1.0, a.rate, a.horizon)),
+                          money(PerpetualNotice::annualWorth(a, vpn)));
+    }
+    const std::optional<double> bc = benefitCost(vpi, vpe);
+    lines << (bc ? QStringLiteral("B/C = VPI / VPE = %1 / %2 = %3").arg(money(vpi), money(vpe), ReportFormat::ratio(*bc))
+                 : QStringLiteral("B/C: ") + dash);
+    const std::vector<double> tirs = RateOfReturn::rates(valuation);
+    lines << tr("TIR: las tasas r con \u03A3 Fk (1 + r)^\u2212k = 0, Fk el flujo neto del período k%1")
+                 .arg(tirs.empty() ? tr(": no existe") : QString());
+    for (const double r : tirs)
+        lines << tr("r = %1: VPN = %2").arg(ReportFormat::rate(r), ReportFormat::amount(valuation.netWorth(r)));
+    const std::vector<double> net = DecisionRows::netPayments(a);
+    lines << modifiedRateLine(a, net);
+    lines << tr("PR = %1 (acumulado sin descontar)").arg(DecisionRows::paybackText(paybackPeriod(net, 0.0)))
+          << tr("PRD = %1 (acumulado descontado a i)").arg(DecisionRows::paybackText(paybackPeriod(net, a.rate)));
+    html += M::tableStart() + M::bandRow(M::TotalColour, 1, tr("Indicadores"));
+    for (const QString &line : lines)
+        html += M::figureRowStart() + M::labelCell(line) + M::rowEnd();
+    html += M::tableEnd();
+    return html + paybackTable(net, a.rate, shown);
+}
+
+ReportDocument WorkedSolution::document(const ProjectFigures &project, long long mostCells)
+{
+    const QVector<int> shown = CashFlowTable::shownHorizons(project.alternatives, mostCells);
+    ReportDocument document;
+    QString &html = document.html;
+    html = M::documentStart() + ReportNotice::unreadCells(project.unread);
+    for (int a = 0; a < project.alternatives.size(); ++a)
+        html += alternative(project.alternatives.at(a), shown.at(a));
+    html += IncrementalSection::markup(project.alternatives) + incrementFlows(project.alternatives, shown);
+    html += M::documentEnd();
+    return document;
+}
