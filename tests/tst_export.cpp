@@ -133,6 +133,8 @@ private slots:
             << QStringList{"name=\"Comparar\"", "name=\"Planta Ñandú\"", "name=\"Compra\""} << 0;
         QTest::newRow("comparison printed") << "pbComparar" << "action_Imprimir" << "impreso.pdf" << "1011"
             << QStringList{"Planta Ñandú", "Compra", "3 730.28", "675.21", "3 055.07"} << 0;
+        QTest::newRow("worked solution to PDF") << "pbDetallar" << "action_Exportar" << "detalle.pdf" << "1011"
+            << QStringList{"Planta Ñandú", "VP = 1 500.00 × (P/A, 10 %, 3) × (P/F, 10 %, 0)", "3 730.28", "Análisis incremental"} << 0;
         QTest::newRow("sensitivity to PDF") << "pbSensibilidad" << "action_Exportar" << "sensibilidad.pdf" << "1011"
             << QStringList{"Planta Ñandú", "VPN = 0 con", "Semilla", "P(VPN > 0) ="} << 0;
         QTest::newRow("folder missing") << "pbComparar" << "action_Exportar" << "falta/i.pdf" << "1011" << QStringList() << 0;

@@ -143,6 +143,7 @@ private slots:
         QTest::addColumn<int>("limitMs"); // 0: every build counts as slow
         QTest::newRow("cash flows, fast") << QByteArray("pbVisualizar") << INT_MAX;
         QTest::newRow("comparison, slow") << QByteArray("pbComparar") << 0;
+        QTest::newRow("worked solution, fast") << QByteArray("pbDetallar") << INT_MAX;
     }
 
     void changesFollowed()

@@ -70,10 +70,16 @@ void ProjectWindow::setUp(const ProjectSnapshot &project)
 
     sensitivity = new SensitivityControls(this);
     ui->projectLayout->insertWidget(ui->projectLayout->indexOf(ui->pbComparar) + 1, sensitivity);
+    detail = new QPushButton(tr("Detallar"), this);
+    detail->setObjectName(QStringLiteral("pbDetallar"));
+    ui->projectLayout->insertWidget(ui->projectLayout->indexOf(ui->pbComparar) + 1, detail);
+    connect(detail, &QPushButton::clicked, this, &ProjectWindow::showWorkedSolution);
     pane = new ReportPane(ui->teReporte, ui->lbOutOfDate, m_document,
                           [this](Report report) {
                               if (report == Report::Sensitivity)
                                   return sensitivity->button()->text();
+                              if (report == Report::WorkedSolution)
+                                  return detail->text();
                               return report == Report::CashFlows ? ui->pbVisualizar->text()
                                                                  : ui->pbComparar->text();
                           },
@@ -228,6 +234,16 @@ void ProjectWindow::showCashFlows()
 void ProjectWindow::showComparison()
 {
     pane->show(Report::Comparison);
+}
+
+void ProjectWindow::showWorkedSolution()
+{
+    pane->show(Report::WorkedSolution);
+}
+
+ReportDocument ProjectWindow::workedSolutionDocument() const
+{
+    return pane->document(Report::WorkedSolution);
 }
 
 ProjectWindow::Report ProjectWindow::shownReport() const

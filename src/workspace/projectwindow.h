@@ -24,6 +24,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QUndoStack;
 class SensitivityControls;
+class QPushButton;
 class TreeCommands;
 class Ui_ProjectWindow;
 
@@ -81,6 +82,10 @@ public:
     ReportDocument comparisonDocument() const;
     void showCashFlows();
     void showComparison();
+    // "Detallar": how each figure of "Comparar" comes out.
+    void showWorkedSolution();
+    ReportDocument workedSolutionDocument() const;
+    QPushButton *workedSolutionButton() const { return detail; }
     // "Sensibilidad" with the settings of its controls; a long simulation
     // goes on in the background and shows the report when it ends.
     void showSensitivity();
@@ -129,6 +134,7 @@ private:
     TreeCommands *m_commands = nullptr;
     ReportPane *pane = nullptr;
     SensitivityControls *sensitivity = nullptr;
+    QPushButton *detail = nullptr;
     FileState *file = nullptr;
     double panelShare = 1.0 / 3.0;
 };

@@ -1,6 +1,7 @@
 #include "reportpane.h"
 
 #include "comparisonreport.h"
+#include "workedsolution.h"
 #include "projectdocument.h"
 #include "projectreading.h"
 #include "sensitivityrun.h"
@@ -60,6 +61,8 @@ ReportDocument ReportPane::build(Report report, const ProjectFigures &figures) c
         return CashFlowReport::document(figures, pictureWidth(), cellLimit);
     case Report::Sensitivity:
         return sensitivityDocument(figures);
+    case Report::WorkedSolution:
+        return WorkedSolution::document(figures, cellLimit);
     case Report::None:
     case Report::Comparison:
         break;

@@ -16,8 +16,8 @@ class QTextEdit;
 class QTimer;
 class SensitivityRun;
 
-// The report area of a project window: builds "Visualizar", "Comparar" and
-// "Sensibilidad" (whose simulation may run on in the background: SensitivityRun)
+// The report area of a project window: builds "Visualizar", "Comparar",
+// "Detallar" and "Sensibilidad" (whose simulation may run on in the background: SensitivityRun)
 // from the project document, shows them in the read-only text area, keeps
 // the reader's place when the same report is built again, and follows the
 // project: after a change the report shown is built again once the burst of
@@ -28,7 +28,7 @@ class ReportPane : public QObject
     Q_OBJECT
 
 public:
-    enum class Report { None, CashFlows, Comparison, Sensitivity };
+    enum class Report { None, CashFlows, Comparison, Sensitivity, WorkedSolution };
 
     // `buttonText` gives the text of the button of a report, for the notice.
     ReportPane(QTextEdit *view, QLabel *notice, const ProjectDocument *document,
