@@ -121,6 +121,19 @@ int main(int argc, char *argv[])
                                    .arg(oneRate ? QStringLiteral(", i = 0.1") : QString()),
                                clicks, &ProjectWindow::comparisonDocument));
     }
+    // "Detallar" against "Comparar" on the same project, one rate for all so
+    // that both also show the incremental analysis.
+    {
+        ProjectWindow *project = openProject(&main);
+        BenchProject filler(project);
+        filler.fillTypical(10, 20, 30);
+        filler.setCommonRate(0.1);
+        const QString load = QStringLiteral("10 alternatives x 20 flows, N = 30, i = 0.1");
+        rows.push_back(measure(project, "pbComparar", "Comparar", load, clicks,
+                               &ProjectWindow::comparisonDocument));
+        rows.push_back(measure(project, "pbDetallar", "Detallar", load, clicks,
+                               &ProjectWindow::workedSolutionDocument));
+    }
     // The longest horizon of 20 flows that is still shown whole, and one
     // that is cut to it.
     const int fullest = static_cast<int>(CashFlowReport::MostShownCells / 22) - 1;

@@ -4,9 +4,10 @@
 // project, filling the window, scrolled to its cash-flow diagram.
 //
 // With "decide", only the "Comparar" project, filling the window, with its
-// decision rows and incremental analysis.
+// decision rows and incremental analysis; with "detail", the same project
+// showing "Detallar".
 //
-// Usage: bench_showcase [seconds] [diagram|decide]   (default 20 s, then it quits)
+// Usage: bench_showcase [seconds] [diagram|decide|detail]   (default 20 s, then it quits)
 #include "benchproject.h"
 #include "flowitem.h"
 #include "mainwindow.h"
@@ -56,7 +57,8 @@ int main(int argc, char *argv[])
 
     using K = CashFlow;
     const bool diagramOnly = argc > 2 && QByteArray(argv[2]) == "diagram";
-    const bool decideOnly = argc > 2 && QByteArray(argv[2]) == "decide";
+    const bool detailOnly = argc > 2 && QByteArray(argv[2]) == "detail";
+    const bool decideOnly = detailOnly || (argc > 2 && QByteArray(argv[2]) == "decide");
     if (decideOnly)
         main.show();
     ProjectWindow *wind = openProject(&main, QStringLiteral("Parque eólico"),
@@ -94,7 +96,7 @@ int main(int argc, char *argv[])
     p.addFlow(outsourced, false, K::Uniform, QStringLiteral("Contrato"), 4650000, 0, 20, 1);
     p.addFlow(outsourced, true, K::Uniform, QStringLiteral("Ventas"), 6100000, 0, 20, 1);
     p.tree()->setCurrentItem(p.tree()->topLevelItem(automatic));
-    click(plant, "pbComparar");
+    click(plant, detailOnly ? "pbDetallar" : "pbComparar");
 
     QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
     return app.exec();
