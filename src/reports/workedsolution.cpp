@@ -70,17 +70,17 @@ QString figuresOf(const CashFlow &flow)
 QString flowsPart(const QVector<AlternativeFigures::Flow> &flows, double rate, const QString &title,
                   const char *colour, QStringList *worths)
 {
-    QString html = M::tableStart() + M::bandRow(colour, 1, title);
+    // Paragraphs under a band: a table cell costs Qt's layout far more.
+    QString html = M::tableStart() + M::bandRow(colour, 1, title) + M::tableEnd();
     for (const AlternativeFigures::Flow &flow : flows) {
         const WorthFormula formula = WorthFormula::of(flow.figures, rate);
         *worths << money(formula.worth);
-        html += M::rowStart(colour) + M::boldLabelCell(ReportFormat::name(flow.name)) + M::rowEnd()
-            + M::figureRowStart() + M::labelCell(figuresOf(flow.figures)) + M::rowEnd()
-            + M::rowStart(colour) + M::labelCell(formula.line()) + M::rowEnd();
+        html += M::paragraph(QStringLiteral("<b>%1</b><br>%2<br>%3")
+                                 .arg(ReportFormat::name(flow.name), figuresOf(flow.figures), formula.line()));
     }
     if (flows.isEmpty())
-        html += M::noticeRow(1, WorkedSolution::tr("Ninguno."));
-    return html + M::tableEnd();
+        html += M::paragraph(WorkedSolution::tr("Ninguno."));
+    return html;
 }
 
 // "VPI = 1.00 + 2.00 = 3.00".
@@ -143,40 +143,47 @@ QString modifiedRateLine(const AlternativeFigures &a, const std::vector<double> 
         .arg(money(future), money(present), ReportFormat::wholeNumber(N), shown);
 }
 
-// Each increment's net flows: the challenger's less the defender's.
+// Each increment's net flows, the challenger's less the defender's: one
+// table, a row per increment, over the periods the pair shows.
 QString incrementFlows(const QVector<AlternativeFigures> &alternatives, const QVector<int> &shown)
 {
     const IncrementalAnalysis::Result result = IncrementalSection::analyse(alternatives);
     using Basis = IncrementalAnalysis::Basis;
-    if (result.basis != Basis::PresentWorth && result.basis != Basis::AnnualWorth)
+    if (result.steps.empty()
+        || (result.basis != Basis::PresentWorth && result.basis != Basis::AnnualWorth))
         return QString();
-    QString html = M::paragraph(WorkedSolution::tr("Flujos netos de los incrementos:"));
+    QStringList names;
+    QVector<std::vector<double>> rows;
+    long long periods = 1;
     for (const IncrementalAnalysis::Step &step : result.steps) {
-        const std::vector<double> challenger = DecisionRows::netPayments(alternatives.at(step.challenger));
-        std::vector<double> defender;
+        std::vector<double> delta = DecisionRows::netPayments(alternatives.at(step.challenger));
         int last = shown.at(step.challenger);
         QString name = QStringLiteral("«%1»").arg(ReportFormat::name(alternatives.at(step.challenger).name));
         if (step.defender != IncrementalAnalysis::Nothing) {
-            defender = DecisionRows::netPayments(alternatives.at(step.defender));
+            const std::vector<double> defender = DecisionRows::netPayments(alternatives.at(step.defender));
+            delta.resize(std::max(delta.size(), defender.size()), 0.0);
+            for (size_t k = 0; k < defender.size(); ++k)
+                delta[k] -= defender[k];
             last = std::max(last, shown.at(step.defender));
             name += QStringLiteral(" \u2212 «%1»").arg(ReportFormat::name(alternatives.at(step.defender).name));
         }
-        const long long periods = std::min<long long>(
-            last + 1LL, static_cast<long long>(std::max(challenger.size(), defender.size())));
-        html += M::tableStart() + M::bandRow(M::TotalColour, periods + 1, name)
-            + M::rowStart(M::HeaderColour) + M::headerCell(WorkedSolution::tr("Período"));
-        for (long long k = 0; k < periods; ++k)
-            html += M::headerCell(ReportFormat::wholeNumber(k));
-        html += M::rowEnd() + M::figureRowStart() + M::labelCell(QStringLiteral("\u0394 Fk"));
-        for (long long k = 0; k < periods; ++k) {
-            const size_t at = static_cast<size_t>(k);
-            const double c = at < challenger.size() ? challenger[at] : 0.0;
-            const double d = at < defender.size() ? defender[at] : 0.0;
-            html += M::valueCell(money(c - d));
-        }
-        html += M::rowEnd() + M::tableEnd();
+        delta.resize(static_cast<size_t>(std::min<long long>(last + 1LL, static_cast<long long>(delta.size()))));
+        periods = std::max(periods, static_cast<long long>(delta.size()));
+        names << name;
+        rows << delta;
     }
-    return html;
+    QString html = M::paragraph(WorkedSolution::tr("Flujos netos de los incrementos, \u0394 Fk:"))
+        + M::tableStart() + M::rowStart(M::HeaderColour) + M::headerCell(WorkedSolution::tr("Período"));
+    for (long long k = 0; k < periods; ++k)
+        html += M::headerCell(ReportFormat::wholeNumber(k));
+    html += M::rowEnd();
+    for (int r = 0; r < rows.size(); ++r) {
+        html += M::figureRowStart() + M::flowNameCell(names.at(r));
+        for (const double value : rows.at(r))
+            html += M::valueCell(money(value));
+        html += M::rowEnd();
+    }
+    return html + M::tableEnd();
 }
 
 } // namespace
@@ -225,10 +232,8 @@ QString WorkedSolution::alternative(const AlternativeFigures &a, int shown)
     lines << modifiedRateLine(a, net);
     lines << tr("PR = %1 (acumulado sin descontar)").arg(DecisionRows::paybackText(paybackPeriod(net, 0.0)))
           << tr("PRD = %1 (acumulado descontado a i)").arg(DecisionRows::paybackText(paybackPeriod(net, a.rate)));
-    html += M::tableStart() + M::bandRow(M::TotalColour, 1, tr("Indicadores"));
-    for (const QString &line : lines)
-        html += M::figureRowStart() + M::labelCell(line) + M::rowEnd();
-    html += M::tableEnd();
+    html += M::tableStart() + M::bandRow(M::TotalColour, 1, tr("Indicadores")) + M::tableEnd()
+        + M::paragraph(lines.join(QStringLiteral("<br>")));
     return html + paybackTable(net, a.rate, shown);
 }
 
