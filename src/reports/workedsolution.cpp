@@ -138,8 +138,8 @@ QString modifiedRateLine(const AlternativeFigures &a, const std::vector<double> 
         else if (net[k] < 0)
             present -= discountToPresent(a.rate, period, net[k]);
     }
-    return WorkedSolution::tr("TIRM = (VF\u207A / VP\u207B)^(1/N) \u2212 1, con VF\u207A = \u03A3 Fk>0 (1 + i)^(N \u2212 k) "
-                              "y VP\u207B = \u03A3 \u2212Fk<0 (1 + i)^\u2212k: (%1 / %2)^(1/%3) \u2212 1 = %4")
+    return WorkedSolution::tr("TIRM = (VF\u207A / VP\u207B)^(1/N) \u2212 1, con VF\u207A = \u03A3 Fk&gt;0 (1 + i)^(N \u2212 k) "
+                              "y VP\u207B = \u03A3 \u2212Fk&lt;0 (1 + i)^\u2212k: (%1 / %2)^(1/%3) \u2212 1 = %4")
         .arg(money(future), money(present), ReportFormat::wholeNumber(N), shown);
 }
 
