@@ -32,6 +32,14 @@ QString money(double value)
     return ReportFormat::worth(value);
 }
 
+// A figure of the report's tables, aligned by its cell: a paragraph of its
+// own in each cell, as M::valueCell() writes, doubles Qt's layout of these
+// long tables.
+QString number(const QString &text)
+{
+    return QStringLiteral("<td align=\"right\">%1</td>").arg(text);
+}
+
 QString kindOf(const CashFlow &flow)
 {
     switch (flow.kind) {
@@ -110,10 +118,9 @@ QString paybackTable(const std::vector<double> &net, double rate, int shown)
         const double discounted = discountToPresent(rate, static_cast<int>(k), flow);
         cumulative += flow;
         discountedCumulative += discounted;
-        html += M::figureRowStart() + M::headerCell(ReportFormat::wholeNumber(k))
-            + M::valueCell(money(flow)) + M::valueCell(money(discounted))
-            + M::valueCell(money(cumulative)) + M::valueCell(money(discountedCumulative))
-            + M::rowEnd();
+        html += M::figureRowStart() + number(ReportFormat::wholeNumber(k)) + number(money(flow))
+            + number(money(discounted)) + number(money(cumulative))
+            + number(money(discountedCumulative)) + M::rowEnd();
     }
     html += M::tableEnd();
     if (last + 1 < static_cast<long long>(net.size())) {
@@ -180,7 +187,7 @@ QString incrementFlows(const QVector<AlternativeFigures> &alternatives, const QV
     for (int r = 0; r < rows.size(); ++r) {
         html += M::figureRowStart() + M::flowNameCell(names.at(r));
         for (const double value : rows.at(r))
-            html += M::valueCell(money(value));
+            html += number(money(value));
         html += M::rowEnd();
     }
     return html + M::tableEnd();
