@@ -1,5 +1,7 @@
 #include "ratescan.h"
 
+#include "bracketedroot.h"
+
 #include <boost/math/tools/minima.hpp>
 #include <boost/math/tools/roots.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
@@ -45,15 +47,7 @@ double RateScan::refine(const Function &f, double a, double b, double fa, double
         return a;
     if (fb == 0.0)
         return b;
-    boost::math::tools::eps_tolerance<double> tolerance;
-    std::uintmax_t iterations = MaxIterations;
-    std::pair<double, double> bracket =
-        boost::math::tools::toms748_solve(f, a, b, fa, fb, tolerance, iterations);
-    if (iterations >= MaxIterations && !tolerance(bracket.first, bracket.second)) {
-        iterations = 4 * MaxIterations;
-        bracket = boost::math::tools::bisect(f, bracket.first, bracket.second, tolerance, iterations);
-    }
-    return bracket.first + (bracket.second - bracket.first) / 2;
+    return bracketedRoot(f, a, b, fa, fb);
 }
 
 std::vector<double> RateScan::zeros(const Function &f, double low, double high, int intervals)

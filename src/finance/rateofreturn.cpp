@@ -1,5 +1,6 @@
 #include "rateofreturn.h"
 
+#include "bracketedroot.h"
 #include "perpetualworth.h"
 
 #include <boost/math/tools/minima.hpp>
@@ -141,17 +142,7 @@ int signOf(const Sample &s)
 // b differ; NaN if the net worth cannot be valued on the way.
 double refine(const NetWorth &worth, double a, double b, double fa, double fb)
 {
-    const auto f = [&worth](double u) { return worth.at(u).value; };
-    boost::math::tools::eps_tolerance<double> tolerance;
-    std::uintmax_t iterations = kMaxIterations;
-    std::pair<double, double> bracket =
-        boost::math::tools::toms748_solve(f, a, b, fa, fb, tolerance, iterations);
-    if (iterations >= kMaxIterations && !tolerance(bracket.first, bracket.second)) {
-        // TOMS 748 ran out of iterations; halving always gets there.
-        iterations = 4 * kMaxIterations;
-        bracket = boost::math::tools::bisect(f, bracket.first, bracket.second, tolerance, iterations);
-    }
-    const double u = bracket.first + (bracket.second - bracket.first) / 2;
+    const double u = bracketedRoot([&worth](double v) { return worth.at(v).value; }, a, b, fa, fb);
     if (!(u > a && u < b))
         return std::numeric_limits<double>::quiet_NaN();
     // 1 + r is known to a few units in its last place: a rate within them
