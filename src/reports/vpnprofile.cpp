@@ -236,10 +236,14 @@ QImage VpnProfile::render(const Profile &profile, int width)
         }
         drawStretch();
     }
+    // A disc of radius 4.5 in a ring 2 wide: two filled discs, which the
+    // raster engine fills far cheaper than it strokes a circle.
     const auto drawMark = [&](Mark::Kind kind, const QColor &colour, const QPointF &centre) {
-        painter.setPen(QPen(kind == Mark::Opportunity ? Qt::white : colour, 2));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kind == Mark::Opportunity ? QColor(Qt::white) : colour);
+        painter.drawEllipse(centre, 5.5, 5.5);
         painter.setBrush(kind == Mark::Opportunity ? colour : QColor(Qt::white));
-        painter.drawEllipse(centre, 4.5, 4.5);
+        painter.drawEllipse(centre, 3.5, 3.5);
     };
     for (const Mark &mark : profile.marks) {
         if (std::isfinite(mark.vpn))
