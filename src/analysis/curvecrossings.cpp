@@ -56,7 +56,73 @@ public:
         return sum;
     }
 
+    // The rate between r0 and r1 at which the difference is zero, where it
+    // is d0 and d1 of other signs. On the polynomial in v = 1 / (1 + r),
+    // Newton's steps from the chord's root, kept within the bracket (halving
+    // it where a step would leave it), until the value is zero within its
+    // rounding: a few values of the polynomial and its slope.
+    double root(double r0, double r1, double d0, double d1) const
+    {
+        const auto f = [this](double rate) { return (*this)(rate); };
+        if (!polynomial)
+            return RateScan::refine(f, r0, r1, d0, d1);
+        double lo = 1.0 / (1.0 + r1); // v falls as r rises
+        double hi = 1.0 / (1.0 + r0);
+        double plo = 0.0;
+        double slope = 0.0;
+        valueAt(lo, &plo, &slope);
+        double phi = 0.0;
+        valueAt(hi, &phi, &slope);
+        if (plo == 0.0)
+            return r1;
+        if (phi == 0.0)
+            return r0;
+        if (!((plo < 0.0) != (phi < 0.0)) || !std::isfinite(plo) || !std::isfinite(phi))
+            return RateScan::refine(f, r0, r1, d0, d1);
+        const bool lowNegative = plo < 0.0;
+        double x = lo - plo * (hi - lo) / (phi - plo);
+        for (int step = 0; step < 100; ++step) {
+            double p = 0.0;
+            double noise = 0.0;
+            valueAt(x, &p, &slope, &noise);
+            // Zero within its rounding: the next digits of x are noise.
+            if (std::fabs(p) <= noise)
+                break;
+            if ((p < 0.0) == lowNegative)
+                lo = x;
+            else
+                hi = x;
+            double next = x - p / slope;
+            if (!(next > lo && next < hi))
+                next = lo + (hi - lo) / 2;
+            const bool done = std::fabs(next - x) <= 4 * DBL_EPSILON * x
+                || hi - lo <= 4 * DBL_EPSILON * x;
+            x = next;
+            if (done)
+                break;
+        }
+        return 1.0 / x - 1.0;
+    }
+
 private:
+    // The polynomial sum c_k v^k and its derivative, by Horner's rule;
+    // noise: the rounding error the value may carry.
+    void valueAt(double v, double *value, double *slope, double *noise = nullptr) const
+    {
+        double p = 0.0;
+        double dp = 0.0;
+        double size = 0.0;
+        for (auto c = net.crbegin(); c != net.crend(); ++c) {
+            dp = dp * v + p;
+            p = p * v + *c;
+            size = size * v + std::fabs(*c);
+        }
+        *value = p;
+        *slope = dp;
+        if (noise)
+            *noise = 4.0 * (static_cast<double>(net.size()) + 2.0) * DBL_EPSILON * size;
+    }
+
     const FlowValuation &a;
     const FlowValuation &b;
     std::vector<double> net;
@@ -106,10 +172,9 @@ std::vector<CurveCrossings::Crossing> CurveCrossings::find(
             // is nearer zero than both neighbours of its sign, where the
             // curves may touch and part between samples: only then does
             // RateScan search the samples for such dips; otherwise its
-            // answer is the changes of sign, refined below exactly as it
-            // refines them: one pass over the samples instead of RateScan's
-            // three. A sample at zero or not finite leaves the pair to
-            // RateScan.
+            // answer is the changes of sign, each refined below. One pass
+            // over the samples instead of RateScan's three; a sample at
+            // zero or not finite leaves the pair to RateScan.
             bool plain = true;
             bool dip = false;
             changes.clear();
@@ -132,7 +197,7 @@ std::vector<CurveCrossings::Crossing> CurveCrossings::find(
                 continue;
             }
             for (const size_t j : changes)
-                add(RateScan::refine(f, rates[j - 1], rates[j], difference[j - 1], difference[j]));
+                add(gap.root(rates[j - 1], rates[j], difference[j - 1], difference[j]));
         }
     }
     return crossings;

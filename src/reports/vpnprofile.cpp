@@ -118,6 +118,9 @@ QImage VpnProfile::render(const Profile &profile, int width)
     width = std::max(width, 200);
     QFont font;
     font.setPixelSize(11);
+    // Latin names and figures: no script shaping to do, a hundred names
+    // in the legend.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     const QFontMetricsF metrics(font);
     const double line = metrics.height();
 
