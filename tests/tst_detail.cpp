@@ -122,7 +122,7 @@ private slots:
                              {{"Compra", {CashFlow::Single, 6000, 0, 1, 0, false}}}};
         project.alternatives = {a, b};
         const QString comparison = ComparisonReport::document(project, 480).html;
-        QRegularExpression cell("<td><p align=\"center\">([^<]*)</td>");
+        QRegularExpression cell("<td align=\"center\">([^<]*)</td>");
         QStringList figures;
         for (auto m = cell.globalMatch(comparison); m.hasNext();)
             figures << m.next().captured(1);
