@@ -5,7 +5,7 @@
 //
 // Usage, on Qt's offscreen platform:
 //   valgrind --tool=callgrind --collect-atstart=no --instr-atstart=no
-//            bench_reportclick comparar|visualizar alternatives flows horizon [rate]
+//            bench_reportclick comparar|detallar|visualizar alternatives flows horizon [rate]
 // With a rate, every alternative has that rate.
 // Without valgrind it only clicks.
 #include "benchproject.h"
@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc != 5 && argc != 6) {
-        std::fprintf(stderr, "usage: %s comparar|visualizar alternatives flows horizon [rate]\n",
+        std::fprintf(stderr, "usage: %s comparar|detallar|visualizar alternatives flows horizon [rate]\n",
                      argv[0]);
         return 2;
     }
@@ -56,9 +56,10 @@ int main(int argc, char *argv[])
     if (argc == 6)
         filler.setCommonRate(std::atof(argv[5]));
     QCoreApplication::processEvents();
-    const bool comparison = std::strcmp(argv[1], "comparar") == 0;
-    auto *button = project->findChild<QPushButton *>(comparison ? QStringLiteral("pbComparar")
-                                                                : QStringLiteral("pbVisualizar"));
+    const QString buttonName = std::strcmp(argv[1], "comparar") == 0 ? QStringLiteral("pbComparar")
+        : std::strcmp(argv[1], "detallar") == 0                       ? QStringLiteral("pbDetallar")
+                                                                      : QStringLiteral("pbVisualizar");
+    auto *button = project->findChild<QPushButton *>(buttonName);
     button->click();
     QCoreApplication::processEvents();
 
