@@ -129,6 +129,87 @@ private:
     bool polynomial = false;
 };
 
+// The changes of sign of every pair's difference from one sample to the
+// next, found for all pairs at once: the curves sorted by their value at
+// each sample, each order sorted from the one before by insertion, where
+// every swap of two neighbours is one pair whose difference changes sign.
+// Some two hundred sorts of nearly sorted curves instead of a scan of each
+// pair's samples. A curve with a sample not finite or too large to
+// subtract is left out, and a pair equal at some sample is marked tied:
+// both are scanned pair by pair.
+class Sweep
+{
+public:
+    Sweep(const std::vector<std::vector<double>> &samples, size_t count, size_t length)
+        : in(count, false)
+    {
+        std::vector<size_t> order;
+        for (size_t c = 0; c < count; ++c) {
+            bool usable = samples[c].size() == length;
+            for (size_t j = 0; usable && j < length; ++j)
+                usable = std::fabs(samples[c][j]) <= DBL_MAX / 2;
+            in[c] = usable;
+            if (usable)
+                order.push_back(c);
+        }
+        for (size_t j = 0; j < length; ++j) {
+            const auto value = [&samples, j](size_t c) { return samples[c][j]; };
+            for (size_t i = 1; i < order.size(); ++i) {
+                const size_t moving = order[i];
+                const double v = value(moving);
+                size_t k = i;
+                for (; k > 0 && value(order[k - 1]) > v; --k) {
+                    order[k] = order[k - 1];
+                    if (j > 0)
+                        flips.push_back({std::min(moving, order[k]), std::max(moving, order[k]), j});
+                }
+                order[k] = moving;
+            }
+            for (size_t i = 1; i < order.size(); ++i) {
+                if (value(order[i]) != value(order[i - 1]))
+                    continue;
+                size_t first = i - 1;
+                while (first > 0 && value(order[first - 1]) == value(order[i]))
+                    --first;
+                for (size_t x = first; x < i; ++x)
+                    ties.emplace_back(std::min(order[x], order[i]), std::max(order[x], order[i]));
+            }
+        }
+        std::stable_sort(flips.begin(), flips.end(), [](const Flip &x, const Flip &y) {
+            return x.a != y.a ? x.a < y.a : x.b < y.b;
+        });
+        std::sort(ties.begin(), ties.end());
+    }
+
+    bool covers(size_t a, size_t b) const
+    {
+        return in[a] && in[b] && !std::binary_search(ties.begin(), ties.end(), std::make_pair(a, b));
+    }
+
+    // The samples just after each change of sign of b's value less a's,
+    // a < b, ascending.
+    void changes(size_t a, size_t b, std::vector<size_t> *out) const
+    {
+        out->clear();
+        const Flip key{a, b, 0};
+        auto f = std::lower_bound(flips.begin(), flips.end(), key, [](const Flip &x, const Flip &y) {
+            return x.a != y.a ? x.a < y.a : x.b < y.b;
+        });
+        for (; f != flips.end() && f->a == a && f->b == b; ++f)
+            out->push_back(f->sample);
+    }
+
+private:
+    struct Flip {
+        size_t a;
+        size_t b;
+        size_t sample;
+    };
+    std::vector<bool> in;
+    std::vector<Flip> flips;
+    std::vector<std::pair<size_t, size_t>> ties;
+};
+
 } // namespace
 
 std::vector<CurveCrossings::Crossing> CurveCrossings::find(
@@ -139,6 +220,7 @@ std::vector<CurveCrossings::Crossing> CurveCrossings::find(
     const size_t count = std::min({valuations.size(), horizons.size(), samples.size()});
     std::vector<double> difference(rates.size());
     std::vector<size_t> changes; // the samples after each change of sign
+    const Sweep sweep(samples, count, rates.size());
     for (size_t a = 0; a < count; ++a) {
         for (size_t b = a + 1; b < count; ++b) {
             if (horizons[a] != horizons[b])
@@ -151,8 +233,7 @@ std::vector<CurveCrossings::Crossing> CurveCrossings::find(
             if (most == 0)
                 continue;
             const size_t n = std::min({rates.size(), samples[a].size(), samples[b].size()});
-            for (size_t j = 0; j < rates.size(); ++j)
-                difference[j] = j < n ? samples[b][j] - samples[a][j] : 0.0;
+            const auto gapAt = [&](size_t j) { return j < n ? samples[b][j] - samples[a][j] : 0.0; };
             const Gap gap(va, vb);
             const RateScan::Function f = [&gap](double rate) { return gap(rate); };
             const auto add = [&](double rate) {
@@ -162,8 +243,8 @@ std::vector<CurveCrossings::Crossing> CurveCrossings::find(
             if (most == 1 && !rates.empty()) {
                 // One crossing at most: there is one in the range when the
                 // difference has other signs at its two ends.
-                const double low = difference.front();
-                const double high = difference.back();
+                const double low = gapAt(0);
+                const double high = gapAt(rates.size() - 1);
                 if (std::isfinite(low) && std::isfinite(high) && low * high < 0.0)
                     add(RateScan::refine(f, rates.front(), rates.back(), low, high));
                 continue;
@@ -172,32 +253,32 @@ std::vector<CurveCrossings::Crossing> CurveCrossings::find(
             // is nearer zero than both neighbours of its sign, where the
             // curves may touch and part between samples: only then does
             // RateScan search the samples for such dips; otherwise its
-            // answer is the changes of sign, each refined below. One pass
-            // over the samples instead of RateScan's three; a sample at
-            // zero or not finite leaves the pair to RateScan.
-            bool plain = true;
-            bool dip = false;
-            changes.clear();
-            const double *d = difference.data();
+            // answer is the changes of sign, each refined below. The
+            // changes come from the sweep, and the dips are looked for only
+            // where Descartes' rule leaves room for two more crossings; a
+            // sample at zero or not finite leaves the pair to RateScan.
             const size_t last = rates.size();
-            for (size_t j = 0; j < last; ++j) {
-                const double m = std::fabs(d[j]);
-                plain &= m <= DBL_MAX && m != 0.0;
-                if (j == 0)
-                    continue;
-                if ((d[j] < 0.0) != (d[j - 1] < 0.0))
-                    changes.push_back(j);
-                else if (j + 1 < last)
-                    dip |= (d[j] < 0.0) == (d[j + 1] < 0.0) && m < std::fabs(d[j - 1])
-                        && m <= std::fabs(d[j + 1]);
+            const bool plain = most >= 0 && sweep.covers(a, b);
+            if (plain)
+                sweep.changes(a, b, &changes);
+            bool dip = false;
+            const double *d = difference.data();
+            if (!plain || changes.size() + 2 <= static_cast<size_t>(most)) {
+                for (size_t j = 0; j < last; ++j)
+                    difference[j] = gapAt(j);
+                for (size_t j = 1; plain && j + 1 < last; ++j) {
+                    const double m = std::fabs(d[j]);
+                    dip |= (d[j] < 0.0) == (d[j - 1] < 0.0) && (d[j] < 0.0) == (d[j + 1] < 0.0)
+                        && m < std::fabs(d[j - 1]) && m <= std::fabs(d[j + 1]);
+                }
             }
-            if (!plain || (dip && (most < 0 || changes.size() + 2 <= static_cast<size_t>(most)))) {
+            if (!plain || dip) {
                 for (const double rate : RateScan::zeros(f, rates, difference, most))
                     add(rate);
                 continue;
             }
             for (const size_t j : changes)
-                add(gap.root(rates[j - 1], rates[j], difference[j - 1], difference[j]));
+                add(gap.root(rates[j - 1], rates[j], gapAt(j - 1), gapAt(j)));
         }
     }
     return crossings;
