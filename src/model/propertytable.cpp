@@ -3,6 +3,7 @@
 #include "figuredelegate.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyle>
 #include <QTableWidget>
@@ -23,13 +24,18 @@ void PropertyTable::fitLabels(QTableWidget *table)
 {
     table->horizontalHeader()->setStretchLastSection(true);
     // The header's own size reserves room that its labels never use.
+    // The label of the current row is drawn in bold: measured so, none is clipped.
     QHeaderView *labels = table->verticalHeader();
+    QFont bold = labels->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
     int widest = 0;
     for (int row = 0; row < table->rowCount(); ++row) {
         if (const QTableWidgetItem *label = table->verticalHeaderItem(row))
-            widest = qMax(widest, labels->fontMetrics().horizontalAdvance(label->text()));
+            widest = qMax(widest, metrics.horizontalAdvance(label->text()));
     }
     const int margin = labels->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, labels);
+    labels->setMinimumWidth(widest + 3 * margin);
     labels->setMaximumWidth(widest + 3 * margin);
     // However narrow the panel, a value keeps room to be read.
     table->setMinimumWidth(labels->maximumWidth() + 120);

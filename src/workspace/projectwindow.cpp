@@ -9,6 +9,7 @@
 #include "propertypanel.h"
 #include "sensitivitycontrols.h"
 #include "sensitivityrun.h"
+#include "treecolumns.h"
 #include "treecommands.h"
 
 #include <QCloseEvent>
@@ -56,10 +57,7 @@ void ProjectWindow::setUp(const ProjectSnapshot &project)
     file = new FileState(this, m_document, steps);
     connect(file, &FileState::saved, this, &ProjectWindow::saved);
 
-    // The name takes the width it needs, the description the rest; a node's
-    // tooltip gives its whole name.
-    ui->twProjectList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    ui->twProjectList->header()->setStretchLastSection(true);
+    new TreeColumns(ui->twProjectList);
     m_tree = new ProjectTree(ui->twProjectList, m_document, this);
     panel = new PropertyPanel(ui->twProperty, m_document, m_tree, this);
     m_commands = new TreeCommands(this, m_document, m_tree, panel, steps);
