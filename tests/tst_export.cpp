@@ -121,7 +121,10 @@ private slots:
         QTest::addColumn<int>("cells"); // the window's cell limit, 0 for its own
         QTest::newRow("no report") << "" << "action_Exportar" << "nada.pdf" << "0001" << QStringList() << 0;
         QTest::newRow("cash flows to PDF") << "pbVisualizar" << "action_Exportar" << "informe.pdf" << "1111"
-            << QStringList{"Planta Ñandú", "Mantenimiento", "Compra", "1 500.00", "-200.00", "1 250.00"} << 0;
+            << QStringList{"«p» — " + QDate::currentDate().toString("dd/MM/yyyy"), "Planta Ñandú: N = 3, i = 0.1",
+                           "Compra: N = 2, i = 0.08", "Mantenimiento", "1 500.00", "-200.00", "1 250.00"} << 0;
+        QTest::newRow("comparison to HTML") << "pbComparar" << "action_Exportar" << "informe.html" << "1011"
+            << QStringList{"<title>p</title>", "Compra: N = 2, i = 0.08"} << 0;
         QTest::newRow("cash flows to CSV") << "pbVisualizar" << "action_Exportar_csv" << "flujos.csv" << "1111"
             << QStringList{"Planta Ñandú,Ventas,Ingreso,0,1500,1500,1500", "Planta Ñandú,Mantenimiento,Egreso,-200,-250,-300,0",
                            "Planta Ñandú,Total,,-200,1250,1200,1500", "Compra,Ventas,Ingreso,0,1500,1500,", "Compra,Total,,0,1500,1500,"} << 0;
@@ -167,9 +170,12 @@ private slots:
         QVERIFY(!fails || answers.errors.join("").contains("no existe"));
         if (!button.isEmpty() && action != "action_Imprimir") // proposed beside the project, after its name
             QCOMPARE(answers.proposed, dir.filePath(action.endsWith("csv") ? "p-flujos.csv" : "p.pdf"));
+        if (file == "informe.pdf") // two short alternatives on one page
+            QVERIFY(run("pdfinfo", {answers.file}).contains(QRegularExpression("Pages: +1\\b")));
         QCOMPARE(QFile::exists(answers.file), !expected.isEmpty());
         const QString text = file.endsWith("csv") ? run("cat", {answers.file})
-            : file.endsWith("xlsx") ? run("unzip", {"-p", answers.file, "xl/workbook.xml"}) : run("pdftotext", {answers.file, "-"});
+            : file.endsWith("xlsx") ? run("unzip", {"-p", answers.file, "xl/workbook.xml"})
+            : file.endsWith("html") ? run("cat", {answers.file}) : run("pdftotext", {answers.file, "-"});
         if (file.endsWith("csv"))
             QCOMPARE(text.split("\r\n", Qt::SkipEmptyParts).mid(1), expected);
         for (const QString &probe : expected)

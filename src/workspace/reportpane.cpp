@@ -4,6 +4,7 @@
 #include "workedsolution.h"
 #include "projectdocument.h"
 #include "projectreading.h"
+#include "reportreflow.h"
 #include "sensitivityrun.h"
 
 #include <QDateTime>
@@ -40,6 +41,7 @@ ReportPane::ReportPane(QTextEdit *view, QLabel *notice, const ProjectDocument *d
     connect(refreshTimer, &QTimer::timeout, this, &ReportPane::refresh);
     run = new SensitivityRun(this);
     connect(run, &SensitivityRun::finished, this, &ReportPane::sensitivityFinished);
+    new ReportReflow(view, this);
 }
 
 ReportPane::~ReportPane() = default;
@@ -165,6 +167,7 @@ void ReportPane::present(Report report, const ProjectFigures &figures, const Rep
         down->setValue(y);
     }
     m_shown = report;
+    shownWidth = pictureWidth();
     lastBuildMs = elapsedMs + clock.elapsed();
     notice->hide();
     emit reportShown();
@@ -186,6 +189,14 @@ void ReportPane::projectChanged()
     notice->setText(tr("Los datos cambiaron desde este informe: pulse «%1» para actualizarlo.")
                         .arg(buttonText(m_shown)));
     notice->show();
+}
+
+void ReportPane::followWidth()
+{
+    if (m_shown == Report::None || outOfDate() || run->running() || pictureWidth() == shownWidth
+        || lastBuildMs >= refreshLimitMs)
+        return;
+    show(m_shown);
 }
 
 void ReportPane::refresh()

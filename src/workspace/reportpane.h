@@ -60,6 +60,9 @@ public:
 
     // Something in the project changed.
     void projectChanged();
+    // The report area's width changed (ReportReflow): the report shown is
+    // built again to it when it was quick to build, as after a change.
+    void followWidth();
 
     // The variation, draws and seed of "Sensibilidad".
     void setSensitivitySettings(const SensitivityReport::Settings &settings);
@@ -88,6 +91,7 @@ private:
     Report m_shown = Report::None;
     ProjectFigures m_shownFigures;
     qint64 lastBuildMs = 0;
+    int shownWidth = 0; // the pictureWidth() of the report shown
     int refreshLimitMs = DefaultRefreshLimitMs;
     long long cellLimit = CashFlowReport::MostShownCells;
     SensitivityRun *run;
