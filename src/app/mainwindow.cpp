@@ -12,6 +12,7 @@
 #include "projectwindow.h"
 #include "rateconverterdialog.h"
 #include "recoverystore.h"
+#include "reportkey.h"
 #include "reportheader.h"
 #include "recoverywriter.h"
 #include "reportexport.h"
@@ -31,6 +32,7 @@
 #include <QTextEdit>
 #include <QUndoGroup>
 #include <QUndoStack>
+#include <QUrl>
 
 namespace {
 
@@ -122,7 +124,8 @@ ProjectWindow *MainWindow::openFile(const QString &path)
     }
     ProjectSnapshot snapshot;
     QString error;
-    if (!ProjectFile::read(path, &snapshot, &error)) {
+    QJsonObject keys;
+    if (!ProjectFile::read(path, &snapshot, &error, &keys)) {
         if (!QFileInfo::exists(path)) {
             QStringList files = recentFiles();
             files.removeAll(file);
@@ -134,6 +137,7 @@ ProjectWindow *MainWindow::openFile(const QString &path)
     auto *project = new ProjectWindow(snapshot, ui->mdiArea);
     project->setFilePath(file);
     addProject(project);
+    ReportKey::showIn(project, keys);
     rememberFile(file);
     return project;
 }
@@ -241,9 +245,20 @@ void MainWindow::on_action_Exportar_triggered()
 
 std::unique_ptr<QTextDocument> MainWindow::headedReport(ProjectWindow *project) const
 {
-    // Under the name and date, the figures the report shown was built from.
+    // Built again with pictures to a page's width (ReportPane::printable);
+    // under the name and date, the figures the report shown was built from.
+    const QTextDocument *shown = project->report()->document();
+    const ReportDocument printable = project->reports()->printable();
+    QTextDocument rebuilt;
+    if (!printable.html.isEmpty()) {
+        rebuilt.setDefaultFont(shown->defaultFont());
+        for (const auto &image : printable.images)
+            rebuilt.addResource(QTextDocument::ImageResource, QUrl(image.first), image.second);
+        rebuilt.setHtml(printable.html);
+        shown = &rebuilt;
+    }
     return ReportExport::headed(
-        *project->report()->document(), project->projectName(),
+        *shown, project->projectName(),
         ReportHeader::markup(project->projectName(), QDate::currentDate(), project->shownFigures()));
 }
 

@@ -1,6 +1,8 @@
 #include "propertytable.h"
 
 #include "figuredelegate.h"
+#include "flowkind.h"
+#include "projectdocument.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -37,8 +39,16 @@ void PropertyTable::fitLabels(QTableWidget *table)
     const int margin = labels->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, labels);
     labels->setMinimumWidth(widest + 3 * margin);
     labels->setMaximumWidth(widest + 3 * margin);
-    // However narrow the panel, a value keeps room to be read.
-    table->setMinimumWidth(labels->maximumWidth() + 120);
+    // However narrow the panel, a value keeps room to be read; the same
+    // room whichever node it shows, so that the report beside it keeps its width.
+    int anyWidest = 0;
+    for (const FlowKind *kind : FlowKind::all()) {
+        for (int row = 0; row < kind->rowCount(); ++row)
+            anyWidest = qMax(anyWidest, metrics.horizontalAdvance(kind->rowLabel(row)));
+    }
+    for (int row = 0; !ProjectDocument::alternativeRowLabel(row).isEmpty(); ++row)
+        anyWidest = qMax(anyWidest, metrics.horizontalAdvance(ProjectDocument::alternativeRowLabel(row)));
+    table->setMinimumWidth(qMax(widest, anyWidest) + 3 * margin + 120);
 }
 
 void PropertyTable::markNode(QTreeWidgetItem *node, bool holdsUnread)

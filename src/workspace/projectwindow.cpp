@@ -7,6 +7,7 @@
 #include "projectitem.h"
 #include "projecttree.h"
 #include "propertypanel.h"
+#include "reportkey.h"
 #include "sensitivitycontrols.h"
 #include "sensitivityrun.h"
 #include "treecolumns.h"
@@ -56,6 +57,7 @@ void ProjectWindow::setUp(const ProjectSnapshot &project)
     steps = new QUndoStack(this);
     file = new FileState(this, m_document, steps);
     connect(file, &FileState::saved, this, &ProjectWindow::saved);
+    file->setExtraKeys([this]() { return ReportKey::of(this); });
 
     new TreeColumns(ui->twProjectList);
     m_tree = new ProjectTree(ui->twProjectList, m_document, this);

@@ -56,11 +56,20 @@ ReportDocument ReportPane::document(Report report) const
     return build(report, figures());
 }
 
-ReportDocument ReportPane::build(Report report, const ProjectFigures &figures) const
+ReportDocument ReportPane::printable() const
 {
+    if (m_shown == Report::None || m_shown == Report::Sensitivity)
+        return ReportDocument();
+    return build(m_shown, m_shownFigures, PrintPictureWidth);
+}
+
+ReportDocument ReportPane::build(Report report, const ProjectFigures &figures, int width) const
+{
+    if (width <= 0)
+        width = pictureWidth();
     switch (report) {
     case Report::CashFlows:
-        return CashFlowReport::document(figures, pictureWidth(), cellLimit);
+        return CashFlowReport::document(figures, width, cellLimit);
     case Report::Sensitivity:
         return sensitivityDocument(figures);
     case Report::WorkedSolution:
@@ -69,7 +78,7 @@ ReportDocument ReportPane::build(Report report, const ProjectFigures &figures) c
     case Report::Comparison:
         break;
     }
-    return ComparisonReport::document(figures, pictureWidth());
+    return ComparisonReport::document(figures, width);
 }
 
 ReportDocument ReportPane::sensitivityDocument(const ProjectFigures &figures) const
