@@ -90,7 +90,7 @@ QString CashFlowReport::endlessNotice(int shownHorizon)
 {
     const QString sentence =
         tr("El horizonte no tiene fin; se muestran los períodos 0 a %1 de \u221E.")
-            .arg(ReportFormat::wholeNumber(shownHorizon));
+            .arg(ReportFormat::count(shownHorizon));
     return M::noticeRow(static_cast<long long>(shownHorizon) + 2, sentence);
 }
 
@@ -99,6 +99,6 @@ QString CashFlowReport::tooLongNotice(int horizon, int shownHorizon)
     const QString sentence =
         tr("El horizonte de %1 períodos es demasiado largo para mostrarlo entero; "
            "se muestran los períodos 0 a %2 de %1.")
-            .arg(ReportFormat::wholeNumber(horizon), ReportFormat::wholeNumber(shownHorizon));
+            .arg(ReportFormat::count(horizon), ReportFormat::count(shownHorizon));
     return M::noticeRow(static_cast<long long>(shownHorizon) + 2, sentence);
 }

@@ -13,7 +13,7 @@ QString ReportHeader::markup(const QString &projectName, const QDate &date,
     for (const AlternativeFigures &alternative : project.alternatives) {
         const QString horizon = alternative.perpetual
             ? QStringLiteral("\u221E")
-            : ReportFormat::wholeNumber(alternative.horizon);
+            : ReportFormat::count(alternative.horizon);
         html += ReportMarkup::paragraph(tr("%1: N = %2, i = %3")
                                             .arg(ReportFormat::name(alternative.name), horizon,
                                                  ReportFormat::rate(alternative.rate)));
