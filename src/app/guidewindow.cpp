@@ -17,7 +17,8 @@ GuideWindow::GuideWindow(QWidget *parent)
     setWindowTitle(tr("Guía de Quintavo"));
     browser->setOpenExternalLinks(true);
     browser->setMarkdown(guide());
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(tr("&Cerrar"), QDialogButtonBox::RejectRole);
     QPushButton *printButton = buttons->addButton(tr("&Imprimir…"), QDialogButtonBox::ActionRole);
     connect(printButton, &QPushButton::clicked, this, &GuideWindow::print);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
