@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QTextBrowser>
 #include <QComboBox>
@@ -140,6 +142,12 @@ void TestProjectWindow::menuShortcutsGuideAndWidths()
     auto *guide = main.findChild<QDialog *>();
     QVERIFY(guide && guide->isVisible() && guide->windowTitle() == QStringLiteral("Guía de Quintavo"));
     QVERIFY(guide->findChild<QTextBrowser *>()->toPlainText().contains(QStringLiteral("Inicia en")));
+    Answers printed; // "Imprimir…" prints the guide, here to a PDF
+    printed.file = QDir::temp().filePath(QStringLiteral("quintavo-guia-%1.pdf").arg(QCoreApplication::applicationPid()));
+    for (QPushButton *button : guide->findChildren<QPushButton *>())
+        if (button->text() == QStringLiteral("&Imprimir…"))
+            button->click();
+    QVERIFY(QFile(printed.file).size() > 1000 && QFile::remove(printed.file));
     fill(p, a, {QString(72, QChar('N')), "5", "0.1"});
     QTreeWidgetItem *flow = addFlow(p, a, "IG|Venta|100|0.05|5|1");
     for (QTreeWidgetItem *node : {a, flow}) {
