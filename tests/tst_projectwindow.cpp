@@ -126,6 +126,7 @@ void TestProjectWindow::menuShortcutsGuideAndWidths()
     QVERIFY(!main.findChild<QAction *>(QStringLiteral("action_Comparar"))->isEnabled());
     main.findChild<QAction *>(QStringLiteral("action_Nuevo"))->trigger();
     ProjectWindow *p = main.activeProject();
+    QVERIFY(p->parentWidget()->isMaximized()); // alone, it fills the area
     QTreeWidgetItem *a = p->tree()->topLevelItem(0);
     p->tree()->setCurrentItem(a->child(0));
     QString enabled;
