@@ -2,7 +2,8 @@
 # Takes docs/quintavo.png (the release build's main window with two filled-in
 # projects), docs/diagram.png (a cash-flow diagram above its table),
 # docs/decide.png ("Comparar" with TIRM, PR, PRD and the incremental analysis),
-# docs/detail.png ("Detallar" on the same project),
+# docs/detail.png ("Detallar" on the same project), docs/project-menu.png
+# (the menu "Proyecto" open) and docs/guide.png (the guide beside a project),
 # docs/long-names.png (a maximised project with 40-character names on a
 # 1366 x 768 screen), docs/flagged-cell.png (a figure typed with a decimal
 # comma, tinted and explained), docs/rate-converter.png (the "Convertir
@@ -40,6 +41,8 @@ shoot 1280x800 bench_showcase quintavo.png quintavo
 shoot 1280x800 bench_showcase diagram.png diagram
 shoot 1280x800 bench_showcase decide.png decide
 shoot 1280x800 bench_showcase detail.png detail
+shoot 1280x800 bench_showcase project-menu.png menu
+shoot 1280x800 bench_showcase guide.png guide
 shoot 1366x768 bench_longnames long-names.png
 shoot 1280x800 bench_flaggedcell flagged-cell.png
 shoot 1024x640 bench_rateconverter rate-converter.png

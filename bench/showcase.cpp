@@ -7,13 +7,19 @@
 // decision rows and incremental analysis; with "detail", the same project
 // showing "Detallar".
 //
-// Usage: bench_showcase [seconds] [diagram|decide|detail]   (default 20 s, then it quits)
+// With "menu", the "Visualizar" project with the menu "Proyecto" open; with
+// "guide", the same project beside the window of "Guía de Quintavo".
+//
+// Usage: bench_showcase [seconds] [diagram|decide|detail|menu|guide]   (default 20 s, then it quits)
 #include "benchproject.h"
 #include "flowitem.h"
 #include "mainwindow.h"
 #include "projectwindow.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QByteArray>
 #include <QApplication>
 #include <QMdiArea>
@@ -34,6 +40,8 @@ ProjectWindow *openProject(MainWindow *main, const QString &title, const QRect &
     main->findChild<QAction *>(QStringLiteral("action_Nuevo"))->trigger();
     QMdiSubWindow *sub = area->subWindowList().constLast();
     sub->setWindowTitle(title);
+    // A lone project opens maximised: the scene places its windows itself.
+    sub->showNormal();
     sub->setGeometry(place);
     return qobject_cast<ProjectWindow *>(sub->widget());
 }
@@ -56,7 +64,9 @@ int main(int argc, char *argv[])
     main.resize(1280, 800);
 
     using K = CashFlow;
-    const bool diagramOnly = argc > 2 && QByteArray(argv[2]) == "diagram";
+    const bool menuShown = argc > 2 && QByteArray(argv[2]) == "menu";
+    const bool guideShown = argc > 2 && QByteArray(argv[2]) == "guide";
+    const bool diagramOnly = menuShown || guideShown || (argc > 2 && QByteArray(argv[2]) == "diagram");
     const bool detailOnly = argc > 2 && QByteArray(argv[2]) == "detail";
     const bool decideOnly = detailOnly || (argc > 2 && QByteArray(argv[2]) == "decide");
     if (decideOnly)
@@ -75,6 +85,17 @@ int main(int argc, char *argv[])
     click(wind, "pbVisualizar");
     if (decideOnly)
         wind->parentWidget()->hide();
+    if (guideShown) {
+        main.showGuide();
+        if (auto *guide = main.findChild<QDialog *>())
+            guide->setGeometry(700, 60, 560, 700);
+    }
+    if (menuShown) {
+        auto *menu = main.findChild<QMenu *>(QStringLiteral("menu_Proyecto"));
+        QTimer::singleShot(500, menu, [&main, menu]() {
+            main.menuBar()->setActiveAction(menu->menuAction());
+        });
+    }
     if (diagramOnly) {
         QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
         return app.exec();

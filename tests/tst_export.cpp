@@ -119,9 +119,12 @@ private slots:
         QTest::addColumn<QString>("enabled"); // export, CSV, print, workbook
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("cells"); // the window's cell limit, 0 for its own
-        QTest::newRow("no report") << "" << "action_Exportar" << "nada.pdf" << "0001" << QStringList() << 0;
+        QTest::newRow("opened: Comparar") << "" << "action_Exportar" << "abierto.pdf" << "1011" << QStringList{"Compra", "3 730.28"} << 0;
         QTest::newRow("cash flows to PDF") << "pbVisualizar" << "action_Exportar" << "informe.pdf" << "1111"
-            << QStringList{"Planta Ñandú", "Mantenimiento", "Compra", "1 500.00", "-200.00", "1 250.00"} << 0;
+            << QStringList{"«p» — " + QDate::currentDate().toString("dd/MM/yyyy"), "Planta Ñandú: N = 3, i = 0.1",
+                           "Compra: N = 2, i = 0.08", "Mantenimiento", "1 500.00", "-200.00", "1 250.00"} << 0;
+        QTest::newRow("comparison to HTML") << "pbComparar" << "action_Exportar" << "informe.html" << "1011"
+            << QStringList{"<title>p</title>", "Compra: N = 2, i = 0.08"} << 0;
         QTest::newRow("cash flows to CSV") << "pbVisualizar" << "action_Exportar_csv" << "flujos.csv" << "1111"
             << QStringList{"Planta Ñandú,Ventas,Ingreso,0,1500,1500,1500", "Planta Ñandú,Mantenimiento,Egreso,-200,-250,-300,0",
                            "Planta Ñandú,Total,,-200,1250,1200,1500", "Compra,Ventas,Ingreso,0,1500,1500,", "Compra,Total,,0,1500,1500,"} << 0;
@@ -129,7 +132,7 @@ private slots:
         QTest::newRow("cash flows to CSV, cut") << "pbVisualizar" << "action_Exportar_csv" << "cortos.csv" << "1111"
             << QStringList{"Planta Ñandú,Ventas,Ingreso,0,", "Planta Ñandú,Mantenimiento,Egreso,-200,", "Planta Ñandú,Total,,-200,",
                            "Compra,Ventas,Ingreso,0,1500", "Compra,Total,,0,1500"} << 12;
-        QTest::newRow("workbook") << "" << "action_Exportar_xlsx" << "libro.xlsx" << "0001"
+        QTest::newRow("workbook") << "" << "action_Exportar_xlsx" << "libro.xlsx" << "1011"
             << QStringList{"name=\"Comparar\"", "name=\"Planta Ñandú\"", "name=\"Compra\""} << 0;
         QTest::newRow("comparison printed") << "pbComparar" << "action_Imprimir" << "impreso.pdf" << "1011"
             << QStringList{"Planta Ñandú", "Compra", "3 730.28", "675.21", "3 055.07"} << 0;
@@ -167,16 +170,46 @@ private slots:
         QVERIFY(!fails || answers.errors.join("").contains("no existe"));
         if (!button.isEmpty() && action != "action_Imprimir") // proposed beside the project, after its name
             QCOMPARE(answers.proposed, dir.filePath(action.endsWith("csv") ? "p-flujos.csv" : "p.pdf"));
+        if (file == "informe.pdf") // two short alternatives on one page
+            QVERIFY(run("pdfinfo", {answers.file}).contains(QRegularExpression("Pages: +1\\b")));
         QCOMPARE(QFile::exists(answers.file), !expected.isEmpty());
         const QString text = file.endsWith("csv") ? run("cat", {answers.file})
-            : file.endsWith("xlsx") ? run("unzip", {"-p", answers.file, "xl/workbook.xml"}) : run("pdftotext", {answers.file, "-"});
+            : file.endsWith("xlsx") ? run("unzip", {"-p", answers.file, "xl/workbook.xml"})
+            : file.endsWith("html") ? run("cat", {answers.file}) : run("pdftotext", {answers.file, "-"});
         if (file.endsWith("csv"))
             QCOMPARE(text.split("\r\n", Qt::SkipEmptyParts).mid(1), expected);
         for (const QString &probe : expected)
             QVERIFY2(text.simplified().contains(probe), qPrintable(text));
+        if (!button.isEmpty() && !fails) { // the report shown is shown again when the file is opened
+            QVERIFY(project->saveTo(dir.filePath("visto.quintavo")));
+            QCOMPARE(MainWindow().openFile(dir.filePath("visto.quintavo"))->shownReport(), project->shownReport());
+        }
         main.findChild<QAction *>("action_Nuevo")->trigger(); // the actions follow the active project
         QVERIFY(!main.findChild<QAction *>("action_Exportar")->isEnabled());
         project->discardChanges();
+    }
+
+    // "Visualizar" of three short alternatives exported from a wide window: a page, two at most.
+    void cashFlowPages()
+    {
+        MainWindow main;
+        main.resize(1400, 900);
+        main.show();
+        main.findChild<QAction *>("action_Nuevo")->trigger();
+        ProjectWindow *p = main.activeProject();
+        for (int a = 0; a < 3; ++a) {
+            QTreeWidgetItem *node = a ? addAlternative(p, QString("Alternativa %1").arg(a)) : p->tree()->topLevelItem(0);
+            fill(p, node, {QString(), "4", "0.1"});
+            addFlow(p, node, "IU|Venta|100|4|1");
+            addFlow(p, node, "ES|Compra|300|0");
+        }
+        p->showCashFlows();
+        Answers answers;
+        answers.file = dir.filePath("tres.pdf");
+        main.findChild<QAction *>("action_Exportar")->trigger();
+        const QString info = run("pdfinfo", {answers.file});
+        QVERIFY2(QRegularExpression("Pages: +[12]\\b").match(info).hasMatch(), qPrintable(info));
+        p->discardChanges();
     }
 
     // The export dialog's "Tipo" column calls a folder "Carpeta", as it did on Qt 5.

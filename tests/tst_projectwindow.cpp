@@ -6,6 +6,11 @@
 #include "mainwindow.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QTextBrowser>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,7 +58,111 @@ private slots:
     void flags();
     void emptyCellsAndRates();
     void rateConverter();
+    void projectMenu_data();
+    void projectMenu();
+    void menuShortcutsGuideAndWidths();
 };
+
+// The menu "Proyecto" does on the current node what the tree's context menu
+// does on its node: the same tree, the same undo step.
+void TestProjectWindow::projectMenu_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("current"); // 0 the alternative, 1 "Ingresos", 2 "Egresos", 3 its flow
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("node");    // where the context menu opens
+    QTest::newRow("alternative") << "action_Anadir_alternativa" << 3 << "Añadir Alternativa" << 0;
+    QTest::newRow("income") << "action_Anadir_ingreso" << 3 << "Añadir Ingreso" << 1;
+    QTest::newRow("expense") << "action_Anadir_egreso" << 0 << "Añadir Egreso" << 2;
+    QTest::newRow("duplicate") << "action_Duplicar_alternativa" << 0 << "Duplicar alternativa" << 0;
+    QTest::newRow("remove") << "action_Eliminar" << 3 << "Eliminar" << 3;
+}
+
+void TestProjectWindow::projectMenu()
+{
+    QFETCH(QString, action); QFETCH(int, current); QFETCH(QString, entry); QFETCH(int, node);
+    MainWindow main;
+    main.show();
+    main.findChild<QAction *>(QStringLiteral("action_Nuevo"))->trigger();
+    ProjectWindow *p = main.activeProject();
+    QTreeWidgetItem *a = p->tree()->topLevelItem(0);
+    fill(p, a, {"A", "3", "0.1"});
+    addFlow(p, a, "EU|Cuota|100|3|1");
+    const auto at = [a](int k) { return k == 0 ? a : k < 3 ? a->child(k - 1) : a->child(1)->child(0); };
+    Answers answers;
+    answers.title = "Sur";
+    answers.kind = 1;
+    const QStringList before = stateOf(p);
+    QStringList after[2];
+    QString step[2];
+    for (int way = 0; way < 2; ++way) {
+        if (way == 0) {
+            p->tree()->setCurrentItem(at(current));
+            QAction *command = main.findChild<QAction *>(action);
+            QVERIFY(command->isEnabled());
+            command->trigger();
+        } else {
+            chooseFromMenu(p->tree(), at(node), entry);
+        }
+        after[way] = stateOf(p);
+        step[way] = p->undoStack()->undoText();
+        p->undoStack()->undo();
+        QCOMPARE(stateOf(p), before);
+    }
+    QVERIFY(after[0] != before);
+    QCOMPARE(after[0], after[1]);
+    QCOMPARE(step[0], step[1]);
+    p->discardChanges();
+}
+
+// Commands disabled where they do not apply, the reports' shortcuts in the order of their buttons,
+// the guide on F1, and at 800 x 600 the panel's bold labels whole and the tree's "Descripción" in sight.
+void TestProjectWindow::menuShortcutsGuideAndWidths()
+{
+    MainWindow main;
+    main.resize(800, 600);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QVERIFY(!main.findChild<QAction *>(QStringLiteral("action_Comparar"))->isEnabled());
+    main.findChild<QAction *>(QStringLiteral("action_Nuevo"))->trigger();
+    ProjectWindow *p = main.activeProject();
+    QVERIFY(p->parentWidget()->isMaximized()); // alone, it fills the area
+    QTreeWidgetItem *a = p->tree()->topLevelItem(0);
+    p->tree()->setCurrentItem(a->child(0));
+    QString enabled;
+    for (const char *name : {"action_Anadir_alternativa", "action_Anadir_egreso", "action_Duplicar_alternativa", "action_Eliminar"})
+        enabled += main.findChild<QAction *>(name)->isEnabled() ? '1' : '0';
+    QCOMPARE(enabled, QStringLiteral("1100"));
+    using R = ProjectWindow::Report;
+    const R reports[] = {R::CashFlows, R::Comparison, R::WorkedSolution, R::Sensitivity};
+    for (int k = 0; k < 4; ++k) {
+        QTest::keyClick(&main, Qt::Key(Qt::Key_1 + k), Qt::ControlModifier);
+        QTRY_COMPARE(p->shownReport(), reports[k]);
+    }
+    QTest::keyClick(&main, Qt::Key_F1);
+    auto *guide = main.findChild<QDialog *>();
+    QVERIFY(guide && guide->isVisible() && guide->windowTitle() == QStringLiteral("Guía de Quintavo"));
+    QVERIFY(guide->findChild<QTextBrowser *>()->toPlainText().contains(QStringLiteral("Inicia en")));
+    Answers printed; // "Imprimir…" prints the guide, here to a PDF
+    printed.file = QDir::temp().filePath(QStringLiteral("quintavo-guia-%1.pdf").arg(QCoreApplication::applicationPid()));
+    for (QPushButton *button : guide->findChildren<QPushButton *>())
+        if (button->text() == QStringLiteral("&Imprimir…"))
+            button->click();
+    QVERIFY(QFile(printed.file).size() > 1000 && QFile::remove(printed.file));
+    fill(p, a, {QString(72, QChar('N')), "5", "0.1"});
+    QTreeWidgetItem *flow = addFlow(p, a, "IG|Venta|100|0.05|5|1");
+    for (QTreeWidgetItem *node : {a, flow}) {
+        QTableWidget *table = showNode(p, node);
+        QFont bold = table->verticalHeader()->font();
+        bold.setBold(true);
+        for (int row = 0; row < table->rowCount(); ++row)
+            QVERIFY(table->verticalHeader()->width() > QFontMetrics(bold).horizontalAdvance(table->verticalHeaderItem(row)->text()));
+    }
+    QHeaderView *columns = p->tree()->header();
+    QTRY_VERIFY(columns->sectionSize(1) >= p->tree()->viewport()->width() / 3);
+    QVERIFY(columns->sectionPosition(1) + 20 < p->tree()->viewport()->width());
+    p->discardChanges();
+}
 
 // "Herramientas" → "Convertir tasa…" writes 24 % NAMV as 2 % EM into the
 // current flow's alternative: one step, undone at once.
@@ -118,6 +227,8 @@ void TestProjectWindow::realMenuAndDialogs()
     chooseFromMenu(w->tree(), expense, "Añadir Egreso");
     QCOMPARE(income->childCount(), 1);
     QCOMPARE(expense->childCount(), 0);
+    QCOMPARE(w->tree()->currentItem(), income->child(0)); // the new flow, its first figure ready
+    QCOMPARE(w->panelTable()->currentRow(), 1);
     QCOMPARE(kinds, (QStringList{"Pago Anualidad", "Pago con incremento Aritmético", "Pago con incremento geométrico",
                                  "Pago único"}));
     QCOMPARE(showNode(w, income->child(0))->rowCount(), 5);
@@ -150,6 +261,7 @@ void TestProjectWindow::panelFollowsCurrentNode()
             cells << table->item(row, 0)->text();
         QCOMPARE(cells, shown[k]);
         QCOMPARE(table->verticalHeaderItem(2)->text(), k < 2 ? "Gradiente Geométrico" : "Interés de Oportunidad");
+        QVERIFY(table->verticalHeaderItem(2)->toolTip().contains(k < 2 ? "0.05 o 5 %" : "0.1 o 10 %"));
     }
     // Row 0 names the node, also to nothing; the other rows leave its name.
     for (QTreeWidgetItem *node : {current[2], current[0]}) {

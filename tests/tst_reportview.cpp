@@ -11,6 +11,7 @@
 #include "oracle.h"
 #include "projectsnapshot.h"
 #include "reportformat.h"
+#include "reportreflow.h"
 #include "vpnprofile.h"
 
 #include <QPushButton>
@@ -74,7 +75,7 @@ private slots:
             << QStringList{"IS|Salvamento|1000|2", "IS|Antes|7|-1", "IS|Después|9|3", "ES|Inversión|2500|0"}
             << Rows{{"U"}, {"Concepto", "0", "1", "2"}, {"Ingresos"}, {"Salvamento", "0", "0", u8"1\u00a0000.00"},
                     {"Antes", "0", "0", "0"}, {"Después", "0", "0", "0"}, {"Egresos"}, {"Inversión", u8"2\u00a0500.00", "0", "0"},
-                    {"Total", u8"-2\u00a0500.00", "0.00", u8"1\u00a0000.00"}} << 0;
+                    {"Total", u8"-2\u00a0500.00", "0", u8"1\u00a0000.00"}} << 0;
         QTest::newRow("horizon INT_MIN, read as 0") << QStringList{"Atras", "-2147483648"} << QStringList{"EU|Renta|5|1|0"}
             << Rows{{"Atras"}, {"Concepto", "0"}, {"Ingresos"}, {"Egresos"}, {"Renta", "5.00"}, {"Total", "-5.00"}} << 0;
         // Room for 3 periods of 3 rows: of a horizon of 3 the first 3 periods are shown, and the notice says so.
@@ -93,7 +94,11 @@ private slots:
         for (const QString &flow : flows)
             addFlow(w, first(), flow);
         w->showCashFlows();
-        QCOMPARE(reportTables(w->report()), QList<Rows>{expected});
+        // The title band, then the diagram, then the table.
+        QCOMPARE(reportTables(w->report()), (QList<Rows>{expected.mid(0, 1), expected.mid(1)}));
+        const QString html = w->cashFlowDocument().html;
+        const int title = html.indexOf(ReportFormat::name(alternative.at(0)));
+        QVERIFY(title > 0 && title < html.indexOf("<img") && html.indexOf("<img") < html.indexOf("Concepto"));
     }
 
     // Grouping and negative amounts are read in table() above.
@@ -135,6 +140,28 @@ private slots:
         QTest::keyClick(report, Qt::Key_Delete);
         QTest::keyClick(report, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(report->toHtml(), before);
+    }
+
+    // A resize re-lays out the report: its diagram drawn again to the new width, once the resizing stops.
+    void followsWidth()
+    {
+        fill(w, first(), {"Planta", "3", "0.1"});
+        w->resize(800, 500);
+        w->showCashFlows();
+        const auto diagramWidth = [this]() {
+            return w->report()->document()->resource(QTextDocument::ImageResource, QUrl(CashFlowReport::diagramName(0)))
+                .value<QImage>().width();
+        };
+        const int before = diagramWidth();
+        QSignalSpy shown(w, &ProjectWindow::reportShown);
+        for (int step = 1; step <= 5; ++step) {
+            w->resize(800 + 60 * step, 500);
+            QTest::qWait(20);
+        }
+        QTRY_COMPARE(shown.count(), 1);
+        QVERIFY2(diagramWidth() > before + 150, qPrintable(QString("%1 %2").arg(before).arg(diagramWidth())));
+        QTest::qWait(2 * ReportReflow::SettleMs);
+        QCOMPARE(shown.count(), 1);
     }
 
     void changesFollowed_data()
@@ -325,14 +352,14 @@ private slots:
 
         // Visualizar: an endless horizon to the period after the last payment of its finite flows, 10 at least.
         w->showCashFlows();
-        const QList<Rows> tables = reportTables(w->report());
-        QCOMPARE(tables.size(), 3);
-        for (const int a : {0, 2}) {
-            QCOMPARE(tables.at(a).value(1), QStringList{u8"El horizonte no tiene fin; se muestran los períodos 0 a 10 de \u221E."});
-            QCOMPARE(tables.at(a).value(2).size(), 12);
+        const QList<Rows> tables = reportTables(w->report()); // a title band, then a table
+        QCOMPARE(tables.size(), 6);
+        for (const int a : {1, 5}) {
+            QCOMPARE(tables.at(a).value(0), QStringList{u8"El horizonte no tiene fin; se muestran los períodos 0 a 10 de \u221E."});
+            QCOMPARE(tables.at(a).value(1).size(), 12);
         }
-        QCOMPARE(tables.at(0).value(4).mid(0, 4), (QStringList{"Peajes", "0", "100.00", "105.00"}));
-        QCOMPARE(tables.at(1).value(1).size(), 7); // Concepto, 0..5
+        QCOMPARE(tables.at(1).value(3).mid(0, 4), (QStringList{"Peajes", "0", "100.00", "105.00"}));
+        QCOMPARE(tables.at(3).value(0).size(), 7); // Concepto, 0..5
     }
 
     // "Análisis incremental" through the window: each increment's worth, rates

@@ -197,7 +197,7 @@ private slots:
         const QString seed = w->findChild<QLabel *>("lbSemilla")->text();
         QVERIFY(seed.startsWith("Semilla ") && plainReport(w).contains(seed));
         for (const QString probe : {"VPN con \u221220 %", "VPN = 0 con", "deja de ser la mejor si",
-                                    "P(VPN > 0) = ", "Probabilidad de ser la mejor", "10000 simulaciones"})
+                                    "P(VPN > 0) = ", "Probabilidad de ser la mejor", "10 000 simulaciones"})
             QVERIFY2(plainReport(w).contains(probe), qPrintable(probe));
         QCOMPARE(w->report()->document()->toHtml().count("quintavo:"), 6); // tornado, spider, histogram of each
         const ReportDocument again = w->sensitivityDocument();
@@ -230,7 +230,7 @@ private slots:
         w->findChild<QPushButton *>("pbSensibilidad")->click();
         QVERIFY(shown.count() || shown.wait(60000));
         QCOMPARE(w->shownReport(), ProjectWindow::Report::Sensitivity);
-        QVERIFY(plainReport(w).contains("40000 simulaciones"));
+        QVERIFY(plainReport(w).contains("40 000 simulaciones"));
     }
 };
 

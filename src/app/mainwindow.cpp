@@ -5,11 +5,15 @@
 #include "decisionrows.h"
 #include "dialogs.h"
 #include "fileplaces.h"
+#include "guidewindow.h"
 #include "flowscsv.h"
 #include "projectfile.h"
+#include "projectmenu.h"
 #include "projectwindow.h"
 #include "rateconverterdialog.h"
 #include "recoverystore.h"
+#include "reportkey.h"
+#include "reportheader.h"
 #include "recoverywriter.h"
 #include "reportexport.h"
 #include "workbookexport.h"
@@ -17,6 +21,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -27,6 +32,7 @@
 #include <QTextEdit>
 #include <QUndoGroup>
 #include <QUndoStack>
+#include <QUrl>
 
 namespace {
 
@@ -86,7 +92,15 @@ ProjectWindow *MainWindow::addProject(ProjectWindow *project)
     undoGroup->addStack(project->undoStack());
     new RecoveryWriter(project, recovery);
     connect(project, &QObject::destroyed, this, &MainWindow::updateActions, Qt::QueuedConnection);
-    project->show();
+    // Alone, a project fills the area; beside others it takes most of it,
+    // where the area places it, so that its report and panel both show.
+    if (ui->mdiArea->subWindowList().size() == 1) {
+        window->showMaximized();
+    } else {
+        window->resize((QSizeF(ui->mdiArea->viewport()->size()) * 0.8).toSize()
+                           .expandedTo(window->minimumSizeHint()));
+        project->show();
+    }
     ui->mdiArea->setActiveSubWindow(window);
     updateActions();
     return project;
@@ -110,7 +124,8 @@ ProjectWindow *MainWindow::openFile(const QString &path)
     }
     ProjectSnapshot snapshot;
     QString error;
-    if (!ProjectFile::read(path, &snapshot, &error)) {
+    QJsonObject keys;
+    if (!ProjectFile::read(path, &snapshot, &error, &keys)) {
         if (!QFileInfo::exists(path)) {
             QStringList files = recentFiles();
             files.removeAll(file);
@@ -122,6 +137,7 @@ ProjectWindow *MainWindow::openFile(const QString &path)
     auto *project = new ProjectWindow(snapshot, ui->mdiArea);
     project->setFilePath(file);
     addProject(project);
+    ReportKey::showIn(project, keys);
     rememberFile(file);
     return project;
 }
@@ -222,9 +238,28 @@ void MainWindow::on_action_Exportar_triggered()
     if (file.isEmpty())
         return;
     FilePlaces::remember(file);
-    const QString error = ReportExport::write(*project->report()->document(), file);
+    const QString error = ReportExport::write(*headedReport(project), file);
     if (!error.isEmpty())
         Dialogs::instance()->error(this, error);
+}
+
+std::unique_ptr<QTextDocument> MainWindow::headedReport(ProjectWindow *project) const
+{
+    // Built again with pictures to a page's width (ReportPane::printable);
+    // under the name and date, the figures the report shown was built from.
+    const QTextDocument *shown = project->report()->document();
+    const ReportDocument printable = project->reports()->printable();
+    QTextDocument rebuilt;
+    if (!printable.html.isEmpty()) {
+        rebuilt.setDefaultFont(shown->defaultFont());
+        for (const auto &image : printable.images)
+            rebuilt.addResource(QTextDocument::ImageResource, QUrl(image.first), image.second);
+        rebuilt.setHtml(printable.html);
+        shown = &rebuilt;
+    }
+    return ReportExport::headed(
+        *shown, project->projectName(),
+        ReportHeader::markup(project->projectName(), QDate::currentDate(), project->shownFigures()));
 }
 
 void MainWindow::on_action_Exportar_csv_triggered()
@@ -269,7 +304,8 @@ void MainWindow::on_action_Imprimir_triggered()
     ProjectWindow *project = activeProject();
     if (!project || project->shownReport() == ProjectWindow::Report::None)
         return;
-    const QTextDocument &document = *project->report()->document();
+    const std::unique_ptr<QTextDocument> headed = headedReport(project);
+    const QTextDocument &document = *headed;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(project->displayName());
     printer.setPageLayout(ReportExport::pageLayout(document));
@@ -324,6 +360,7 @@ void MainWindow::updateActions()
     ui->action_Imprimir->setEnabled(shown != ProjectWindow::Report::None);
     ui->action_Exportar_csv->setEnabled(shown == ProjectWindow::Report::CashFlows);
     undoGroup->setActiveStack(active ? active->undoStack() : nullptr);
+    m_projectMenu->setProject(active);
     for (QAction *action : qAsConst(windowActions))
         action->setEnabled(open);
 }
@@ -339,6 +376,12 @@ void MainWindow::setUpMenus()
     redo->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
     ui->menu_Edici_n->addAction(undo);
     ui->menu_Edici_n->addAction(redo);
+
+    auto *commandMenu = new QMenu(tr("&Proyecto"), this);
+    commandMenu->setObjectName(QStringLiteral("menu_Proyecto"));
+    ui->menuBar->insertMenu(ui->menu_Herramientas->menuAction(), commandMenu);
+    m_projectMenu = new ProjectMenu(commandMenu, ui->mainToolBar,
+                                    {ui->action_Nuevo, ui->action_Abrir, ui->action_Guardar}, this);
 
     const auto add = [this](const QString &text, const QString &keys, auto slot) {
         QAction *action = new QAction(text, this);
@@ -357,6 +400,10 @@ void MainWindow::setUpMenus()
     connect(ui->menu_Ventana, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
     updateWindowMenu();
 
+    QAction *guide = ui->menuA_yuda->addAction(tr("&Guía de Quintavo"), this, &MainWindow::showGuide);
+    guide->setObjectName(QStringLiteral("action_Guia"));
+    guide->setShortcut(QKeySequence::HelpContents);
+    ui->menuA_yuda->addSeparator();
     ui->menuA_yuda->addAction(tr("&Acerca de Quintavo"), this, &MainWindow::about);
     ui->menuA_yuda->addAction(tr("Acerca de &Qt"), this,
                               [this]() { Dialogs::instance()->aboutQt(this); });
@@ -392,6 +439,15 @@ void MainWindow::updateWindowMenu()
                 ui->mdiArea->setActiveSubWindow(chosen);
         });
     }
+}
+
+void MainWindow::showGuide()
+{
+    if (!guideWindow)
+        guideWindow = new GuideWindow(this);
+    guideWindow->show();
+    guideWindow->raise();
+    guideWindow->activateWindow();
 }
 
 void MainWindow::about()

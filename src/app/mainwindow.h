@@ -7,10 +7,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class GuideWindow;
+class ProjectMenu;
 class ProjectWindow;
 class QAction;
 class QActionGroup;
 class QCloseEvent;
+class QTextDocument;
 class QUndoGroup;
 class RecoveryStore;
 class Ui_MainWindow;
@@ -19,9 +24,11 @@ class Ui_MainWindow;
 // window per open project, and the menus: "&Archivo" creates, opens and
 // saves them, and exports or prints the report the active one shows;
 // "&Edición" undoes and redoes the steps of the active project;
+// "&Proyecto" and the toolbar add, copy and remove its alternatives and
+// flows and show its reports (ProjectMenu);
 // "&Herramientas" converts rates (RateConverterDialog); "&Ventana"
-// arranges and activates the project windows; "A&yuda" tells what Quintavo
-// is. The files last opened or saved are kept in QSettings. While a
+// arranges and activates the project windows; "A&yuda" shows the guide
+// (GuideWindow, F1) and tells what Quintavo is. The files last opened or saved are kept in QSettings. While a
 // project has unsaved changes a recovery copy of it is kept (RecoveryWriter).
 class MainWindow : public QMainWindow
 {
@@ -50,6 +57,9 @@ public:
     // recovery copies (RecoveryStore); opens those the user recovers.
     void recoverProjects();
     RecoveryStore *recoveryStore() const { return recovery; }
+    ProjectMenu *projectMenu() const { return m_projectMenu; }
+    // "Guía de Quintavo": opens the guide, or brings it to the front.
+    void showGuide();
 
 protected:
     // Asks about every modified project before anything closes; one
@@ -77,6 +87,8 @@ private:
     ProjectWindow *addProject(ProjectWindow *project);
     void openRecent(const QString &path);
     void setRecentFiles(const QStringList &files);
+    // The report `project` shows, headed for a file or paper (ReportHeader).
+    std::unique_ptr<QTextDocument> headedReport(ProjectWindow *project) const;
 
     Ui_MainWindow *ui;
     // Holds every project's undo stack and follows the active one.
@@ -84,6 +96,8 @@ private:
     QList<QAction *> windowActions;
     QActionGroup *openWindows = nullptr;
     RecoveryStore *recovery = nullptr;
+    ProjectMenu *m_projectMenu = nullptr;
+    GuideWindow *guideWindow = nullptr;
 };
 
 #endif // MAINWINDOW_H

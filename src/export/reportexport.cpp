@@ -110,6 +110,19 @@ void carryCellBackgrounds(QTextFrame *frame)
 
 } // namespace
 
+std::unique_ptr<QTextDocument> ReportExport::headed(const QTextDocument &report,
+                                                    const QString &title, const QString &header)
+{
+    std::unique_ptr<QTextDocument> copy = copyOf(report);
+    copy->setMetaInformation(QTextDocument::DocumentTitle, title);
+    QTextCursor start(copy.get());
+    start.movePosition(QTextCursor::Start);
+    start.insertBlock();
+    start.movePosition(QTextCursor::Start);
+    start.insertHtml(header);
+    return copy;
+}
+
 ReportExport::Format ReportExport::formatOf(const QString &fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();

@@ -5,6 +5,8 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <memory>
+
 class QPagedPaintDevice;
 class QTextDocument;
 
@@ -39,6 +41,11 @@ public:
     // with 2 cm margins; a document wider than the page is shrunk to fit
     // its width, never cut off.
     static void print(const QTextDocument &document, QPagedPaintDevice *device);
+
+    // A copy of `report`, with its pictures, that begins with the markup
+    // `header` and is titled `title` (an HTML file's <title>).
+    static std::unique_ptr<QTextDocument> headed(const QTextDocument &report, const QString &title,
+                                                 const QString &header);
 
     // The folder of the images of an HTML file.
     static QString imageFolder(const QString &htmlFileName);

@@ -53,6 +53,7 @@ void PropertyPanel::fill()
 {
     const NodePlace place = projectTree->placeOf(shown);
     const QStringList labels = document->rowLabels(place);
+    const QStringList help = document->rowHelp(place);
     const QSignalBlocker quiet(m_table);
     m_table->setRowCount(labels.size());
     for (int row = 0; row < labels.size(); ++row) {
@@ -61,6 +62,7 @@ void PropertyPanel::fill()
             m_table->setVerticalHeaderItem(row, new QTableWidgetItem(labels.at(row)));
         else if (label->text() != labels.at(row))
             label->setText(labels.at(row));
+        m_table->verticalHeaderItem(row)->setToolTip(help.value(row));
         setCell(row, document->cellText(place, row));
     }
     PropertyTable::flagFigures(m_table, document->readings(place));

@@ -9,14 +9,20 @@ namespace {
 using Field = FlowKind::Field;
 using Reading = FigureReader::Kind;
 
-const FlowKind::Row NameRow = {QT_TRANSLATE_NOOP("FlowKind", "Nombre"), Field::Name, Reading::Text,
-                               "name"};
-const FlowKind::Row PaymentRow = {QT_TRANSLATE_NOOP("FlowKind", "Anualidad"), Field::Amount,
-                                  Reading::Amount, "amount"};
-const FlowKind::Row CountRow = {QT_TRANSLATE_NOOP("FlowKind", "Número Períodos"), Field::Payments,
-                                Reading::Count, "payments"};
-const FlowKind::Row StartRow = {QT_TRANSLATE_NOOP("FlowKind", "Inicia en"), Field::Start,
-                                Reading::WholeNumber, "start"};
+const FlowKind::Row NameRow = {
+    QT_TRANSLATE_NOOP("FlowKind", "Nombre"), Field::Name, Reading::Text, "name",
+    QT_TRANSLATE_NOOP("FlowKind", "El nombre del flujo en el árbol y en los informes.")};
+const FlowKind::Row PaymentRow = {
+    QT_TRANSLATE_NOOP("FlowKind", "Anualidad"), Field::Amount, Reading::Amount, "amount",
+    QT_TRANSLATE_NOOP("FlowKind",
+                      "El pago de cada período (el primero, si crece); positivo también en un egreso.")};
+const FlowKind::Row CountRow = {
+    QT_TRANSLATE_NOOP("FlowKind", "Número Períodos"), Field::Payments, Reading::Count, "payments",
+    QT_TRANSLATE_NOOP("FlowKind", "Cuántos pagos hay; ∞ para una serie que no termina.")};
+const FlowKind::Row StartRow = {
+    QT_TRANSLATE_NOOP("FlowKind", "Inicia en"), Field::Start, Reading::WholeNumber, "start",
+    QT_TRANSLATE_NOOP("FlowKind",
+                      "El período del primer pago: con 1, paga al final del primer período.")};
 
 } // namespace
 
@@ -43,7 +49,7 @@ const QVector<const FlowKind *> &FlowKind::all()
         CashFlow::Arithmetic, QT_TR_NOOP("Pago con incremento Aritmético"), "arithmetic", 1,
         {NameRow, PaymentRow,
          {QT_TRANSLATE_NOOP("FlowKind", "Gradiente Aritmético"), Field::Change, Reading::Amount,
-          "gradient"},
+          "gradient", QT_TRANSLATE_NOOP("FlowKind", "Lo que se suma de un pago al siguiente (G).")},
          CountRow, StartRow},
         [](const CashFlow &flow, const Numbers &numbers, const QString &series) {
             return tr("Aritmético %1, G = %2 %3")
@@ -53,7 +59,8 @@ const QVector<const FlowKind *> &FlowKind::all()
         CashFlow::Geometric, QT_TR_NOOP("Pago con incremento geométrico"), "geometric", 1,
         {NameRow, PaymentRow,
          {QT_TRANSLATE_NOOP("FlowKind", "Gradiente Geométrico"), Field::Change, Reading::Rate,
-          "growth"},
+          "growth",
+          QT_TRANSLATE_NOOP("FlowKind", "La fracción en que crece cada pago (g): 0.05 o 5 %.")},
          CountRow, StartRow},
         [](const CashFlow &flow, const Numbers &numbers, const QString &series) {
             return tr("Geométrico %1, g = %2 %3")
@@ -63,8 +70,10 @@ const QVector<const FlowKind *> &FlowKind::all()
     static const FlowKind single(
         CashFlow::Single, QT_TR_NOOP("Pago único"), "single", 2,
         {NameRow,
-         {QT_TRANSLATE_NOOP("FlowKind", "Monto"), Field::Amount, Reading::Amount, "amount"},
-         {QT_TRANSLATE_NOOP("FlowKind", "Período"), Field::Start, Reading::WholeNumber, "start"}},
+         {QT_TRANSLATE_NOOP("FlowKind", "Monto"), Field::Amount, Reading::Amount, "amount",
+          QT_TRANSLATE_NOOP("FlowKind", "La cantidad que se paga una sola vez (F).")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Período"), Field::Start, Reading::WholeNumber, "start",
+          QT_TRANSLATE_NOOP("FlowKind", "El período en que se paga: 0 es hoy.")}},
         [](const CashFlow &flow, const Numbers &numbers, const QString &) {
             return tr("Único %1 en %2")
                 .arg(numbers.amount(flow.amount), numbers.wholeNumber(flow.start));
@@ -99,6 +108,12 @@ QString FlowKind::label() const
 QString FlowKind::rowLabel(int row) const
 {
     return row >= 0 && row < m_rows.size() ? tr(m_rows.at(row).label) : QString();
+}
+
+QString FlowKind::rowHelp(int row) const
+{
+    const char *help = row >= 0 && row < m_rows.size() ? m_rows.at(row).help : nullptr;
+    return help ? tr(help) : QString();
 }
 
 FigureReader::Kind FlowKind::reading(int row, bool expense) const

@@ -26,6 +26,7 @@ public:
         Field field;
         FigureReader::Kind reading; // an expense's Amount reads as ExpenseAmount
         const char *fileKey;        // the key in the project file: "amount"
+        const char *help = nullptr; // untranslated: the row's tooltip, one line
     };
 
     // A cell read as 0 although something is typed into it, or left empty.
@@ -58,6 +59,8 @@ public:
     const QVector<Row> &rows() const { return m_rows; }
     int rowCount() const { return m_rows.size(); }
     QString rowLabel(int row) const;
+    // What to type into row `row`, in one line; empty for none.
+    QString rowHelp(int row) const;
     FigureReader::Kind reading(int row, bool expense) const;
     QVector<FigureReader::Kind> readings(bool expense) const;
 

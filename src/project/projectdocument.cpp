@@ -12,15 +12,21 @@ struct AlternativeRowInfo {
     const char *label;
     FigureReader::Kind reading;
     QString AlternativeSnapshot::*text;
+    const char *help = nullptr; // the row's tooltip, one line
 };
 
 const AlternativeRowInfo AlternativeRows[] = {
     {QT_TRANSLATE_NOOP("ProjectDocument", "Nombre"), FigureReader::Kind::Text,
-     &AlternativeSnapshot::name},
+     &AlternativeSnapshot::name,
+     QT_TRANSLATE_NOOP("ProjectDocument", "El título de la alternativa en el árbol y en los informes.")},
     {QT_TRANSLATE_NOOP("ProjectDocument", "Total Períodos"), FigureReader::Kind::Count,
-     &AlternativeSnapshot::horizon},
+     &AlternativeSnapshot::horizon,
+     QT_TRANSLATE_NOOP("ProjectDocument",
+                       "El horizonte N: la alternativa va del período 0 al N; ∞ si no termina.")},
     {QT_TRANSLATE_NOOP("ProjectDocument", "Interés de Oportunidad"), FigureReader::Kind::Rate,
-     &AlternativeSnapshot::rate},
+     &AlternativeSnapshot::rate,
+     QT_TRANSLATE_NOOP("ProjectDocument",
+                       "La tasa por período, como fracción o porcentaje: 0.1 o 10 %.")},
 };
 constexpr int AlternativeRowCount = 3;
 
@@ -86,6 +92,22 @@ QStringList ProjectDocument::rowLabels(const NodePlace &place) const
     for (int row = 0; row < AlternativeRowCount; ++row)
         labels.append(alternativeRowLabel(row));
     return labels;
+}
+
+QStringList ProjectDocument::rowHelp(const NodePlace &place) const
+{
+    QStringList help;
+    if (!contains(place))
+        return help;
+    if (const FlowSnapshot *node = flow(place)) {
+        const FlowKind &kind = FlowKind::of(node->kind);
+        for (int row = 0; row < kind.rowCount(); ++row)
+            help.append(kind.rowHelp(row));
+        return help;
+    }
+    for (const AlternativeRowInfo &row : AlternativeRows)
+        help.append(row.help ? tr(row.help) : QString());
+    return help;
 }
 
 QVector<FigureReader::Kind> ProjectDocument::readings(const NodePlace &place) const

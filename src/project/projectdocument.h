@@ -42,6 +42,8 @@ public:
     // The rows of the node at `place`: their labels, how each is read, and
     // the text typed into each. Empty for a place where no node is.
     QStringList rowLabels(const NodePlace &place) const;
+    // What to type into each row, in one line (the labels' tooltips).
+    QStringList rowHelp(const NodePlace &place) const;
     QVector<FigureReader::Kind> readings(const NodePlace &place) const;
     QString cellText(const NodePlace &place, int row) const;
     // The node's name (row 0).

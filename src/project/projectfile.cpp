@@ -195,7 +195,8 @@ QByteArray ProjectFile::toJson(const ProjectSnapshot &project, const QJsonObject
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-bool ProjectFile::fromJson(const QByteArray &data, ProjectSnapshot *project, QString *reason)
+bool ProjectFile::fromJson(const QByteArray &data, ProjectSnapshot *project, QString *reason,
+                           QJsonObject *extra)
 {
     if (data.size() > MaxFileSize) {
         *reason = tr("pasa de %1 MiB").arg(MaxFileSize / (1024 * 1024));
@@ -278,6 +279,8 @@ bool ProjectFile::fromJson(const QByteArray &data, ProjectSnapshot *project, QSt
         read.alternatives.append(alternative);
     }
     *project = read;
+    if (extra)
+        *extra = root;
     return true;
 }
 
@@ -305,7 +308,8 @@ QString ProjectFile::limitProblem(const ProjectSnapshot &project)
     return QString();
 }
 
-bool ProjectFile::read(const QString &path, ProjectSnapshot *project, QString *error)
+bool ProjectFile::read(const QString &path, ProjectSnapshot *project, QString *error,
+                       QJsonObject *extra)
 {
     const QFileInfo info(path);
     QString reason;
@@ -323,7 +327,7 @@ bool ProjectFile::read(const QString &path, ProjectSnapshot *project, QString *e
         const QByteArray data = file.read(MaxFileSize + 1);
         if (file.error() != QFileDevice::NoError)
             reason = FileSaving::readCause(path, errno, file.errorString());
-        else if (fromJson(data, project, &reason))
+        else if (fromJson(data, project, &reason, extra))
             return true;
     }
     if (error)
@@ -331,11 +335,12 @@ bool ProjectFile::read(const QString &path, ProjectSnapshot *project, QString *e
     return false;
 }
 
-bool ProjectFile::write(const QString &path, const ProjectSnapshot &project, QString *error)
+bool ProjectFile::write(const QString &path, const ProjectSnapshot &project, QString *error,
+                        const QJsonObject &extra)
 {
     QString reason = limitProblem(project);
     if (reason.isEmpty()) {
-        reason = FileSaving::write(path, toJson(project));
+        reason = FileSaving::write(path, toJson(project, extra));
         if (reason.isEmpty())
             return true;
     }

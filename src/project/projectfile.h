@@ -37,18 +37,23 @@ public:
     static QByteArray toJson(const ProjectSnapshot &project, const QJsonObject &extra = {});
     // Parses and checks `data`. On failure leaves `project` alone, puts the
     // reason in `reason` and returns false.
-    static bool fromJson(const QByteArray &data, ProjectSnapshot *project, QString *reason);
+    // `extra`, if given, receives the file's whole object, for the keys of
+    // its own that the writer added.
+    static bool fromJson(const QByteArray &data, ProjectSnapshot *project, QString *reason,
+                         QJsonObject *extra = nullptr);
     // Why `project` cannot be written as a file that opens again (beyond a
     // limit), or an empty string.
     static QString limitProblem(const ProjectSnapshot &project);
 
     // Reads the file at `path`; `error`, if given, receives a whole message
     // naming the file.
-    static bool read(const QString &path, ProjectSnapshot *project, QString *error);
+    static bool read(const QString &path, ProjectSnapshot *project, QString *error,
+                     QJsonObject *extra = nullptr);
     // Writes through QSaveFile (FileSaving): the previous file stays whole
     // until the new one is complete. `error`, if given, receives a whole
     // message naming the file and the cause in words.
-    static bool write(const QString &path, const ProjectSnapshot &project, QString *error);
+    static bool write(const QString &path, const ProjectSnapshot &project, QString *error,
+                      const QJsonObject &extra = {});
 };
 
 #endif // PROJECTFILE_H

@@ -5,6 +5,8 @@
 #include "reportmarkup.h"
 #include "reportnotice.h"
 
+#include <algorithm>
+
 namespace {
 
 using M = ReportMarkup;
@@ -36,18 +38,25 @@ ReportDocument CashFlowReport::document(const ProjectFigures &project, int pictu
         const QImage diagram =
             CashFlowDiagram::render(CashFlowDiagram::layout(tables.at(index), pictureWidth));
         document.images.append({diagramName(index), diagram});
-        document.html += M::image(diagramName(index), diagram.size()) + table(tables.at(index));
+        // The title first, so that the diagram under it is read as this alternative's.
+        document.html += title(tables.at(index)) + M::image(diagramName(index), diagram.size())
+            + table(tables.at(index));
     }
     document.html += M::documentEnd();
     return document;
+}
+
+QString CashFlowReport::title(const CashFlowTable &table)
+{
+    return M::tableStart() + M::bandRow(M::AlternativeColour, 1, ReportFormat::name(table.name))
+        + M::tableEnd();
 }
 
 QString CashFlowReport::table(const CashFlowTable &table)
 {
     // The concept column and K + 1 periods; K may be INT_MAX.
     const long long columns = static_cast<long long>(table.shown) + 2;
-    QString markup = M::tableStart()
-        + M::bandRow(M::AlternativeColour, columns, ReportFormat::name(table.name));
+    QString markup = M::tableStart();
     if (table.perpetual)
         markup += endlessNotice(table.shown);
     else if (table.shown < table.horizon)
@@ -65,9 +74,15 @@ QString CashFlowReport::table(const CashFlowTable &table)
     for (const CashFlowTable::Row &row : table.expenses)
         markup += flowRow(row);
 
+    // A period in which no flow pays is written as in the flows' rows.
     markup += M::figureRowStart(M::TotalColour) + M::boldLabelCell(tr("Total"));
-    for (const double total : table.net)
-        markup += M::totalCell(ReportFormat::amount(total));
+    for (int period = 0; period < table.net.size(); ++period) {
+        const auto pays = [period](const CashFlowTable::Row &row) { return row.pays(period); };
+        const bool paid = std::any_of(table.income.cbegin(), table.income.cend(), pays)
+            || std::any_of(table.expenses.cbegin(), table.expenses.cend(), pays);
+        markup += M::totalCell(paid ? ReportFormat::amount(table.net.at(period))
+                                    : ReportFormat::wholeNumber(0));
+    }
     return markup + M::rowEnd() + M::tableEnd();
 }
 
@@ -75,7 +90,7 @@ QString CashFlowReport::endlessNotice(int shownHorizon)
 {
     const QString sentence =
         tr("El horizonte no tiene fin; se muestran los períodos 0 a %1 de \u221E.")
-            .arg(ReportFormat::wholeNumber(shownHorizon));
+            .arg(ReportFormat::count(shownHorizon));
     return M::noticeRow(static_cast<long long>(shownHorizon) + 2, sentence);
 }
 
@@ -84,6 +99,6 @@ QString CashFlowReport::tooLongNotice(int horizon, int shownHorizon)
     const QString sentence =
         tr("El horizonte de %1 períodos es demasiado largo para mostrarlo entero; "
            "se muestran los períodos 0 a %2 de %1.")
-            .arg(ReportFormat::wholeNumber(horizon), ReportFormat::wholeNumber(shownHorizon));
+            .arg(ReportFormat::count(horizon), ReportFormat::count(shownHorizon));
     return M::noticeRow(static_cast<long long>(shownHorizon) + 2, sentence);
 }

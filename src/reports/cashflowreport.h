@@ -11,8 +11,8 @@
 // Markup of the cash-flow report ("Visualizar"): one table per alternative
 // with a column for the concept and one for each period 0..N, a row per
 // flow under the sections "Ingresos" and "Egresos", and the period's net
-// cash flow, "Total". Above each table, the alternative's cash-flow diagram
-// over the periods the table shows.
+// cash flow, "Total". Above each table, the alternative's title band, then
+// its cash-flow diagram over the periods the table shows.
 //
 // Names are escaped, so markup typed into a name shows as text. A report
 // whose tables would hold more than the given number of cells shows the
@@ -29,11 +29,12 @@ public:
     static QString diagramName(int index);
 
     // The whole report: the line naming unread cells, if any, then each
-    // alternative's diagram, pictureWidth pixels wide, and table, in order.
+    // alternative's title, diagram, pictureWidth pixels wide, and table.
     static ReportDocument document(const ProjectFigures &project, int pictureWidth,
                                    long long mostCells = MostShownCells);
 
-    // The markup of one alternative's table.
+    // The markup of one alternative's title band, and of its table.
+    static QString title(const CashFlowTable &table);
     static QString table(const CashFlowTable &table);
 
     // The row under the title of an alternative whose horizon is too long

@@ -53,6 +53,15 @@ QString ReportFormat::wholeNumber(long long value)
     return QStringLiteral("%1").arg(value, 0, 10, QLatin1Char(' '));
 }
 
+QString ReportFormat::count(long long value)
+{
+    QString digits = wholeNumber(value);
+    const int sign = value < 0 ? 1 : 0;
+    for (int at = digits.size() - 3; at > sign; at -= 3)
+        digits.insert(at, QChar(0x00A0));
+    return digits;
+}
+
 QString ReportFormat::name(const QString &typed)
 {
     return typed.toHtmlEscaped();

@@ -37,6 +37,8 @@ public:
     static QString exact(double value);
     // A whole number: a period, a column span, the 0 of a period without payment.
     static QString wholeNumber(long long value);
+    // A count in a sentence, grouped as amounts are: "100 000", "-1 234".
+    static QString count(long long value);
     // A name as typed, escaped so that markup in it shows as text.
     static QString name(const QString &typed);
 };

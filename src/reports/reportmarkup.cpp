@@ -48,7 +48,8 @@ QString ReportMarkup::rowEnd()
 QString ReportMarkup::bandRow(const char *colour, long long columns, const QString &text)
 {
     // One multi-argument call: a name holding %1, %2 or %3 stays as typed.
-    return QStringLiteral("<tr style=\"background-color:%1\"><th colspan=%2>%3</th></tr>")
+    // At the left edge, where it shows however wide the table.
+    return QStringLiteral("<tr style=\"background-color:%1\"><th colspan=%2 align=\"left\">%3</th></tr>")
         .arg(QLatin1String(colour), ReportFormat::wholeNumber(columns), text);
 }
 

@@ -57,7 +57,7 @@ QString RiskSection::projectPart(const ProjectFigures &project, const MonteCarlo
     QString html = M::paragraph(
         tr("Semilla %1: %2 simulaciones; en cada una, cada cifra distinta de 0 se toma de una "
            "distribución triangular entre \u2212%3 y +%3 de su valor, con su valor como moda.")
-            .arg(QString::number(settings.seed), ReportFormat::wholeNumber(outcome.draws), percent));
+            .arg(QString::number(settings.seed), ReportFormat::count(outcome.draws), percent));
     if (project.alternatives.size() < 2 || outcome.draws <= 0)
         return html;
     html += M::tableStart()

@@ -110,7 +110,7 @@ ReportDocument SensitivityReport::document(const ProjectFigures &project, const 
     else if (settings.outOfMemory)
         html += M::warningParagraph(tr("Las %1 simulaciones no caben en la memoria: pruebe con "
                                        "menos.")
-                                        .arg(ReportFormat::wholeNumber(settings.draws)));
+                                        .arg(ReportFormat::count(settings.draws)));
     html += M::documentEnd();
     document.html = html;
     return document;

@@ -100,7 +100,8 @@ bool FileState::saveTo(const QString &path)
                         .arg(QDir::toNativeSeparators(path), holder->displayName()));
         return false;
     }
-    if (!ProjectFile::write(path, document->project(), &error)) {
+    if (!ProjectFile::write(path, document->project(), &error,
+                            extraKeys ? extraKeys() : QJsonObject())) {
         Dialogs::instance()->error(window, error);
         return false;
     }

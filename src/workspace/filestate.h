@@ -1,8 +1,11 @@
 #ifndef FILESTATE_H
 #define FILESTATE_H
 
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 class ProjectDocument;
 class QUndoStack;
@@ -51,6 +54,8 @@ public:
     // Counts the project as changed since it was last saved (a recovered
     // one), until it is saved.
     void markModified();
+    // Keys of the window's own that each save adds to the file.
+    void setExtraKeys(std::function<QJsonObject()> keys) { extraKeys = std::move(keys); }
 
 signals:
     // The project was written to `path`.
@@ -61,6 +66,7 @@ private:
     const ProjectDocument *document;
     QUndoStack *steps;
     QString m_filePath;
+    std::function<QJsonObject()> extraKeys;
 };
 
 #endif // FILESTATE_H

@@ -7,8 +7,10 @@
 #include "projectitem.h"
 #include "projecttree.h"
 #include "propertypanel.h"
+#include "reportkey.h"
 #include "sensitivitycontrols.h"
 #include "sensitivityrun.h"
+#include "treecolumns.h"
 #include "treecommands.h"
 
 #include <QCloseEvent>
@@ -55,11 +57,9 @@ void ProjectWindow::setUp(const ProjectSnapshot &project)
     steps = new QUndoStack(this);
     file = new FileState(this, m_document, steps);
     connect(file, &FileState::saved, this, &ProjectWindow::saved);
+    file->setExtraKeys([this]() { return ReportKey::of(this); });
 
-    // The name takes the width it needs, the description the rest; a node's
-    // tooltip gives its whole name.
-    ui->twProjectList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    ui->twProjectList->header()->setStretchLastSection(true);
+    new TreeColumns(ui->twProjectList);
     m_tree = new ProjectTree(ui->twProjectList, m_document, this);
     panel = new PropertyPanel(ui->twProperty, m_document, m_tree, this);
     m_commands = new TreeCommands(this, m_document, m_tree, panel, steps);

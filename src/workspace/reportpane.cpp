@@ -4,6 +4,7 @@
 #include "workedsolution.h"
 #include "projectdocument.h"
 #include "projectreading.h"
+#include "reportreflow.h"
 #include "sensitivityrun.h"
 
 #include <QDateTime>
@@ -46,6 +47,7 @@ ReportPane::ReportPane(QTextEdit *view, QLabel *notice, const ProjectDocument *d
     connect(refreshTimer, &QTimer::timeout, this, &ReportPane::refresh);
     run = new SensitivityRun(this);
     connect(run, &SensitivityRun::finished, this, &ReportPane::sensitivityFinished);
+    new ReportReflow(view, this);
 }
 
 ReportPane::~ReportPane() = default;
@@ -60,11 +62,20 @@ ReportDocument ReportPane::document(Report report) const
     return build(report, figures());
 }
 
-ReportDocument ReportPane::build(Report report, const ProjectFigures &figures) const
+ReportDocument ReportPane::printable() const
 {
+    if (m_shown == Report::None || m_shown == Report::Sensitivity)
+        return ReportDocument();
+    return build(m_shown, m_shownFigures, PrintPictureWidth);
+}
+
+ReportDocument ReportPane::build(Report report, const ProjectFigures &figures, int width) const
+{
+    if (width <= 0)
+        width = pictureWidth();
     switch (report) {
     case Report::CashFlows:
-        return CashFlowReport::document(figures, pictureWidth(), cellLimit);
+        return CashFlowReport::document(figures, width, cellLimit);
     case Report::Sensitivity:
         return sensitivityDocument(figures);
     case Report::WorkedSolution:
@@ -73,7 +84,7 @@ ReportDocument ReportPane::build(Report report, const ProjectFigures &figures) c
     case Report::Comparison:
         break;
     }
-    return ComparisonReport::document(figures, pictureWidth());
+    return ComparisonReport::document(figures, width);
 }
 
 ReportDocument ReportPane::sensitivityDocument(const ProjectFigures &figures) const
@@ -171,6 +182,7 @@ void ReportPane::present(Report report, const ProjectFigures &figures, const Rep
         down->setValue(y);
     }
     m_shown = report;
+    shownWidth = pictureWidth();
     lastBuildMs = elapsedMs + clock.elapsed();
     notice->hide();
     emit reportShown();
@@ -192,6 +204,14 @@ void ReportPane::projectChanged()
     notice->setText(tr("Los datos cambiaron desde este informe: pulse «%1» para actualizarlo.")
                         .arg(buttonText(m_shown)));
     notice->show();
+}
+
+void ReportPane::followWidth()
+{
+    if (m_shown == Report::None || outOfDate() || run->running() || pictureWidth() == shownWidth
+        || lastBuildMs >= refreshLimitMs)
+        return;
+    show(m_shown);
 }
 
 void ReportPane::refresh()

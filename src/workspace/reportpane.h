@@ -48,6 +48,13 @@ public:
     // The document of `report`, built afresh, its pictures pictureWidth() wide.
     ReportDocument document(Report report) const;
 
+    // The report shown as it is exported or printed: built again from the
+    // figures it was built from, its pictures PrintPictureWidth wide, so
+    // that it fits a portrait page and a page holds what fits on it. Empty
+    // for none, and for "Sensibilidad", whose simulation is not run again.
+    static constexpr int PrintPictureWidth = 600;
+    ReportDocument printable() const;
+
     // The width of the report area's page, at least MinPictureWidth.
     static constexpr int MinPictureWidth = 480;
     int pictureWidth() const;
@@ -60,6 +67,9 @@ public:
 
     // Something in the project changed.
     void projectChanged();
+    // The report area's width changed (ReportReflow): the report shown is
+    // built again to it when it was quick to build, as after a change.
+    void followWidth();
 
     // The variation, draws and seed of "Sensibilidad".
     void setSensitivitySettings(const SensitivityReport::Settings &settings);
@@ -73,7 +83,8 @@ signals:
     void reportShown();
 
 private:
-    ReportDocument build(Report report, const ProjectFigures &project) const;
+    // Pictures `width` wide; pictureWidth() for 0.
+    ReportDocument build(Report report, const ProjectFigures &project, int width = 0) const;
     void present(Report report, const ProjectFigures &figures, const ReportDocument &built,
                  qint64 elapsedMs);
     void sensitivityFinished();
@@ -88,6 +99,7 @@ private:
     Report m_shown = Report::None;
     ProjectFigures m_shownFigures;
     qint64 lastBuildMs = 0;
+    int shownWidth = 0; // the pictureWidth() of the report shown
     int refreshLimitMs = DefaultRefreshLimitMs;
     long long cellLimit = CashFlowReport::MostShownCells;
     SensitivityRun *run;

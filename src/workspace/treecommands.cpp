@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <QUndoStack>
 
@@ -80,7 +81,23 @@ QList<QAction *> TreeCommands::contextActions(QTreeWidgetItem *node)
 
 void TreeCommands::askFlow()
 {
-    QTreeWidgetItem *group = targetNode();
+    askFlowIn(targetNode());
+}
+
+QTreeWidgetItem *TreeCommands::groupOf(QTreeWidgetItem *node, int group)
+{
+    while (node && node->type() != ProjectItemType)
+        node = node->parent();
+    return node && group >= 0 && group < node->childCount() ? node->child(group) : nullptr;
+}
+
+void TreeCommands::askFlowUnder(QTreeWidgetItem *node, int group)
+{
+    askFlowIn(groupOf(node, group));
+}
+
+void TreeCommands::askFlowIn(QTreeWidgetItem *group)
+{
     if (!group || (group->type() != IncomeGroupType && group->type() != ExpenseGroupType))
         return;
     CashFlow::Kind kind = CashFlow::Uniform;
@@ -102,11 +119,8 @@ QTreeWidgetItem *TreeCommands::addAlternative(const QString &title)
     alternative.name = title;
     steps->push(new NodeCommand(document, NodeCommand::Action::Insert, {index, -1, -1},
                                 alternative, tr("Añadir «%1»").arg(title)));
-    // The new alternative becomes the current node, so that the highlighted
-    // node is the one the panel shows, and a click on another brings its own.
     QTreeWidgetItem *added = projectTree->nodeAt({index, -1, -1});
-    projectTree->tree()->setCurrentItem(added);
-    panel->show(added);
+    makeCurrent(added);
     return added;
 }
 
@@ -126,7 +140,20 @@ QTreeWidgetItem *TreeCommands::addFlow(QTreeWidgetItem *group, CashFlow::Kind ki
                                           : tr("Añadir egreso a «%1»");
     steps->push(new NodeCommand(document, NodeCommand::Action::Insert, place, flow,
                                 text.arg(group->parent()->text(0))));
-    return projectTree->nodeAt(place);
+    QTreeWidgetItem *added = projectTree->nodeAt(place);
+    makeCurrent(added);
+    return added;
+}
+
+void TreeCommands::makeCurrent(QTreeWidgetItem *node)
+{
+    // A new node becomes the current one, so that the highlighted node is
+    // the one the panel shows, its first figure ready to be typed.
+    if (!node)
+        return;
+    projectTree->tree()->setCurrentItem(node);
+    panel->show(node);
+    panel->table()->setCurrentCell(1, 0);
 }
 
 bool TreeCommands::removeNode(QTreeWidgetItem *node)
@@ -155,7 +182,7 @@ QTreeWidgetItem *TreeCommands::duplicateAlternative(QTreeWidgetItem *node)
     steps->push(new NodeCommand(document, NodeCommand::Action::Insert, place, copy,
                                 tr("Duplicar «%1»").arg(node->text(0))));
     QTreeWidgetItem *added = projectTree->nodeAt(place);
-    projectTree->tree()->setCurrentItem(added);
+    makeCurrent(added);
     return added;
 }
 

@@ -55,9 +55,20 @@ public:
     // Row `row` of the node at `place` was edited from `before` to `after`.
     void commitCell(const NodePlace &place, int row, const QString &before, const QString &after);
 
+    // The commands with their dialogs, as the menus of the main window call
+    // them: the title of a new alternative; the kind of a new flow of the
+    // group `group` (0 "Ingresos", 1 "Egresos") of the alternative that holds
+    // `node`, or is `node`.
+    void askAlternative();
+    void askFlowUnder(QTreeWidgetItem *node, int group);
+    // The group `group` of the alternative that holds `node`, or is
+    // `node`; null when `node` is in no alternative.
+    static QTreeWidgetItem *groupOf(QTreeWidgetItem *node, int group);
+
 private:
     void askFlow();
-    void askAlternative();
+    void askFlowIn(QTreeWidgetItem *group);
+    void makeCurrent(QTreeWidgetItem *node);
     // The node the context menu was opened on, or else the current node.
     QTreeWidgetItem *targetNode() const;
 
