@@ -47,7 +47,7 @@ QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *alternative, const Q
 {
     const QStringList cells = flow.split(QLatin1Char('|'));
     QTreeWidgetItem *item = addFlow(w, alternative->child(cells.at(0).at(0) == QLatin1Char('I') ? 0 : 1),
-                                    QStringLiteral("UAGS").indexOf(cells.at(0).at(1)));
+                                    QStringLiteral("UAGSDP").indexOf(cells.at(0).at(1)));
     fill(w, item, cells.mid(1));
     return item;
 }

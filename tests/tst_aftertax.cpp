@@ -2,9 +2,13 @@
 // oracle of their own in long double (each year and each cuota worked out
 // apart from the code), and the identities every schedule keeps.
 #include "depreciationschedule.h"
+#include "driver.h"
 #include "loanschedule.h"
+#include "projectfile.h"
 #include "taxstatement.h"
 
+#include <QComboBox>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <cmath>
@@ -277,5 +281,119 @@ void TestAfterTax::statementOracle()
     }
 }
 
-QTEST_APPLESS_MAIN(TestAfterTax)
+// An asset and a loan typed into a window: the file, both reports, undo.
+class TestAfterTaxWindow : public WindowTest
+{
+    Q_OBJECT
+
+private slots:
+    void typedAssetAndLoan();
+};
+
+namespace {
+
+// The figure of the cell under `label` in the report's tables, column `column`.
+double figureOf(const QList<Rows> &tables, const QString &label, int column)
+{
+    for (const Rows &table : tables) {
+        for (const QStringList &row : table) {
+            if (QString(row.value(0)).replace(QChar(0xA0), ' ') != label)
+                continue;
+            QString figure;
+            for (const QChar c : row.value(column)) {
+                if (c.isDigit() || c == '.' || c == '-' || c == QChar(0x2212))
+                    figure += c == QChar(0x2212) ? QChar('-') : c;
+            }
+            return figure.toDouble();
+        }
+    }
+    return qQNaN();
+}
+
+} // namespace
+
+void TestAfterTaxWindow::typedAssetAndLoan()
+{
+    QTreeWidgetItem *lathe = first();
+    fill(w, lathe, {"Torno con préstamo", "5", "0.12"});
+    addFlow(w, lathe, "IU|Ventas|20000|5|1");
+    addFlow(w, lathe, "EU|Operación|3000|5|1");
+    addFlow(w, lathe, "IP|Banco|30000|0|0.1|5");
+    QTreeWidgetItem *asset = addFlow(w, lathe, "ED|Torno|50000|0|5|5000|Línea recta|5|8000");
+    w->showComparison();
+    const QString beforeTaxes = w->comparisonDocument().html;
+    // A tax rate of 0 is the appraisal before taxes, to the byte.
+    type(showNode(w, lathe), 3, "0");
+    QCOMPARE(w->comparisonDocument().html, beforeTaxes);
+    type(showNode(w, lathe), 3, "0.3");
+
+    // The method is chosen from its list.
+    QTableWidget *table = showNode(w, asset);
+    QCOMPARE(table->item(5, 0)->text(), QStringLiteral("Línea recta"));
+    table->setCurrentIndex(table->model()->index(5, 0));
+    table->edit(table->currentIndex());
+    auto *methods = table->viewport()->findChild<QComboBox *>();
+    QVERIFY(methods);
+    QCOMPARE(methods->count(), 11);
+    methods->setCurrentIndex(1);
+    emit methods->activated(1);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(w->document()->cellText(w->projectTree()->placeOf(asset), 5), QStringLiteral("Suma de dígitos"));
+    w->undoStack()->undo();
+
+    // Written as the example of docs/file-format.md, and read back the same.
+    QFile doc(QStringLiteral(QUINTAVO_SOURCE_DIR "/docs/file-format.md"));
+    QVERIFY(doc.open(QIODevice::ReadOnly));
+    const QByteArray text = doc.readAll();
+    const int start = text.indexOf("```json\n", text.indexOf("## Example after taxes")) + 8;
+    const QByteArray example = text.mid(start, text.indexOf("```", start) - start);
+    QCOMPARE(ProjectFile::toJson(w->snapshot()), example);
+    ProjectSnapshot read;
+    QString reason;
+    QVERIFY2(ProjectFile::fromJson(example, &read, &reason), qPrintable(reason));
+    QVERIFY(read == w->snapshot());
+
+    // The project's flow: 14 600 a year after taxes with the depreciation's
+    // shield, the lathe's cost now and its sale less the tax on the gain.
+    LD project = -50000, investor = 30000, balance = 30000;
+    const LD cuota = 30000 * 0.1L / (1 - powl(1.1L, -5));
+    for (int t = 1; t <= 5; ++t) {
+        const LD v = powl(1.12L, -t), interest = balance * 0.1L;
+        project += (14600 + (t == 5 ? 8000 - 0.3L * 3000 : 0)) * v;
+        investor -= (cuota - 0.3L * interest) * v;
+        balance -= cuota - interest;
+    }
+    investor += project;
+    w->showComparison();
+    const QList<Rows> comparison = reportTables(w->report());
+    QVERIFY(fabsl(figureOf(comparison, "VPN del proyecto", 1) - project) < 0.006L);
+    QVERIFY(fabsl(figureOf(comparison, "VPN", 1) - investor) < 0.05L);
+    QVERIFY(w->comparisonDocument().html.contains("flujo de caja del inversionista, después de impuestos y con financiación"));
+
+    w->showCashFlows();
+    const QList<Rows> flows = reportTables(w->report());
+    QCOMPARE(figureOf(flows, "Flujo de caja del proyecto", 2), 14600.0);
+    QCOMPARE(figureOf(flows, "Flujo de caja del proyecto", 6), 14600.0 + 7100.0);
+    // The depreciation table ends at the book value of the sale, the
+    // amortization table at a balance of 0.00.
+    QCOMPARE(flows.at(flows.size() - 2).last().join('|').replace(QChar(0xA0), ' '),
+             QStringLiteral("5|9 000.00|45 000.00|5 000.00"));
+    QCOMPARE(flows.last().last().last(), QStringLiteral("0.00"));
+
+    // Undoing the rate appraises before taxes again.
+    while (w->document()->alternative(0).taxRate != "0")
+        w->undoStack()->undo();
+    w->undoStack()->undo();
+    QCOMPARE(w->document()->alternative(0).taxRate, QString());
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    TestAfterTax schedules;
+    TestAfterTaxWindow window;
+    return QTest::qExec(&schedules, argc, argv) | QTest::qExec(&window, argc, argv);
+}
+
 #include "tst_aftertax.moc"

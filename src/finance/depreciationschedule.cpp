@@ -71,6 +71,8 @@ double DepreciationSchedule::depreciation(long long period) const
 
 double DepreciationSchedule::bookValue(long long period) const
 {
+    if (m_fault != DepreciableAsset::None)
+        return m_asset.cost;
     double book = m_asset.cost;
     const long long last = std::min<long long>(period, m_asset.sale) - m_asset.purchase;
     for (long long year = 1; year <= last && year <= static_cast<long long>(m_years.size()); ++year)

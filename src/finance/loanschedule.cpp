@@ -1,5 +1,6 @@
 #include "loanschedule.h"
 
+#include <climits>
 #include <cmath>
 
 double LoanSchedule::cents(double value)
@@ -18,7 +19,7 @@ LoanTerms::Fault LoanSchedule::check(const LoanTerms &loan)
         return LoanTerms::Rate;
     if (!std::isfinite(loan.amount) || loan.amount < 0.0 || std::fabs(loan.amount) > 1e15)
         return LoanTerms::Amount;
-    if (loan.disbursement < 0)
+    if (loan.disbursement < 0 || loan.disbursement > INT_MAX - MaxPayments)
         return LoanTerms::Disbursement;
     return LoanTerms::None;
 }

@@ -40,7 +40,10 @@ TaxStatement::Payments TaxStatement::assetPayments(size_t index) const
         return payments;
     const DepreciableAsset &asset = m_assets[index];
     const DepreciationSchedule &schedule = m_schedules[index];
-    for (long long t = asset.purchase; t <= asset.sale; ++t) {
+    // The depreciating years, then the sale however far it lies.
+    const long long depreciating = asset.purchase + static_cast<long long>(schedule.years().size());
+    for (long long t = asset.purchase; t <= asset.sale;
+         t = t < depreciating ? t + 1 : std::max<long long>(t + 1, asset.sale)) {
         double amount = m_rate * schedule.depreciation(t);
         if (t == asset.purchase)
             amount -= asset.cost;
@@ -81,7 +84,10 @@ std::vector<StatementPeriod> TaxStatement::periods(long long count) const
         const DepreciationSchedule &schedule = m_schedules[a];
         if (schedule.fault() != DepreciableAsset::None)
             continue;
-        for (long long t = asset.purchase; t <= asset.sale; ++t) {
+        const long long depreciating =
+            asset.purchase + static_cast<long long>(schedule.years().size());
+        for (long long t = asset.purchase; t <= asset.sale;
+             t = t < depreciating ? t + 1 : std::max<long long>(t + 1, asset.sale)) {
             StatementPeriod *row = at(t);
             if (!row)
                 break;

@@ -14,12 +14,13 @@ struct AlternativeSnapshot
     QString name;
     QString horizon; // "Total Períodos"
     QString rate;    // "Interés de Oportunidad"
+    QString taxRate; // "Tasa de Impuestos": empty before taxes
     QVector<FlowSnapshot> income;
     QVector<FlowSnapshot> expenses;
 
     bool operator==(const AlternativeSnapshot &other) const
     {
-        return name == other.name && horizon == other.horizon && rate == other.rate
+        return name == other.name && horizon == other.horizon && rate == other.rate && taxRate == other.taxRate
             && income == other.income && expenses == other.expenses;
     }
     bool operator!=(const AlternativeSnapshot &other) const { return !(*this == other); }

@@ -21,8 +21,10 @@ const AlternativeRowInfo AlternativeRows[] = {
      &AlternativeSnapshot::horizon},
     {QT_TRANSLATE_NOOP("ProjectDocument", "Interés de Oportunidad"), FigureReader::Kind::Rate,
      &AlternativeSnapshot::rate},
+    {QT_TRANSLATE_NOOP("ProjectDocument", "Tasa de Impuestos"), FigureReader::Kind::TaxRate,
+     &AlternativeSnapshot::taxRate},
 };
-constexpr int AlternativeRowCount = 3;
+constexpr int AlternativeRowCount = 4;
 
 bool isExpense(const NodePlace &place)
 {

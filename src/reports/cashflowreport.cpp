@@ -1,5 +1,6 @@
 #include "cashflowreport.h"
 
+#include "aftertaxtables.h"
 #include "cashflowdiagram.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
@@ -36,7 +37,8 @@ ReportDocument CashFlowReport::document(const ProjectFigures &project, int pictu
         const QImage diagram =
             CashFlowDiagram::render(CashFlowDiagram::layout(tables.at(index), pictureWidth));
         document.images.append({diagramName(index), diagram});
-        document.html += M::image(diagramName(index), diagram.size()) + table(tables.at(index));
+        document.html += M::image(diagramName(index), diagram.size()) + table(tables.at(index))
+            + AfterTaxTables::markup(project.alternatives.at(index), tables.at(index).shown);
     }
     document.html += M::documentEnd();
     return document;
