@@ -34,7 +34,8 @@ QTableWidget *showNode(ProjectWindow *w, QTreeWidgetItem *node);
 // "Añadir Ingreso"/"Añadir Egreso" on `group` with the kind at `kind` in the dialog.
 QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *group, int kind);
 QTreeWidgetItem *addAlternative(ProjectWindow *w, const QString &title);
-// Types `text` into cell (row, 0) through its editor and presses Return.
+// Types `text` into cell (row, 0) through its editor and presses Return; a cell chosen
+// from a list takes the choice named `text`, or one the text picks.
 void type(QTableWidget *table, int row, const QString &text);
 // Adds to `alternative` the flow "GK|name|figure|..." and fills its cells:
 // G is I (income) or E (expense), K is U, A, G or S (uniform, arithmetic, geometric, single),

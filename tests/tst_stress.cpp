@@ -59,7 +59,7 @@ void TestStress::act(ProjectWindow *w)
         text = w->document()->alternative(place.alternative).rate; // g = i
     Answers answers;
     answers.title = text;
-    answers.kind = rng.bounded(5) - 1;
+    answers.kind = rng.bounded(FlowKind::all().size() + 1) - 1;
     const int pick = rng.bounded(100);
     last = QStringLiteral("%1 on %2, row %3: %4").arg(pick).arg(node->text(0).left(40)).arg(row).arg(text.left(40));
     if (pick < 42)

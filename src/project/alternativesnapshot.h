@@ -14,9 +14,9 @@ struct AlternativeSnapshot
     QString name;
     QString horizon; // "Total Períodos"
     QString rate;    // "Interés de Oportunidad"
-    QString taxRate; // "Tasa de Impuestos": empty before taxes
     QVector<FlowSnapshot> income;
     QVector<FlowSnapshot> expenses;
+    QString taxRate{}; // "Tasa de Impuestos": empty before taxes
 
     bool operator==(const AlternativeSnapshot &other) const
     {

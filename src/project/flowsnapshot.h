@@ -17,10 +17,10 @@ struct FlowSnapshot
     QString payments; // "Número Períodos"
     QString start;    // "Inicia en"
     // A depreciable asset's and a loan's further cells.
-    QString method;    // "Método" of an asset, "Sistema" of a loan
-    QString grace;     // a loan's "Períodos de gracia"
-    QString sale;      // an asset's "Período de venta"
-    QString saleValue; // an asset's "Valor de venta"
+    QString method{};    // "Método" of an asset, "Sistema" of a loan
+    QString grace{};     // a loan's "Períodos de gracia"
+    QString sale{};      // an asset's "Período de venta"
+    QString saleValue{}; // an asset's "Valor de venta"
 
     bool operator==(const FlowSnapshot &other) const
     {
