@@ -10,8 +10,10 @@
 #include "projectfile.h"
 #include "projectwindow.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>

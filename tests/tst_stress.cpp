@@ -121,13 +121,25 @@ void TestStress::checkReports(ProjectWindow *w)
     last = "Comparar, Visualizar";
     w->showComparison();
     const Rows compared = reportTables(w->report()).value(0);
-    QCOMPARE(compared.size(), 10); // the names, VPI, VPE, VPN, VAE, TIR, B/C, TIRM, PR, PRD
+    const ProjectFigures figures = w->figures();
+    // The names, VPI, VPE, VPN, VAE, TIR, B/C, TIRM, PR, PRD; after taxes the project's VPN and TIR.
+    const bool taxed = std::any_of(figures.alternatives.cbegin(), figures.alternatives.cend(),
+                                   [](const AlternativeFigures &a) { return a.afterTax(); });
+    QCOMPARE(compared.size(), taxed ? 12 : 10);
     // Qt lays the cells out slowly under the sanitizers: a smaller report.
     w->setCellLimit(3000);
-    const ProjectFigures figures = w->figures();
     const QVector<int> kept = CashFlowTable::shownHorizons(figures.alternatives, 3000);
     w->showCashFlows();
-    const QList<Rows> tables = reportTables(w->report());
+    const QList<Rows> shownTables = reportTables(w->report());
+    // Each alternative's table; after taxes its statement and schedules follow it.
+    QList<Rows> tables;
+    for (int t = 0, k = 0; k < figures.alternatives.size(); ++k) {
+        const AlternativeFigures &a = figures.alternatives.at(k);
+        tables << shownTables.value(t);
+        t += 1 + (a.afterTax() ? 1 + int(a.assets.size() + a.loans.size()) : 0);
+        if (k + 1 == figures.alternatives.size())
+            QCOMPARE(shownTables.size(), t);
+    }
     QCOMPARE(tables.size(), w->tree()->topLevelItemCount());
     for (int k = 0; k < tables.size(); ++k) {
         const AlternativeFigures &alternative = figures.alternatives.at(k);

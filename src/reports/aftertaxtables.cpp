@@ -70,11 +70,12 @@ QString AfterTaxTables::statement(const AlternativeFigures &alternative, int sho
     const long long count = static_cast<long long>(shown < 0 ? 0 : shown) + 1;
     const std::vector<StatementPeriod> periods = AfterTaxFigures::statement(alternative).periods(count);
     const bool loans = !alternative.loans.isEmpty();
-    QString html = M::tableStart()
-        + M::bandRow(M::AlternativeColour, count + 1,
-                     tr("Flujo de caja de «%1» con impuestos del %2")
-                         .arg(ReportFormat::name(alternative.name),
-                              ReportFormat::rate(alternative.taxRate)));
+    const QString name = ReportFormat::name(alternative.name);
+    const QString title = alternative.taxRate == 0.0
+        ? tr("Flujo de caja de «%1», antes de impuestos").arg(name)
+        : tr("Flujo de caja de «%1», después de impuestos (tasa %2)")
+              .arg(name, ReportFormat::rate(alternative.taxRate));
+    QString html = M::tableStart() + M::bandRow(M::AlternativeColour, count + 1, title);
     html += M::figureRowStart(M::HeaderColour) + M::headerCell(tr("Concepto"));
     for (long long period = 0; period < count; ++period)
         html += M::headerCell(ReportFormat::wholeNumber(period));
