@@ -65,6 +65,16 @@ QString AfterTaxTables::markup(const AlternativeFigures &alternative, int shown)
     return html;
 }
 
+int AfterTaxTables::statementRows(const AlternativeFigures &alternative)
+{
+    if (!alternative.afterTax())
+        return 0;
+    int rows = 2; // the title and the periods
+    for (const Line &line : Lines)
+        rows += !line.loan || !alternative.loans.isEmpty();
+    return rows;
+}
+
 QString AfterTaxTables::statement(const AlternativeFigures &alternative, int shown)
 {
     const long long count = static_cast<long long>(shown < 0 ? 0 : shown) + 1;

@@ -19,6 +19,9 @@ public:
     // taxes without assets or loans.
     static QString markup(const AlternativeFigures &alternative, int shown);
     static QString statement(const AlternativeFigures &alternative, int shown);
+    // The rows of its statement (each with a cell per period shown): 0 for
+    // an alternative without one.
+    static int statementRows(const AlternativeFigures &alternative);
     static QString depreciation(const AlternativeFigures::Asset &asset);
     static QString amortization(const AlternativeFigures::Loan &loan);
 };
