@@ -1,6 +1,7 @@
 #include "driver.h"
 #include "projectfile.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTextTable>
 #include <QTimer>
@@ -34,6 +35,15 @@ void type(QTableWidget *table, int row, const QString &text)
 {
     table->setCurrentIndex(table->model()->index(row, 0));
     table->edit(table->currentIndex());
+    if (auto *choices = table->viewport()->findChild<QComboBox *>()) {
+        // A list: the choice named, or one picked by the text.
+        const int index = choices->findText(text);
+        choices->setCurrentIndex(index >= 0 ? index : int(qHash(text) % uint(choices->count())));
+        emit choices->activated(choices->currentIndex());
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return;
+    }
     auto *editor = table->viewport()->findChild<QLineEdit *>();
     QVERIFY(editor);
     editor->selectAll();
@@ -47,7 +57,7 @@ QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *alternative, const Q
 {
     const QStringList cells = flow.split(QLatin1Char('|'));
     QTreeWidgetItem *item = addFlow(w, alternative->child(cells.at(0).at(0) == QLatin1Char('I') ? 0 : 1),
-                                    QStringLiteral("UAGS").indexOf(cells.at(0).at(1)));
+                                    QStringLiteral("UAGSDP").indexOf(cells.at(0).at(1)));
     fill(w, item, cells.mid(1));
     return item;
 }

@@ -34,10 +34,12 @@ QTableWidget *showNode(ProjectWindow *w, QTreeWidgetItem *node);
 // "Añadir Ingreso"/"Añadir Egreso" on `group` with the kind at `kind` in the dialog.
 QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *group, int kind);
 QTreeWidgetItem *addAlternative(ProjectWindow *w, const QString &title);
-// Types `text` into cell (row, 0) through its editor and presses Return.
+// Types `text` into cell (row, 0) through its editor and presses Return; a cell chosen
+// from a list takes the choice named `text`, or one the text picks.
 void type(QTableWidget *table, int row, const QString &text);
 // Adds to `alternative` the flow "GK|name|figure|..." and fills its cells:
-// G is I (income) or E (expense), K is U, A, G or S (uniform, arithmetic, geometric, single).
+// G is I (income) or E (expense), K is U, A, G or S (uniform, arithmetic, geometric, single),
+// D (depreciable asset) or P (loan).
 QTreeWidgetItem *addFlow(ProjectWindow *w, QTreeWidgetItem *alternative, const QString &flow);
 QList<Rows> reportTables(const QTextEdit *report);
 // A window's project as saved, and both its reports.
@@ -62,7 +64,7 @@ public:
     Answers() : previous(instance()) { setInstance(this); }
     ~Answers() override { setInstance(previous); }
     QString alternativeTitle(QWidget *) override { return title; }
-    bool flowKind(QWidget *, CashFlow::Kind *chosen) override
+    bool flowKind(QWidget *, bool, CashFlow::Kind *chosen) override
     { return kind >= 0 && (*chosen = FlowKind::all().at(kind)->id(), true); }
     Answer unsavedChanges(QWidget *, const QString &) override
     { return answers.isEmpty() ? Answer::Discard : answers.takeFirst(); }

@@ -77,6 +77,8 @@ double DrawValuation::flowWorthAt(const CashFlow &flow, double rate, bool quick)
     switch (flow.kind) {
     case CashFlow::Uniform:
     case CashFlow::Single:
+    case CashFlow::Asset:
+    case CashFlow::Loan:
         worth = flow.amount * level;
         break;
     case CashFlow::Arithmetic: {

@@ -15,6 +15,8 @@ double flowWorth(const CashFlow &flow, double i)
     case CashFlow::Geometric:
         return geometricFlowWorth(i, flow.amount, flow.change, flow.payments, flow.start);
     case CashFlow::Single:
+    case CashFlow::Asset:
+    case CashFlow::Loan:
         // A series of one payment: F / (1 + i)^s, nothing before period 0.
         return uniformFlowWorth(i, flow.amount, 1, flow.start);
     }

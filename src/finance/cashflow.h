@@ -10,8 +10,12 @@
 // amount * (1 + change)^k (geometric), k = 0, 1, ... A single payment pays
 // `amount` once, in period `start`, whatever `payments` holds. A perpetual
 // series (not a single payment) never stops paying.
+//
+// Asset and Loan are kinds a user types (a depreciable asset, a loan): their
+// own figures turn into single payments after taxes (TaxStatement); a flow
+// of theirs valued here counts as a single payment.
 struct CashFlow {
-    enum Kind { Uniform, Arithmetic, Geometric, Single };
+    enum Kind { Uniform, Arithmetic, Geometric, Single, Asset, Loan };
 
     Kind kind = Uniform;
     double amount = 0.0;

@@ -49,6 +49,8 @@ public:
             switch (m_kind) {
             case CashFlow::Uniform:
             case CashFlow::Single:
+            case CashFlow::Asset:
+            case CashFlow::Loan:
                 break;
             case CashFlow::Arithmetic:
                 running = running + m_change;

@@ -73,6 +73,8 @@ double perpetualFlowWorth(const CashFlow &flow, double i)
     case CashFlow::Geometric:
         return moved(flow.amount, i - flow.change, 1, i, first);
     case CashFlow::Single:
+    case CashFlow::Asset:
+    case CashFlow::Loan:
         break;
     }
     return nan;

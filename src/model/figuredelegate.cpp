@@ -1,8 +1,10 @@
 #include "figuredelegate.h"
 
+#include "flowchoices.h"
 #include "reportformat.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPersistentModelIndex>
@@ -62,6 +64,14 @@ QString FigureDelegate::explanation(const QString &typed, FigureReader::Kind kin
         return tr("Se lee como 0: no es un número");
     case Problem::NegativeCount:
         return tr("Se lee como 0: un número de períodos no puede ser negativo");
+    case Problem::OutsideBounds:
+        return kind == FigureReader::Kind::TaxRate
+            ? tr("Se lee como 0: la tasa de impuestos va de 0 a 1 (0 a 100 %)")
+            : tr("Se lee como 0: escriba un número entero de 1 a %1").arg(FigureReader::MaxLifetime);
+    case Problem::NotAChoice:
+        return tr("No está en la lista: se usa «%1»")
+            .arg(kind == FigureReader::Kind::Method ? FlowChoices::methods().constFirst()
+                                                    : FlowChoices::systems().constFirst());
     case Problem::NegativeExpense:
         return tr("Un egreso negativo cuenta como ingreso");
     case Problem::RateAsPercentage: {
@@ -109,6 +119,23 @@ void FigureDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelI
         option->palette.setColor(group, QPalette::Highlight, highlight);
         option->palette.setColor(group, QPalette::HighlightedText, Qt::white);
     }
+}
+
+QWidget *FigureDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                      const QModelIndex &index) const
+{
+    const FigureReader::Kind kind = rowKind(index.row());
+    if (kind != FigureReader::Kind::Method && kind != FigureReader::Kind::System)
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    auto *choices = new QComboBox(parent);
+    choices->addItems(kind == FigureReader::Kind::Method ? FlowChoices::methods()
+                                                         : FlowChoices::systems());
+    // A choice picked from the list is committed at once, as a typed cell on Enter.
+    connect(choices, &QComboBox::activated, this, [this, choices]() {
+        emit const_cast<FigureDelegate *>(this)->commitData(choices);
+        emit const_cast<FigureDelegate *>(this)->closeEditor(choices);
+    });
+    return choices;
 }
 
 bool FigureDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,

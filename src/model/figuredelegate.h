@@ -47,6 +47,9 @@ public:
     // other cell.
     QString placeholder(const QModelIndex &index) const;
 
+    // A "Método" or "Sistema" cell is chosen from its list.
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;
     void setModelData(QWidget *editor, QAbstractItemModel *model,

@@ -1,5 +1,7 @@
 #include "projectreading.h"
 
+#include "aftertaxfigures.h"
+#include "aftertaxreading.h"
 #include "figurereader.h"
 #include "flowkind.h"
 #include "projectdocument.h"
@@ -17,18 +19,20 @@ FigureReader::Reading figure(const QString &typed, int row, FigureReader::Kind k
     return reading;
 }
 
-void readFlows(const QVector<FlowSnapshot> &flows, bool expense,
-               QVector<AlternativeFigures::Flow> *figures,
+void readFlows(const QVector<FlowSnapshot> &flows, bool expense, AlternativeFigures *alternative,
                QVector<ProjectFigures::UnreadCell> *unread)
 {
+    QVector<AlternativeFigures::Flow> *figures = expense ? &alternative->expenses : &alternative->income;
     figures->reserve(flows.size());
     QVector<FlowKind::Unread> cells;
     for (const FlowSnapshot &flow : flows) {
         const FlowKind &kind = FlowKind::of(flow.kind);
         cells.clear();
-        figures->append({flow.name, kind.figures(flow, expense, unread ? &cells : nullptr)});
+        const CashFlow read = kind.figures(flow, expense, unread ? &cells : nullptr);
         for (const FlowKind::Unread &cell : cells)
             unread->append({cell.text, kind.rowLabel(cell.row), flow.name});
+        if (!AfterTaxReading::read(flow, expense, alternative, unread))
+            figures->append({flow.name, read});
     }
 }
 
@@ -46,8 +50,11 @@ AlternativeFigures ProjectReading::alternative(const AlternativeSnapshot &typed,
     alternative.perpetual = horizon.perpetual;
     alternative.rate =
         figure(typed.rate, ProjectDocument::RateRow, Reading::Rate, typed.name, unread).value;
-    readFlows(typed.income, false, &alternative.income, unread);
-    readFlows(typed.expenses, true, &alternative.expenses, unread);
+    alternative.taxRate =
+        figure(typed.taxRate, ProjectDocument::TaxRow, Reading::TaxRate, typed.name, unread).value;
+    readFlows(typed.income, false, &alternative, unread);
+    readFlows(typed.expenses, true, &alternative, unread);
+    AfterTaxFigures::apply(&alternative);
     return alternative;
 }
 

@@ -16,10 +16,11 @@ struct AlternativeSnapshot
     QString rate;    // "Interés de Oportunidad"
     QVector<FlowSnapshot> income;
     QVector<FlowSnapshot> expenses;
+    QString taxRate{}; // "Tasa de Impuestos": empty before taxes
 
     bool operator==(const AlternativeSnapshot &other) const
     {
-        return name == other.name && horizon == other.horizon && rate == other.rate
+        return name == other.name && horizon == other.horizon && rate == other.rate && taxRate == other.taxRate
             && income == other.income && expenses == other.expenses;
     }
     bool operator!=(const AlternativeSnapshot &other) const { return !(*this == other); }

@@ -1,5 +1,7 @@
 #include "figurereader.h"
 
+#include "flowchoices.h"
+
 #include <QRegularExpression>
 #include <QVariant>
 
@@ -131,6 +133,45 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
     switch (kind) {
     case Kind::Text:
         return reading;
+    case Kind::Method:
+    case Kind::System: {
+        const QString typed = display.toString();
+        const int index = FlowChoices::indexOf(
+            kind == Kind::Method ? FlowChoices::methods() : FlowChoices::systems(), typed);
+        reading.value = std::max(index, 0);
+        reading.converted = index >= 0;
+        if (index < 0 && !typed.trimmed().isEmpty())
+            reading.problem = Problem::NotAChoice;
+        return reading;
+    }
+    case Kind::Lifetime: {
+        const qlonglong wide = display.toLongLong(&ok);
+        if (ok && wide >= 1 && wide <= MaxLifetime) {
+            reading.value = static_cast<int>(wide);
+            reading.converted = true;
+            return reading;
+        }
+        if (ok) {
+            reading.problem = Problem::OutsideBounds;
+            return reading;
+        }
+        break;
+    }
+    case Kind::TaxRate: {
+        double fraction = display.toDouble(&ok);
+        if (!ok)
+            ok = readPercentage(display.toString(), &fraction);
+        if (ok && fraction >= 0.0 && fraction <= 1.0) {
+            reading.value = fraction;
+            reading.converted = true;
+            return reading;
+        }
+        if (ok) {
+            reading.problem = Problem::OutsideBounds;
+            return reading;
+        }
+        break;
+    }
     case Kind::Count:
         if (isEndless(display.toString())) {
             reading.converted = true;
@@ -181,7 +222,7 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
     const QString text = display.toString().trimmed();
     if (text.isEmpty())
         return reading;
-    if (kind == Kind::WholeNumber || kind == Kind::Count)
+    if (kind == Kind::WholeNumber || kind == Kind::Count || kind == Kind::Lifetime)
         explainWholeNumber(text, &reading);
     else
         explainAmount(text, kind == Kind::Rate, &reading);
@@ -207,7 +248,10 @@ bool FigureReader::isUnread(const Reading &reading)
 
 bool FigureReader::isEmptyFigure(const QString &typed, Kind kind)
 {
-    return kind != Kind::Text && typed.trimmed().isEmpty();
+    // An empty tax rate is the appraisal before taxes, an empty method or
+    // system the first of its list: neither is a figure left out.
+    return kind != Kind::Text && kind != Kind::TaxRate && kind != Kind::Method
+        && kind != Kind::System && typed.trimmed().isEmpty();
 }
 
 bool FigureReader::readPercentage(const QString &typed, double *fraction)

@@ -26,8 +26,15 @@ public:
         Amount,      // payments, increments, growth
         ExpenseAmount, // an expense's payment: a negative one counts as income
         Rate,        // opportunity rate and growth, a fraction per period or "10 %"
-        Count        // horizon, number of payments: a whole number, not negative, or "∞" for never ending
+        Count,       // horizon, number of payments: a whole number, not negative, or "∞" for never ending
+        TaxRate,     // income-tax rate: a fraction from 0 to 1 or "35 %"; empty is before taxes
+        Lifetime,    // a tax life, a number of cuotas: a whole number from 1 to MaxLifetime
+        Method,      // a depreciation method, one of FlowChoices::methods(): the value is its index
+        System       // a loan's system, one of FlowChoices::systems(): the value is its index
     };
+
+    // The longest tax life, the most cuotas of a loan.
+    static constexpr int MaxLifetime = 1000;
 
     // Why a cell's text is not used as the number it shows.
     enum class Problem {
@@ -40,7 +47,9 @@ public:
         NotANumber,       // letters or anything else that does not convert
         RateAsPercentage, // converts, but a rate above 1 is more than 100 % per period
         NegativeExpense,  // converts, but an expense below 0 adds to the income
-        NegativeCount     // a count of periods below 0: reads as 0
+        NegativeCount,    // a count of periods below 0: reads as 0
+        OutsideBounds,    // a tax rate outside 0..1, a life or a number of cuotas outside 1..1000
+        NotAChoice        // a method or a system not in its list: reads as the first one
     };
 
     struct Reading {

@@ -1,5 +1,7 @@
 #include "flowkind.h"
 
+#include "flowchoices.h"
+
 #include <QVariant>
 
 #include <utility>
@@ -27,13 +29,14 @@ const FlowKind::Row StartRow = {
 } // namespace
 
 FlowKind::FlowKind(CashFlow::Kind id, const char *label, const char *fileName, int fileVersion,
-                   QVector<Row> rows, Describe describe)
+                   QVector<Row> rows, Describe describe, int group)
     : m_id(id)
     , m_label(label)
     , m_fileName(fileName)
     , m_fileVersion(fileVersion)
     , m_rows(std::move(rows))
     , m_describe(describe)
+    , m_group(group)
 {
 }
 
@@ -78,7 +81,72 @@ const QVector<const FlowKind *> &FlowKind::all()
             return tr("Único %1 en %2")
                 .arg(numbers.amount(flow.amount), numbers.wholeNumber(flow.start));
         });
-    static const QVector<const FlowKind *> kinds = {&uniform, &arithmetic, &geometric, &single};
+    // Bought in one period, depreciated, sold in another; known from version 3.
+    static const FlowKind asset(
+        CashFlow::Asset, QT_TR_NOOP("Activo depreciable"), "asset", 3,
+        {NameRow,
+         {QT_TRANSLATE_NOOP("FlowKind", "Costo"), Field::Amount, Reading::Amount, "cost",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "Lo que se paga por el activo en su período de compra; no es deducible.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Período de compra"), Field::Start, Reading::WholeNumber,
+          "purchase",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "El período en que se paga el activo; se deprecia desde el siguiente.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Vida fiscal"), Field::Payments, Reading::Lifetime, "life",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "Los años en que se deprecia, de 1 a 1 000.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Valor residual"), Field::Change, Reading::Amount,
+          "residual",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "El valor que la depreciación deja al final de la vida fiscal.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Método"), Field::Method, Reading::Method, "method",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "Cómo se deprecia: línea recta, suma de dígitos, saldo decreciente, MACRS o sin depreciación.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Período de venta"), Field::Sale, Reading::WholeNumber,
+          "sale",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "El período en que se vende; la ganancia sobre el valor en libros paga impuesto.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Valor de venta"), Field::SaleValue, Reading::Amount,
+          "saleValue",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "Lo que se recibe al venderlo.")}},
+        [](const CashFlow &flow, const Numbers &numbers, const QString &) {
+            return tr("Activo %1 en %2")
+                .arg(numbers.amount(flow.amount), numbers.wholeNumber(flow.start));
+        },
+        1);
+    // Received in one period, repaid in cuotas; known from version 3.
+    static const FlowKind loan(
+        CashFlow::Loan, QT_TR_NOOP("Préstamo"), "loan", 3,
+        {NameRow,
+         {QT_TRANSLATE_NOOP("FlowKind", "Monto"), Field::Amount, Reading::Amount, "amount",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "Lo que presta el banco; entra en el período de desembolso.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Período de desembolso"), Field::Start,
+          Reading::WholeNumber, "disbursement",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "El período en que se recibe el préstamo; la primera cuota es al siguiente.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Tasa"), Field::Change, Reading::Rate, "rate",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "El interés del préstamo por período, fracción o porcentaje.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Número de cuotas"), Field::Payments, Reading::Lifetime,
+          "payments", QT_TRANSLATE_NOOP("FlowKind",
+                            "Cuántas cuotas lo pagan, de 1 a 1 000, períodos de gracia incluidos.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Períodos de gracia"), Field::Grace, Reading::WholeNumber,
+          "grace",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "Períodos iniciales en que sólo se pagan intereses.")},
+         {QT_TRANSLATE_NOOP("FlowKind", "Sistema"), Field::Method, Reading::System, "system",
+          QT_TRANSLATE_NOOP("FlowKind",
+                            "Cuota fija, abono constante a capital o pago al final.")}},
+        [](const CashFlow &flow, const Numbers &numbers, const QString &) {
+            return tr("Préstamo %1 en %2, %3 cuotas al %4")
+                .arg(numbers.amount(flow.amount), numbers.wholeNumber(flow.start),
+                     numbers.wholeNumber(flow.payments), numbers.rate(flow.change));
+        },
+        0);
+    static const QVector<const FlowKind *> kinds = {&uniform, &arithmetic, &geometric,
+                                                    &single,  &asset,      &loan};
     return kinds;
 }
 
@@ -98,6 +166,20 @@ const FlowKind *FlowKind::fromFileName(const QString &name)
             return each;
     }
     return nullptr;
+}
+
+FlowSnapshot FlowKind::blank(const QString &name) const
+{
+    FlowSnapshot flow;
+    flow.kind = m_id;
+    flow.name = name;
+    if (m_id == CashFlow::Asset)
+        flow.method = FlowChoices::methods().constFirst();
+    if (m_id == CashFlow::Loan) {
+        flow.method = FlowChoices::systems().constFirst();
+        flow.grace = QStringLiteral("0");
+    }
+    return flow;
 }
 
 QString FlowKind::label() const
@@ -148,13 +230,23 @@ QString FlowKind::text(const FlowSnapshot &flow, Field field)
         return flow.payments;
     case Field::Start:
         return flow.start;
+    case Field::Method:
+        return flow.method;
+    case Field::Grace:
+        return flow.grace;
+    case Field::Sale:
+        return flow.sale;
+    case Field::SaleValue:
+        return flow.saleValue;
     }
     return QString();
 }
 
 void FlowKind::setText(FlowSnapshot *flow, Field field, const QString &text)
 {
-    QString *cells[] = {&flow->name, &flow->amount, &flow->change, &flow->payments, &flow->start};
+    QString *cells[] = {&flow->name,   &flow->amount, &flow->change, &flow->payments,
+                        &flow->start,  &flow->method, &flow->grace,  &flow->sale,
+                        &flow->saleValue};
     *cells[static_cast<int>(field)] = text;
 }
 
@@ -194,6 +286,12 @@ CashFlow FlowKind::figures(const FlowSnapshot &flow, bool expense, QVector<Unrea
             break;
         case Field::Start:
             figures.start = static_cast<int>(read.value);
+            break;
+        case Field::Method:
+        case Field::Grace:
+        case Field::Sale:
+        case Field::SaleValue:
+            // An asset's or a loan's own figures: AfterTaxReading reads them.
             break;
         }
     }

@@ -19,7 +19,7 @@ class FlowKind
 
 public:
     // Which typed text of a flow a row holds.
-    enum class Field { Name, Amount, Change, Payments, Start };
+    enum class Field { Name, Amount, Change, Payments, Start, Method, Grace, Sale, SaleValue };
 
     struct Row {
         const char *label;          // untranslated: "Anualidad"
@@ -56,6 +56,11 @@ public:
     QString fileName() const { return QLatin1String(m_fileName); }
     // The first version of the project file that knows this kind.
     int fileVersion() const { return m_fileVersion; }
+    // Whether the add-flow dialog offers this kind under "Egresos"
+    // (`expense`) or under "Ingresos": an asset is bought, a loan received.
+    bool offeredIn(bool expense) const { return m_group < 0 || m_group == (expense ? 1 : 0); }
+    // A new flow of this kind named `name`, its choices at their first.
+    FlowSnapshot blank(const QString &name) const;
     const QVector<Row> &rows() const { return m_rows; }
     int rowCount() const { return m_rows.size(); }
     QString rowLabel(int row) const;
@@ -82,7 +87,7 @@ public:
 private:
     using Describe = QString (*)(const CashFlow &, const Numbers &, const QString &series);
     FlowKind(CashFlow::Kind id, const char *label, const char *fileName, int fileVersion,
-             QVector<Row> rows, Describe describe);
+             QVector<Row> rows, Describe describe, int group = -1);
 
     CashFlow::Kind m_id;
     const char *m_label;
@@ -90,6 +95,7 @@ private:
     int m_fileVersion;
     QVector<Row> m_rows;
     Describe m_describe;
+    int m_group; // -1 either group, 0 "Ingresos" only, 1 "Egresos" only
 };
 
 #endif // FLOWKIND_H

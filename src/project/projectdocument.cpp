@@ -27,8 +27,12 @@ const AlternativeRowInfo AlternativeRows[] = {
      &AlternativeSnapshot::rate,
      QT_TRANSLATE_NOOP("ProjectDocument",
                        "La tasa por período, como fracción o porcentaje: 0.1 o 10 %.")},
+    {QT_TRANSLATE_NOOP("ProjectDocument", "Tasa de Impuestos"), FigureReader::Kind::TaxRate,
+     &AlternativeSnapshot::taxRate,
+     QT_TRANSLATE_NOOP("ProjectDocument",
+                       "El impuesto sobre la renta, de 0 a 1 o en porcentaje; vacía: antes de impuestos.")},
 };
-constexpr int AlternativeRowCount = 3;
+constexpr int AlternativeRowCount = 4;
 
 bool isExpense(const NodePlace &place)
 {

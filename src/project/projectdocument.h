@@ -16,14 +16,14 @@
 // each of which announces what it changed. It knows no widget.
 //
 // Nodes are named by place (NodePlace). The cells of a node are its rows:
-// an alternative's are "Nombre", "Total Períodos" and "Interés de
-// Oportunidad"; a flow's are those of its kind (FlowKind).
+// an alternative's are "Nombre", "Total Períodos", "Interés de
+// Oportunidad" and "Tasa de Impuestos"; a flow's are those of its kind (FlowKind).
 class ProjectDocument : public QObject
 {
     Q_OBJECT
 
 public:
-    enum AlternativeRow { NameRow = 0, HorizonRow = 1, RateRow = 2 };
+    enum AlternativeRow { NameRow = 0, HorizonRow = 1, RateRow = 2, TaxRow = 3 };
 
     explicit ProjectDocument(QObject *parent = nullptr);
     ~ProjectDocument() override;

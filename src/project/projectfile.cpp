@@ -114,7 +114,7 @@ bool readFlows(const QJsonArray &array, const QString &groupName, const QString 
             flow.kind = known->id();
         } else {
             *reason = ProjectFile::tr("%1 no tiene un «kind» conocido (uniform, arithmetic, "
-                                      "geometric o single)")
+                                      "geometric, single, asset o loan)")
                           .arg(where);
             return false;
         }
@@ -163,6 +163,8 @@ int ProjectFile::versionFor(const ProjectSnapshot &project)
     for (const AlternativeSnapshot &alternative : project.alternatives) {
         if (percentage(alternative.rate))
             version = qMax(version, PercentRatesVersion);
+        if (!alternative.taxRate.isEmpty())
+            version = qMax(version, AfterTaxVersion);
         for (const auto *flows : {&alternative.income, &alternative.expenses}) {
             for (const FlowSnapshot &flow : *flows) {
                 const FlowKind &kind = FlowKind::of(flow.kind);
@@ -182,11 +184,15 @@ QByteArray ProjectFile::toJson(const ProjectSnapshot &project, const QJsonObject
 {
     QJsonArray alternatives;
     for (const AlternativeSnapshot &alternative : project.alternatives) {
-        alternatives.append(QJsonObject{{"name", alternative.name},
-                                        {"horizon", alternative.horizon},
-                                        {"rate", alternative.rate},
-                                        {"income", flowsToJson(alternative.income)},
-                                        {"expenses", flowsToJson(alternative.expenses)}});
+        QJsonObject object{{"name", alternative.name},
+                           {"horizon", alternative.horizon},
+                           {"rate", alternative.rate},
+                           {"income", flowsToJson(alternative.income)},
+                           {"expenses", flowsToJson(alternative.expenses)}};
+        // Only a project appraised after taxes has the key.
+        if (!alternative.taxRate.isEmpty())
+            object.insert(QLatin1String("taxRate"), alternative.taxRate);
+        alternatives.append(object);
     }
     QJsonObject root = extra;
     root.insert(QLatin1String("format"), FormatName);
@@ -271,6 +277,7 @@ bool ProjectFile::fromJson(const QByteArray &data, ProjectSnapshot *project, QSt
         if (!readCell(object, "name", where, &alternative.name, reason)
             || !readCell(object, "horizon", where, &alternative.horizon, reason)
             || !readCell(object, "rate", where, &alternative.rate, reason)
+            || !readCell(object, "taxRate", where, &alternative.taxRate, reason)
             || !readArray(object, "income", where, &income, reason)
             || !readArray(object, "expenses", where, &expenses, reason)
             || !readFlows(income, tr("Ingresos"), where, &alternative.income, reason)
@@ -293,11 +300,13 @@ QString ProjectFile::limitProblem(const ProjectSnapshot &project)
     auto tooLong = [](const QString &text) { return text.size() > MaxTextLength; };
     for (const AlternativeSnapshot &alternative : project.alternatives) {
         bool beyond = tooLong(alternative.name) || tooLong(alternative.horizon)
-            || tooLong(alternative.rate);
+            || tooLong(alternative.rate) || tooLong(alternative.taxRate);
         for (const auto *flows : {&alternative.income, &alternative.expenses}) {
             for (const FlowSnapshot &flow : *flows) {
                 beyond = beyond || tooLong(flow.name) || tooLong(flow.amount)
-                    || tooLong(flow.change) || tooLong(flow.payments) || tooLong(flow.start);
+                    || tooLong(flow.change) || tooLong(flow.payments) || tooLong(flow.start)
+                    || tooLong(flow.method) || tooLong(flow.grace) || tooLong(flow.sale)
+                    || tooLong(flow.saleValue);
             }
         }
         if (beyond)

@@ -2,7 +2,9 @@
 #define ALTERNATIVEFIGURES_H
 
 #include "cashflow.h"
+#include "depreciationschedule.h"
 #include "flowvaluation.h"
+#include "loanschedule.h"
 
 #include <QString>
 #include <QVector>
@@ -25,6 +27,25 @@ struct AlternativeFigures {
     bool perpetual = false; // the horizon never ends
     QVector<Flow> income;
     QVector<Flow> expenses;
+
+    // After taxes or with assets or loans (AfterTaxFigures::apply): income
+    // and expenses above are then the decision flow (the investor's with a
+    // loan, the project's otherwise), and these keep what was typed.
+    struct Asset {
+        QString name;
+        DepreciableAsset terms;
+    };
+    struct Loan {
+        QString name;
+        LoanTerms terms;
+    };
+    double taxRate = 0.0;
+    QVector<Asset> assets{};
+    QVector<Loan> loans{};
+    QVector<Flow> typedIncome{};
+    QVector<Flow> typedExpenses{};
+
+    bool afterTax() const { return taxRate != 0.0 || !assets.isEmpty() || !loans.isEmpty(); }
 
     static std::vector<CashFlow> figuresOf(const QVector<Flow> &flows)
     {

@@ -1,5 +1,6 @@
 #include "cashflowreport.h"
 
+#include "aftertaxtables.h"
 #include "cashflowdiagram.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
@@ -40,7 +41,8 @@ ReportDocument CashFlowReport::document(const ProjectFigures &project, int pictu
         document.images.append({diagramName(index), diagram});
         // The title first, so that the diagram under it is read as this alternative's.
         document.html += title(tables.at(index)) + M::image(diagramName(index), diagram.size())
-            + table(tables.at(index));
+            + table(tables.at(index))
+            + AfterTaxTables::markup(project.alternatives.at(index), tables.at(index).shown);
     }
     document.html += M::documentEnd();
     return document;

@@ -1,5 +1,6 @@
 #include "cashflowtable.h"
 
+#include "aftertaxtables.h"
 #include "paymentschedule.h"
 
 #include <algorithm>
@@ -86,7 +87,8 @@ long long CashFlowTable::cellsOf(const AlternativeFigures &alternative, int show
 {
     if (shownHorizon < 0)
         return 0;
-    const long long rows = alternative.income.size() + alternative.expenses.size() + 2LL;
+    const long long rows = alternative.income.size() + alternative.expenses.size() + 2LL
+        + AfterTaxTables::statementRows(alternative);
     return rows * (static_cast<long long>(shownHorizon) + 1);
 }
 

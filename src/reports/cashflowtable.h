@@ -14,7 +14,8 @@
 // it, so they show the same periods and the same figures.
 //
 // A table shown to period K holds (flows + 2) (K + 1) cells: a row per
-// flow, the header and the total. The tables of a report share out at most
+// flow, the header and the total, and the rows of the statement after taxes
+// below it (AfterTaxTables). The tables of a report share out at most
 // a given number of cells (MostShownCells unless the window sets its own).
 struct CashFlowTable {
     // Qt lays out a rich-text table at roughly 0.1 ms a cell (and a

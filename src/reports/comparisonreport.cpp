@@ -1,5 +1,6 @@
 #include "comparisonreport.h"
 
+#include "aftertaxrows.h"
 #include "benefitcost.h"
 #include "choicesentence.h"
 #include "bestalternative.h"
@@ -186,7 +187,7 @@ ReportDocument ComparisonReport::document(int pictureWidth) const
             html += M::valueCell(row.text(alternatives.at(a), indicators.at(a)));
         html += M::rowEnd();
     }
-    html += DecisionRows::rows(alternatives) + M::tableEnd();
+    html += DecisionRows::rows(alternatives) + AfterTaxRows::rows(alternatives) + M::tableEnd();
 
     QVector<std::vector<double>> tirs;
     for (int a = 0; a < alternatives.size(); ++a) {
@@ -202,6 +203,7 @@ ReportDocument ComparisonReport::document(int pictureWidth) const
     const QString sentence = verdict(alternatives, indicators);
     if (!sentence.isEmpty())
         html += M::boldParagraph(sentence);
+    html += AfterTaxRows::sentences(alternatives);
     html += IncrementalSection::markup(alternatives);
     if (!alternatives.isEmpty()) {
         const VpnProfile::Profile profile = VpnProfile::compute(alternatives, tirs);

@@ -48,6 +48,8 @@ QString kindOf(const CashFlow &flow)
     case CashFlow::Geometric:
         return WorkedSolution::tr("Pago con incremento geométrico");
     case CashFlow::Single:
+    case CashFlow::Asset:
+    case CashFlow::Loan:
         return WorkedSolution::tr("Pago único");
     case CashFlow::Uniform:
         break;

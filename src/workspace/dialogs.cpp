@@ -68,18 +68,23 @@ QString Dialogs::alternativeTitle(QWidget *parent)
                                  QLineEdit::Normal, QString());
 }
 
-bool Dialogs::flowKind(QWidget *parent, CashFlow::Kind *kind)
+bool Dialogs::flowKind(QWidget *parent, bool expense, CashFlow::Kind *kind)
 {
     QStringList kinds;
-    for (const FlowKind *each : FlowKind::all())
-        kinds.append(each->label());
+    QVector<CashFlow::Kind> ids;
+    for (const FlowKind *each : FlowKind::all()) {
+        if (each->offeredIn(expense)) {
+            kinds.append(each->label());
+            ids.append(each->id());
+        }
+    }
     bool ok = false;
     const QString chosen =
         QInputDialog::getItem(parent, tr("Añadir Flujo"), tr("Tipo de Pago:"), kinds, 0, false, &ok);
     const int index = kinds.indexOf(chosen);
     if (!ok || index < 0)
         return false;
-    *kind = FlowKind::all().at(index)->id();
+    *kind = ids.at(index);
     return true;
 }
 

@@ -29,9 +29,10 @@ public:
 
     // "Añadir Alternativa": the typed title; empty when cancelled.
     virtual QString alternativeTitle(QWidget *parent);
-    // "Añadir Flujo": the chosen kind, among those of FlowKind, in *kind;
+    // "Añadir Flujo": the chosen kind, among those FlowKind offers under
+    // "Egresos" (`expense`) or "Ingresos", in *kind;
     // false when cancelled.
-    virtual bool flowKind(QWidget *parent, CashFlow::Kind *kind);
+    virtual bool flowKind(QWidget *parent, bool expense, CashFlow::Kind *kind);
 
     // "Abrir…", starting in `folder`: the chosen project files; empty when cancelled.
     virtual QStringList openFileNames(QWidget *parent, const QString &folder);

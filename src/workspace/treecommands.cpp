@@ -3,6 +3,7 @@
 #include "cellcommand.h"
 #include "dialogs.h"
 #include "flowitem.h"
+#include "flowkind.h"
 #include "itemtypes.h"
 #include "nodecommand.h"
 #include "projectdocument.h"
@@ -101,7 +102,7 @@ void TreeCommands::askFlowIn(QTreeWidgetItem *group)
     if (!group || (group->type() != IncomeGroupType && group->type() != ExpenseGroupType))
         return;
     CashFlow::Kind kind = CashFlow::Uniform;
-    if (Dialogs::instance()->flowKind(window, &kind))
+    if (Dialogs::instance()->flowKind(window, group->type() == ExpenseGroupType, &kind))
         addFlow(group, kind);
 }
 
@@ -133,9 +134,7 @@ QTreeWidgetItem *TreeCommands::addFlow(QTreeWidgetItem *group, CashFlow::Kind ki
         return nullptr;
     place.group = group->type() == IncomeGroupType ? 0 : 1;
     place.flow = group->childCount();
-    FlowSnapshot flow;
-    flow.kind = kind;
-    flow.name = FlowItem::defaultName();
+    const FlowSnapshot flow = FlowKind::of(kind).blank(FlowItem::defaultName());
     const QString text = place.group == 0 ? tr("Añadir ingreso a «%1»")
                                           : tr("Añadir egreso a «%1»");
     steps->push(new NodeCommand(document, NodeCommand::Action::Insert, place, flow,
