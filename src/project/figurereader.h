@@ -2,6 +2,7 @@
 #define FIGUREREADER_H
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QVariant;
@@ -26,7 +27,9 @@ public:
         Amount,      // payments, increments, growth
         ExpenseAmount, // an expense's payment: a negative one counts as income
         Rate,        // opportunity rate and growth, a fraction per period or "10 %"
-        Count        // horizon, number of payments: a whole number, not negative, or "∞" for never ending
+        Count,       // horizon, number of payments: a whole number, not negative, or "∞" for never ending
+        AmountList,  // amounts typed in one cell, separated by ";": "8000; 7000; 6000"
+        ValueList    // the same, none of them below 0 (market values)
     };
 
     // Why a cell's text is not used as the number it shows.
@@ -40,7 +43,9 @@ public:
         NotANumber,       // letters or anything else that does not convert
         RateAsPercentage, // converts, but a rate above 1 is more than 100 % per period
         NegativeExpense,  // converts, but an expense below 0 adds to the income
-        NegativeCount     // a count of periods below 0: reads as 0
+        NegativeCount,    // a count of periods below 0: reads as 0
+        ListItem,         // an item of a list does not convert: the list is not used
+        NegativeValue     // converts, but a market value below 0 makes no sense
     };
 
     struct Reading {
@@ -53,8 +58,11 @@ public:
         // A count typed "∞", "inf" or "infinito" (any case): it never ends;
         // the value is then 0.
         bool perpetual = false;
-        // What to type instead, when the text says what was meant.
+        // What to type instead, when the text says what was meant; for a
+        // list's item that does not convert, its text.
         QString suggestion;
+        // For a list: the number of its item that has the problem (1 the first).
+        int item = 0;
     };
 
     static Reading read(const QVariant &display, Kind kind);
@@ -70,6 +78,11 @@ public:
     // The fraction a rate typed as a percentage means ("10%", "12.5 %" give
     // 0.1 and 0.125); false for any other text.
     static bool readPercentage(const QString &typed, double *fraction);
+    // The items of a list ("8000; 7000"), trimmed; a ";" at the end closes
+    // the list without another item.
+    static QStringList listItems(const QString &typed);
+    // The figures of a list, each item read as an amount (0 when it does not convert).
+    static QVector<double> listValues(const QString &typed);
 };
 
 #endif // FIGUREREADER_H

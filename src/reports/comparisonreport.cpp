@@ -10,6 +10,7 @@
 #include "rateofreturn.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
+#include "replacementsection.h"
 #include "reportnotice.h"
 #include "vpnprofile.h"
 
@@ -162,7 +163,9 @@ ReportDocument ComparisonReport::document(const ProjectFigures &project, int pic
     for (const AlternativeFigures &alternative : project.alternatives)
         report.addAlternative(alternative);
     report.setUnreadCells(project.unread);
-    return report.document(pictureWidth);
+    ReportDocument document = report.document(pictureWidth);
+    ReplacementSection::append(&document, project.replacements, pictureWidth);
+    return document;
 }
 
 ReportDocument ComparisonReport::document(int pictureWidth) const

@@ -2,6 +2,7 @@
 #define PROJECTFIGURES_H
 
 #include "alternativefigures.h"
+#include "replacementfigures.h"
 
 #include <QString>
 #include <QVector>
@@ -16,6 +17,7 @@ struct ProjectFigures {
     };
 
     QVector<AlternativeFigures> alternatives;
+    QVector<ReplacementFigures> replacements;
     QVector<UnreadCell> unread;
 };
 
