@@ -7,7 +7,8 @@
 # 1366 x 768 screen), docs/flagged-cell.png (a figure typed with a decimal
 # comma, tinted and explained), docs/rate-converter.png (the "Convertir
 # tasa" dialog before a capitalized-cost project) and docs/sensitivity-*.png
-# ("Sensibilidad" scrolled to its tornado, spider plot and histogram), under
+# ("Sensibilidad" scrolled to its tornado, spider plot and histogram),
+# docs/replacement.png (a replacement analysis in "Comparar"), under
 # a virtual X server. Needs xvfb and
 # imagemagick; docs/workbook.png, the example workbook opened in LibreOffice.
 # Usage: bench/screenshot.sh
@@ -19,7 +20,7 @@ scripts/ensure-deps.sh xvfb xauth imagemagick
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j 2 --target bench_showcase bench_longnames bench_flaggedcell \
-    bench_rateconverter bench_sensitivityscene >/dev/null
+    bench_rateconverter bench_sensitivityscene bench_replacementscene >/dev/null
 mkdir -p docs
 
 # shoot SCREEN SCENE PICTURE [SCENE-ARGUMENT]: runs the scene on a virtual
@@ -43,6 +44,7 @@ shoot 1280x800 bench_showcase detail.png detail
 shoot 1366x768 bench_longnames long-names.png
 shoot 1280x800 bench_flaggedcell flagged-cell.png
 shoot 1024x640 bench_rateconverter rate-converter.png
+shoot 1280x1000 bench_replacementscene replacement.png
 for picture in tornado spider histogram; do
     shoot 1280x800 bench_sensitivityscene "sensitivity-$picture.png" "$picture"
 done

@@ -86,11 +86,14 @@ void TestProjectWindow::commandsFitTheNode()
     const int number = first()->text(0).mid(9).toInt();
     QCOMPARE(first()->text(0), QStringLiteral("Proyecto %1").arg(number));
     QCOMPARE(ProjectWindow().tree()->topLevelItem(0)->text(0), QStringLiteral("Proyecto %1").arg(number + 1));
-    QTreeWidgetItem *nodes[] = {nullptr, first(), first()->child(0), first()->child(1), addFlow(w, first()->child(0), 0)};
-    const QStringList expected[] = {{"Añadir Alternativa"},
+    QTreeWidgetItem *analysis = w->commands()->addReplacement();
+    QTreeWidgetItem *nodes[] = {nullptr, first(), first()->child(0), first()->child(1), addFlow(w, first()->child(0), 0),
+                                analysis, analysis->child(0)};
+    const QStringList expected[] = {{"Añadir Alternativa", "Añadir análisis de reemplazo"},
                                     {"Añadir Alternativa", "Duplicar alternativa", "Eliminar"},
-                                    {"Añadir Ingreso"}, {"Añadir Egreso"}, {"Eliminar"}};
-    for (int k = 0; k < 5; ++k) {
+                                    {"Añadir Ingreso"}, {"Añadir Egreso"}, {"Eliminar"},
+                                    {"Añadir análisis de reemplazo", "Duplicar análisis", "Eliminar"}, {}};
+    for (int k = 0; k < 7; ++k) {
         QStringList offered;
         for (QAction *action : w->contextActions(nodes[k]))
             offered << action->text();

@@ -11,7 +11,7 @@
 struct ProjectSnapshot
 {
     QVector<AlternativeSnapshot> alternatives;
-    QVector<ReplacementSnapshot> replacements;
+    QVector<ReplacementSnapshot> replacements = {}; // after the alternatives in the tree
 
     int flowCount() const
     {

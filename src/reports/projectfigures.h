@@ -17,8 +17,8 @@ struct ProjectFigures {
     };
 
     QVector<AlternativeFigures> alternatives;
-    QVector<ReplacementFigures> replacements;
     QVector<UnreadCell> unread;
+    QVector<ReplacementFigures> replacements = {};
 };
 
 #endif // PROJECTFIGURES_H

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -22,6 +23,8 @@ QString costLines(const AssetFigures &asset, const std::vector<LifeRow> &rows, d
     double present = 0;
     for (const LifeRow &row : rows) {
         const int k = row.years;
+        if (k > ReplacementSection::MostRows)
+            break;
         const double grown = std::expm1(k * std::log1p(i));
         const double recovery = i == 0 ? 1.0 / k : i * (grown + 1) / grown;
         const double sinking = i == 0 ? 1.0 / k : i / grown;
@@ -59,7 +62,7 @@ QString ReplacementFormula::markup(const QVector<ReplacementFigures> &analyses)
         }
         QStringList lines;
         double before = analysis.assets[0].first;
-        for (int k = 0; k < int(d.marginal.size()); ++k) {
+        for (int k = 0; k < std::min(int(d.marginal.size()), ReplacementSection::MostRows); ++k) {
             const LifeRow &row = d.defender[k];
             lines << tr("CM(%1) = (%2 − %3) + %4 × %2 + %5 = %6")
                          .arg(QString::number(k + 1), F::amount(before), F::amount(row.marketValue),

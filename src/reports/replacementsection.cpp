@@ -28,6 +28,8 @@ QString lifeTable(const std::vector<LifeRow> &rows, int best, const std::vector<
     html += M::rowEnd();
     html.reserve(html.size() + int(rows.size()) * 400);
     for (int k = 0; k < int(rows.size()); ++k) {
+        if (k >= ReplacementSection::MostRows && k != best)
+            continue;
         const LifeRow &row = rows[k];
         html += k == best ? M::figureRowStart(M::AnnualWorthColour) : M::figureRowStart();
         html += M::valueCell(ReportFormat::wholeNumber(row.years))
@@ -41,7 +43,12 @@ QString lifeTable(const std::vector<LifeRow> &rows, int best, const std::vector<
             html += M::valueCell(ReportFormat::amount((*marginal)[k]));
         html += M::rowEnd();
     }
-    return html + M::tableEnd();
+    html += M::tableEnd();
+    if (int(rows.size()) > ReplacementSection::MostRows)
+        html += M::paragraph(tr("Se muestran las primeras %1 vidas de %2 y la de menor costo.")
+                                 .arg(ReplacementSection::MostRows)
+                                 .arg(rows.size()));
+    return html;
 }
 
 } // namespace

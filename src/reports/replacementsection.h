@@ -20,6 +20,9 @@ class ReplacementSection
 
 public:
     static const QString ImagePrefix;
+    // Lives shown in a table (and in "Detallar"): beyond them only the least
+    // is, with a line that says how many are left out. Each is computed.
+    static constexpr int MostRows = 200;
 
     // Appends the markup of every analysis to `document`'s and its pictures.
     static void append(ReportDocument *document, const QVector<ReplacementFigures> &analyses,
