@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(node->child(1)->text(1), "P 10\u00A0000.00, 4 años");
         QVERIFY(!node->child(1)->data(0, Qt::ForegroundRole).isValid());
         w->showComparison();
-        QVERIFY(w->report()->toPlainText().contains(
+        QVERIFY(w->report()->toPlainText().replace('\n', ' ').contains(
             "Conservar «Torno viejo» 3 años más y luego reemplazarlo por «Torno CNC»: su costo marginal "
             "supera entonces 4 492.45, el costo anual del retador en su vida económica de 3 años."));
         const QList<Rows> tables = reportTables(w->report());

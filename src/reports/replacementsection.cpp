@@ -12,19 +12,27 @@ namespace {
 
 using M = ReportMarkup;
 
+// A figure aligned by its cell: Qt lays out a cell holding a paragraph of its
+// own (M::valueCell) far slower, and these tables run to thousands of cells.
+QString figure(const QString &text)
+{
+    return QStringLiteral("<td align=\"right\">%1</td>").arg(text);
+}
+
 QString lifeTable(const std::vector<LifeRow> &rows, int best, const std::vector<double> *marginal)
 {
     const auto tr = [](const char *text) { return ReplacementSection::tr(text); };
     QString html = M::tableStart() + M::rowStart(M::HeaderColour);
-    for (const char *label : {QT_TRANSLATE_NOOP("ReplacementSection", "Años (k)"),
-                              QT_TRANSLATE_NOOP("ReplacementSection", "Valor de mercado"),
-                              QT_TRANSLATE_NOOP("ReplacementSection", "Costo de operación"),
-                              QT_TRANSLATE_NOOP("ReplacementSection", "Recuperación de capital"),
-                              QT_TRANSLATE_NOOP("ReplacementSection", "Costo de operación equivalente"),
+    // Two lines each, so that the table fits beside the tree.
+    for (const char *label : {QT_TRANSLATE_NOOP("ReplacementSection", "Años<br>(k)"),
+                              QT_TRANSLATE_NOOP("ReplacementSection", "Valor de<br>mercado"),
+                              QT_TRANSLATE_NOOP("ReplacementSection", "Costo de<br>operación"),
+                              QT_TRANSLATE_NOOP("ReplacementSection", "Recuperación<br>de capital"),
+                              QT_TRANSLATE_NOOP("ReplacementSection", "Costo de operación<br>equivalente"),
                               QT_TRANSLATE_NOOP("ReplacementSection", "CAUE(k)")})
         html += M::headerCell(tr(label));
     if (marginal)
-        html += M::headerCell(tr("Costo marginal del año"));
+        html += M::headerCell(tr("Costo marginal<br>del año"));
     html += M::rowEnd();
     html.reserve(html.size() + int(rows.size()) * 400);
     for (int k = 0; k < int(rows.size()); ++k) {
@@ -32,15 +40,16 @@ QString lifeTable(const std::vector<LifeRow> &rows, int best, const std::vector<
             continue;
         const LifeRow &row = rows[k];
         html += k == best ? M::figureRowStart(M::AnnualWorthColour) : M::figureRowStart();
-        html += M::valueCell(ReportFormat::wholeNumber(row.years))
-            + M::valueCell(ReportFormat::amount(row.marketValue))
-            + M::valueCell(ReportFormat::amount(row.operatingCost))
-            + M::valueCell(ReportFormat::amount(row.capitalRecovery))
-            + M::valueCell(ReportFormat::amount(row.operatingAnnual));
-        html += k == best ? M::totalCell(ReportFormat::amount(row.annualCost) + tr(" ◀ mínimo"))
-                          : M::valueCell(ReportFormat::amount(row.annualCost));
+        html += figure(ReportFormat::wholeNumber(row.years))
+            + figure(ReportFormat::amount(row.marketValue))
+            + figure(ReportFormat::amount(row.operatingCost))
+            + figure(ReportFormat::amount(row.capitalRecovery))
+            + figure(ReportFormat::amount(row.operatingAnnual));
+        html += k == best ? figure(QStringLiteral("<b>%1</b>")
+                                       .arg(ReportFormat::amount(row.annualCost) + tr(" ◀ mínimo")))
+                          : figure(ReportFormat::amount(row.annualCost));
         if (marginal)
-            html += M::valueCell(ReportFormat::amount((*marginal)[k]));
+            html += figure(ReportFormat::amount((*marginal)[k]));
         html += M::rowEnd();
     }
     html += M::tableEnd();
@@ -96,7 +105,8 @@ void ReplacementSection::append(ReportDocument *document,
                                           ReplacementSentence::years(least.years),
                                           ReportFormat::amount(least.annualCost)));
         }
-        const QString sentence = ReplacementSentence::of(d, names[0], names[1]);
+        const QString sentence =
+            ReplacementSentence::of(d, names[0], names[1], QStringLiteral("<br>"));
         if (!sentence.isEmpty()) {
             html += M::boldParagraph(sentence);
             const QImage picture = ReplacementChart::render(d, names[0], names[1], pictureWidth);

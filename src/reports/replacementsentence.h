@@ -14,8 +14,10 @@ class ReplacementSentence
 
 public:
     // Names escaped as in the reports; empty for a decision not taken.
+    // `pause` follows the colon: " ", or "<br>" in a report that does not
+    // wrap its lines.
     static QString of(const ReplacementDecision &decision, const QString &defender,
-                      const QString &challenger);
+                      const QString &challenger, const QString &pause = QStringLiteral(" "));
     // "1 año", "4 años".
     static QString years(int count);
 };
