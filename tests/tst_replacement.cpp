@@ -219,6 +219,11 @@ private slots:
                                                   "2\u00A0698.77", "3\u00A0952.92", "5\u00A0250.00"}));
         QCOMPARE(tables.at(2).at(3).at(5), "4\u00A0492.45\u00A0◀\u00A0mínimo");
 
+        w->showWorkedSolution(); // "Detallar": each EUAC in factor notation, the same cost
+        QVERIFY(w->report()->toPlainText().contains(
+            "CAUE(3) = 10 000.00 × (A/P, 10 %, 3) − 3 500.00 × (A/F, 10 %, 3) + 3 801.65 × (A/P, 10 %, 3) "
+            "= 10 000.00 × 0.402115 − 3 500.00 × 0.302115 + 3 801.65 × 0.402115 = 4 492.45"));
+        QVERIFY(w->report()->toPlainText().contains("CM(4) = (2 500.00 − 1 500.00) + 0.1 × 2 500.00 + 4 000.00 = 5 250.00"));
         const QStringList before = stateOf(w);
         QTemporaryDir dir;
         const QString path = dir.filePath("torno.quintavo");
