@@ -5,7 +5,8 @@
 # buttons on large projects, peak memory of a 1,000-flow project, the two
 # parts of a recovery copy (GUI thread, worker thread), "Sensibilidad"
 # against "Comparar" and its simulation on every core, and the export of
-# 100 alternatives to an Excel workbook.
+# 100 alternatives to an Excel workbook, and "Comparar" on 20 replacement
+# analyses of 50-year lists.
 # Usage: bench/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +16,7 @@ scripts/ensure-deps.sh
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j 2 --target bench_startup bench_reports bench_memory bench_makeproject bench_recovery \
-    bench_sensitivity bench_workbook \
+    bench_sensitivity bench_workbook bench_replacement \
     >/dev/null
 projects="$build/bench/projects"
 mkdir -p "$projects"
@@ -40,3 +41,5 @@ echo
 "$build/bench/bench_sensitivity"
 echo
 "$build/bench/bench_workbook"
+echo
+"$build/bench/bench_replacement"

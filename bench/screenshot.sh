@@ -9,7 +9,8 @@
 # comma, tinted and explained), docs/rate-converter.png (the "Convertir
 # tasa" dialog before a capitalized-cost project) and docs/sensitivity-*.png
 # ("Sensibilidad" scrolled to its tornado, spider plot and histogram),
-# docs/after-tax.png ("Visualizar" scrolled to the statement after taxes), under
+# docs/after-tax.png ("Visualizar" scrolled to the statement after taxes),
+# docs/replacement.png (a replacement analysis in "Comparar"), under
 # a virtual X server. Needs xvfb and
 # imagemagick; docs/workbook.png, the example workbook opened in LibreOffice.
 # Usage: bench/screenshot.sh
@@ -22,6 +23,7 @@ build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j 2 --target bench_showcase bench_longnames bench_flaggedcell \
     bench_rateconverter bench_sensitivityscene bench_aftertax >/dev/null
+    bench_rateconverter bench_sensitivityscene bench_replacementscene >/dev/null
 mkdir -p docs
 
 # shoot SCREEN SCENE PICTURE [SCENE-ARGUMENT]: runs the scene on a virtual
@@ -48,6 +50,7 @@ shoot 1366x768 bench_longnames long-names.png
 shoot 1280x800 bench_flaggedcell flagged-cell.png
 shoot 1024x640 bench_rateconverter rate-converter.png
 shoot 1280x800 bench_aftertax after-tax.png
+shoot 1280x1000 bench_replacementscene replacement.png
 for picture in tornado spider histogram; do
     shoot 1280x800 bench_sensitivityscene "sensitivity-$picture.png" "$picture"
 done

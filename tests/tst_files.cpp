@@ -94,7 +94,7 @@ private slots:
         QTest::newRow("missing, unknown keys") << project(R"({"rate": "1%", "x": [1]})") << "=||1%";
         QTest::newRow("cut short") << QByteArray("{\n\"format\": [") << "JSON válido: unterminated array (línea 2";
         QTest::newRow("version 2") << project(R"({"name": "U", "income": [{"kind": "single", "start": 2}]})").replace("1,", "2,") << "=U||";
-        QTest::newRow("newer") << project("").replace("1,", "4,") << "creado con una versión más reciente";
+        QTest::newRow("newer") << project("").replace("1,", "5,") << "creado con una versión más reciente";
         QTest::newRow("true cell") << project(R"({"name": true})") << "alternativa 1, «name» no es un texto";
         QTest::newRow("not an object") << project("1") << "la alternativa 1 no es un objeto";
         QTest::newRow("too deep") << project("[[[[]]]]") << "anidado más hondo";

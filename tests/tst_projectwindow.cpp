@@ -38,7 +38,9 @@ void chooseFromMenu(QTreeWidget *tree, QTreeWidgetItem *node, const QString &ent
         }
         QTest::keyClick(menu, static_cast<QMenu *>(menu)->activeAction() ? Qt::Key_Return : Qt::Key_Escape);
     });
-    const QPoint pos = tree->visualItemRect(node).center();
+    // Without a node: the empty space at the bottom of the tree.
+    const QPoint pos = node ? tree->visualItemRect(node).center()
+                            : QPoint(5, tree->viewport()->height() - 5);
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, tree->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(tree->viewport(), &event);
 }
@@ -70,10 +72,11 @@ void TestProjectWindow::projectMenu_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("current"); // 0 the alternative, 1 "Ingresos", 2 "Egresos", 3 its flow
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("node");    // where the context menu opens
+    QTest::addColumn<int>("node");    // where the context menu opens; 4 the empty space
     QTest::newRow("alternative") << "action_Anadir_alternativa" << 3 << "Añadir Alternativa" << 0;
     QTest::newRow("income") << "action_Anadir_ingreso" << 3 << "Añadir Ingreso" << 1;
     QTest::newRow("expense") << "action_Anadir_egreso" << 0 << "Añadir Egreso" << 2;
+    QTest::newRow("replacement") << "action_Anadir_reemplazo" << 3 << "Añadir análisis de reemplazo" << 4;
     QTest::newRow("duplicate") << "action_Duplicar_alternativa" << 0 << "Duplicar alternativa" << 0;
     QTest::newRow("remove") << "action_Eliminar" << 3 << "Eliminar" << 3;
 }
@@ -88,7 +91,9 @@ void TestProjectWindow::projectMenu()
     QTreeWidgetItem *a = p->tree()->topLevelItem(0);
     fill(p, a, {"A", "3", "0.1"});
     addFlow(p, a, "EU|Cuota|100|3|1");
-    const auto at = [a](int k) { return k == 0 ? a : k < 3 ? a->child(k - 1) : a->child(1)->child(0); };
+    const auto at = [a](int k) {
+        return k == 0 ? a : k < 3 ? a->child(k - 1) : k == 3 ? a->child(1)->child(0) : nullptr;
+    };
     Answers answers;
     answers.title = "Sur";
     answers.kind = 1;
@@ -195,11 +200,14 @@ void TestProjectWindow::commandsFitTheNode()
     const int number = first()->text(0).mid(9).toInt();
     QCOMPARE(first()->text(0), QStringLiteral("Proyecto %1").arg(number));
     QCOMPARE(ProjectWindow().tree()->topLevelItem(0)->text(0), QStringLiteral("Proyecto %1").arg(number + 1));
-    QTreeWidgetItem *nodes[] = {nullptr, first(), first()->child(0), first()->child(1), addFlow(w, first()->child(0), 0)};
-    const QStringList expected[] = {{"Añadir Alternativa"},
+    QTreeWidgetItem *analysis = w->commands()->addReplacement();
+    QTreeWidgetItem *nodes[] = {nullptr, first(), first()->child(0), first()->child(1), addFlow(w, first()->child(0), 0),
+                                analysis, analysis->child(0)};
+    const QStringList expected[] = {{"Añadir Alternativa", "Añadir análisis de reemplazo"},
                                     {"Añadir Alternativa", "Duplicar alternativa", "Eliminar"},
-                                    {"Añadir Ingreso"}, {"Añadir Egreso"}, {"Eliminar"}};
-    for (int k = 0; k < 5; ++k) {
+                                    {"Añadir Ingreso"}, {"Añadir Egreso"}, {"Eliminar"},
+                                    {"Añadir análisis de reemplazo", "Duplicar análisis", "Eliminar"}, {}};
+    for (int k = 0; k < 7; ++k) {
         QStringList offered;
         for (QAction *action : w->contextActions(nodes[k]))
             offered << action->text();

@@ -34,7 +34,8 @@ bool inAlternative(ProjectWindow *project)
 bool removable(ProjectWindow *project)
 {
     const QTreeWidgetItem *node = currentNode(project);
-    return node && (node->type() == ProjectItemType || node->type() == FlowItemType);
+    return node && (node->type() == ProjectItemType || node->type() == FlowItemType
+                    || node->type() == ReplacementItemType);
 }
 
 } // namespace
@@ -47,6 +48,8 @@ ProjectMenu::ProjectMenu(QMenu *menu, QToolBar *toolBar, const QList<QAction *> 
     QAction *alternative =
         add(QStringLiteral("action_Anadir_alternativa"), tr("Añadir &alternativa"), {},
             [](ProjectWindow *w) { w->commands()->askAlternative(); });
+    add(QStringLiteral("action_Anadir_reemplazo"), tr("Añadir análisis de &reemplazo"), {},
+        [](ProjectWindow *w) { w->commands()->addReplacement(); });
     QAction *income = add(QStringLiteral("action_Anadir_ingreso"), tr("Añadir &ingreso…"), {},
                           [](ProjectWindow *w) { w->commands()->askFlowUnder(currentNode(w), 0); },
                           inAlternative);

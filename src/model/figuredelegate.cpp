@@ -74,6 +74,12 @@ QString FigureDelegate::explanation(const QString &typed, FigureReader::Kind kin
                                                     : FlowChoices::systems().constFirst());
     case Problem::NegativeExpense:
         return tr("Un egreso negativo cuenta como ingreso");
+    case Problem::ListItem:
+        return tr("El valor %1 de la lista no es un número: %2")
+            .arg(reading.item).arg(ReportFormat::shortened(reading.suggestion));
+    case Problem::NegativeValue:
+        return tr("El valor %1 de la lista es negativo: un valor de mercado no baja de 0")
+            .arg(reading.item);
     case Problem::RateAsPercentage: {
         const double percent = reading.value * 100.0;
         const QString asPercent = std::isfinite(percent)

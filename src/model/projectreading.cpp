@@ -5,6 +5,7 @@
 #include "figurereader.h"
 #include "flowkind.h"
 #include "projectdocument.h"
+#include "replacementreading.h"
 
 #include <QVariant>
 
@@ -64,5 +65,7 @@ ProjectFigures ProjectReading::figures(const ProjectSnapshot &project)
     figures.alternatives.reserve(project.alternatives.size());
     for (const AlternativeSnapshot &typed : project.alternatives)
         figures.alternatives.append(alternative(typed, &figures.unread));
+    for (const ReplacementSnapshot &typed : project.replacements)
+        figures.replacements.append(ReplacementReading::figures(typed, &figures.unread));
     return figures;
 }

@@ -4,6 +4,7 @@
 #include "itemtypes.h"
 #include "projectdocument.h"
 #include "projectitem.h"
+#include "replacementitem.h"
 
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -16,6 +17,7 @@ ProjectTree::ProjectTree(QTreeWidget *tree, ProjectDocument *document, QObject *
     connect(document, &ProjectDocument::projectReset, this, &ProjectTree::rebuild);
     connect(document, &ProjectDocument::alternativeInserted, this, &ProjectTree::addAlternative);
     connect(document, &ProjectDocument::flowInserted, this, &ProjectTree::addFlow);
+    connect(document, &ProjectDocument::replacementInserted, this, &ProjectTree::addReplacement);
     connect(document, &ProjectDocument::removed, this, &ProjectTree::removeNode);
     connect(document, &ProjectDocument::cellChanged, this,
             [this](const NodePlace &place, int) { updateNode(place); });
@@ -32,6 +34,14 @@ NodePlace ProjectTree::placeOf(const QTreeWidgetItem *node) const
     if (node->type() == ProjectItemType) {
         place.alternative = m_tree->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(node));
         return place;
+    }
+    if (node->type() == ReplacementItemType || node->type() == AssetItemType) {
+        const QTreeWidgetItem *top = node->parent() ? node->parent() : node;
+        const int index = m_tree->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(top));
+        return index < 0 ? place
+                         : NodePlace::ofReplacement(index - document->alternativeCount(),
+                                                    node == top ? -1 : top->indexOfChild(
+                                                        const_cast<QTreeWidgetItem *>(node)));
     }
     const QTreeWidgetItem *group = node->parent();
     if (node->type() != FlowItemType || !group || !group->parent())
@@ -52,6 +62,12 @@ QTreeWidgetItem *ProjectTree::nodeAt(const NodePlace &place) const
 {
     if (!place.isValid() || place.group > 1)
         return nullptr;
+    if (place.isReplacement()) {
+        QTreeWidgetItem *top = m_tree->topLevelItem(document->alternativeCount() + place.replacement);
+        if (!top || top->type() != ReplacementItemType)
+            return nullptr;
+        return place.asset < 0 ? top : top->child(place.asset);
+    }
     ProjectItem *alternative = alternativeAt(place.alternative);
     if (!place.isFlow() || !alternative)
         return alternative;
@@ -78,9 +94,23 @@ void ProjectTree::rebuild()
         }
         alternatives.append(alternative);
     }
+    for (int r = 0; r < document->replacementCount(); ++r) {
+        auto *analysis = new ReplacementItem;
+        analysis->show(document->replacement(r));
+        alternatives.append(analysis);
+    }
     m_tree->addTopLevelItems(alternatives);
     for (QTreeWidgetItem *alternative : alternatives)
-        static_cast<ProjectItem *>(alternative)->expand();
+        alternative->type() == ProjectItemType ? static_cast<ProjectItem *>(alternative)->expand()
+                                               : alternative->setExpanded(true);
+}
+
+void ProjectTree::addReplacement(int index)
+{
+    auto *analysis = new ReplacementItem;
+    m_tree->insertTopLevelItem(document->alternativeCount() + index, analysis);
+    analysis->setExpanded(true);
+    analysis->show(document->replacement(index));
 }
 
 void ProjectTree::addAlternative(int index)
@@ -141,7 +171,10 @@ void ProjectTree::updateNode(const NodePlace &place)
     QTreeWidgetItem *node = nodeAt(place);
     if (!node)
         return;
-    if (const FlowSnapshot *flow = document->flow(place))
+    if (place.isReplacement())
+        static_cast<ReplacementItem *>(node->parent() ? node->parent() : node)
+            ->show(document->replacement(place.replacement));
+    else if (const FlowSnapshot *flow = document->flow(place))
         static_cast<FlowItem *>(node)->show(*flow, place.group == 1);
     else if (!place.isFlow())
         static_cast<ProjectItem *>(node)->show(document->alternative(place.alternative));

@@ -13,7 +13,8 @@ class QTreeWidgetItem;
 // Keeps a project tree (twProjectList) showing a project document: an
 // alternative node (ProjectItem) with its groups "Ingresos" and "Egresos"
 // for each alternative, a flow node (FlowItem) for each flow, each node's
-// name, mark and description following every change of the document.
+// name, mark and description following every change of the document; after
+// the alternatives, a node (ReplacementItem) for each replacement analysis.
 //
 // When the current node goes, the next one of its kind becomes current, else
 // the one before, else what holds it.
@@ -42,6 +43,7 @@ signals:
 private:
     void rebuild();
     void addAlternative(int index);
+    void addReplacement(int index);
     void addFlow(const NodePlace &place);
     void removeNode(const NodePlace &place);
     void updateNode(const NodePlace &place);

@@ -40,7 +40,8 @@ PropertyPanel::~PropertyPanel() = default;
 
 void PropertyPanel::show(QTreeWidgetItem *node)
 {
-    if (!node || (node->type() != ProjectItemType && node->type() != FlowItemType))
+    if (!node || (node->type() != ProjectItemType && node->type() != FlowItemType
+                  && node->type() != ReplacementItemType && node->type() != AssetItemType))
         return;
     if (node == shown)
         return;

@@ -124,7 +124,54 @@ void explainWholeNumber(const QString &text, FigureReader::Reading *reading)
         reading->problem = Problem::NotANumber;
 }
 
+// A list reads as the number of its items, each an amount; the first item
+// that does not convert, or a negative one where values are wanted, is named.
+FigureReader::Reading readList(const QString &typed, bool values)
+{
+    FigureReader::Reading reading;
+    const QStringList items = FigureReader::listItems(typed);
+    reading.value = items.size();
+    reading.converted = true;
+    for (int k = 0; k < items.size(); ++k) {
+        const FigureReader::Reading item = FigureReader::read(items.at(k), FigureReader::Kind::Amount);
+        if (!item.converted || !std::isfinite(item.value)) {
+            reading.converted = false;
+            reading.problem = FigureReader::Problem::ListItem;
+            reading.item = k + 1;
+            reading.suggestion = items.at(k);
+            return reading;
+        }
+        if (values && item.value < 0 && reading.problem == FigureReader::Problem::None) {
+            reading.problem = FigureReader::Problem::NegativeValue;
+            reading.item = k + 1;
+        }
+    }
+    if (items.isEmpty())
+        reading.converted = false;
+    return reading;
+}
+
 } // namespace
+
+QStringList FigureReader::listItems(const QString &typed)
+{
+    QStringList items = typed.split(QLatin1Char(';'));
+    for (QString &item : items)
+        item = item.trimmed();
+    if (!items.isEmpty() && items.constLast().isEmpty())
+        items.removeLast();
+    return items;
+}
+
+QVector<double> FigureReader::listValues(const QString &typed)
+{
+    QVector<double> values;
+    for (const QString &item : listItems(typed)) {
+        const Reading reading = read(item, Kind::Amount);
+        values.append(reading.converted && std::isfinite(reading.value) ? reading.value : 0.0);
+    }
+    return values;
+}
 
 FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
 {
@@ -172,6 +219,9 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
         }
         break;
     }
+    case Kind::AmountList:
+    case Kind::ValueList:
+        return readList(display.toString(), kind == Kind::ValueList);
     case Kind::Count:
         if (isEndless(display.toString())) {
             reading.converted = true;

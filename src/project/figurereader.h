@@ -2,6 +2,7 @@
 #define FIGUREREADER_H
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QVariant;
@@ -30,7 +31,9 @@ public:
         TaxRate,     // income-tax rate: a fraction from 0 to 1 or "35 %"; empty is before taxes
         Lifetime,    // a tax life, a number of cuotas: a whole number from 1 to MaxLifetime
         Method,      // a depreciation method, one of FlowChoices::methods(): the value is its index
-        System       // a loan's system, one of FlowChoices::systems(): the value is its index
+        System,      // a loan's system, one of FlowChoices::systems(): the value is its index
+        AmountList,  // amounts typed in one cell, separated by ";": "8000; 7000; 6000"
+        ValueList    // the same, none of them below 0 (market values)
     };
 
     // The longest tax life, the most cuotas of a loan.
@@ -49,7 +52,9 @@ public:
         NegativeExpense,  // converts, but an expense below 0 adds to the income
         NegativeCount,    // a count of periods below 0: reads as 0
         OutsideBounds,    // a tax rate outside 0..1, a life or a number of cuotas outside 1..1000
-        NotAChoice        // a method or a system not in its list: reads as the first one
+        NotAChoice,       // a method or a system not in its list: reads as the first one
+        ListItem,         // an item of a list does not convert: the list is not used
+        NegativeValue     // converts, but a market value below 0 makes no sense
     };
 
     struct Reading {
@@ -62,8 +67,11 @@ public:
         // A count typed "∞", "inf" or "infinito" (any case): it never ends;
         // the value is then 0.
         bool perpetual = false;
-        // What to type instead, when the text says what was meant.
+        // What to type instead, when the text says what was meant; for a
+        // list's item that does not convert, its text.
         QString suggestion;
+        // For a list: the number of its item that has the problem (1 the first).
+        int item = 0;
     };
 
     static Reading read(const QVariant &display, Kind kind);
@@ -79,6 +87,11 @@ public:
     // The fraction a rate typed as a percentage means ("10%", "12.5 %" give
     // 0.1 and 0.125); false for any other text.
     static bool readPercentage(const QString &typed, double *fraction);
+    // The items of a list ("8000; 7000"), trimmed; a ";" at the end closes
+    // the list without another item.
+    static QStringList listItems(const QString &typed);
+    // The figures of a list, each item read as an amount (0 when it does not convert).
+    static QVector<double> listValues(const QString &typed);
 };
 
 #endif // FIGUREREADER_H

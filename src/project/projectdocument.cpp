@@ -1,6 +1,7 @@
 #include "projectdocument.h"
 
 #include "flowkind.h"
+#include "replacementrows.h"
 
 #include <QVariant>
 
@@ -74,6 +75,8 @@ bool ProjectDocument::contains(const NodePlace &place) const
 {
     if (!place.isValid())
         return false;
+    if (place.isReplacement())
+        return place.replacement < replacementCount();
     return place.isFlow() ? flow(place) != nullptr : place.alternative < alternativeCount();
 }
 
@@ -87,6 +90,8 @@ QStringList ProjectDocument::rowLabels(const NodePlace &place) const
     QStringList labels;
     if (!contains(place))
         return labels;
+    if (place.isReplacement())
+        return ReplacementRows::labels(place.asset);
     if (const FlowSnapshot *node = flow(place)) {
         const FlowKind &kind = FlowKind::of(node->kind);
         for (int row = 0; row < kind.rowCount(); ++row)
@@ -121,6 +126,8 @@ QVector<FigureReader::Kind> ProjectDocument::readings(const NodePlace &place) co
     QVector<FigureReader::Kind> kinds;
     if (!contains(place))
         return kinds;
+    if (place.isReplacement())
+        return ReplacementRows::readings(place.asset);
     for (const AlternativeRowInfo &row : AlternativeRows)
         kinds.append(row.reading);
     return kinds;
@@ -130,6 +137,9 @@ QString ProjectDocument::cellText(const NodePlace &place, int row) const
 {
     if (const FlowSnapshot *node = flow(place))
         return FlowKind::of(node->kind).cellText(*node, row);
+    if (place.isReplacement())
+        return contains(place) ? ReplacementRows::text(replacement(place.replacement), place.asset, row)
+                               : QString();
     if (place.isFlow() || !contains(place) || row < 0 || row >= AlternativeRowCount)
         return QString();
     return m_project.alternatives.at(place.alternative).*AlternativeRows[row].text;
@@ -139,6 +149,8 @@ bool ProjectDocument::holdsUnread(const NodePlace &place) const
 {
     if (const FlowSnapshot *node = flow(place))
         return FlowKind::of(node->kind).holdsUnread(*node, isExpense(place));
+    if (place.isReplacement())
+        return contains(place) && ReplacementRows::holdsUnread(replacement(place.replacement), place.asset);
     if (place.isFlow() || !contains(place))
         return false;
     for (int row = 0; row < AlternativeRowCount; ++row) {
@@ -167,7 +179,11 @@ bool ProjectDocument::setCellText(const NodePlace &place, int row, const QString
 {
     if (!contains(place) || row < 0 || cellText(place, row) == text)
         return false;
-    if (place.isFlow()) {
+    if (place.isReplacement()) {
+        if (!ReplacementRows::setText(&m_project.replacements[place.replacement], place.asset,
+                                      row, text))
+            return false;
+    } else if (place.isFlow()) {
         AlternativeSnapshot &holder = m_project.alternatives[place.alternative];
         FlowSnapshot &node = (place.group == 0 ? holder.income : holder.expenses)[place.flow];
         const FlowKind &kind = FlowKind::of(node.kind);
@@ -209,9 +225,11 @@ NodePlace ProjectDocument::insertFlow(const NodePlace &place, const FlowSnapshot
 
 bool ProjectDocument::remove(const NodePlace &place)
 {
-    if (!contains(place))
+    if (!contains(place) || (place.isReplacement() && place.asset >= 0))
         return false;
-    if (place.isFlow()) {
+    if (place.isReplacement()) {
+        m_project.replacements.remove(place.replacement);
+    } else if (place.isFlow()) {
         AlternativeSnapshot &holder = m_project.alternatives[place.alternative];
         (place.group == 0 ? holder.income : holder.expenses).remove(place.flow);
     } else {
@@ -227,4 +245,26 @@ int ProjectDocument::duplicateAlternative(int index)
     if (index < 0 || index >= alternativeCount())
         return -1;
     return insertAlternative(index + 1, copyOf(index));
+}
+
+const ReplacementSnapshot &ProjectDocument::replacement(int index) const
+{
+    static const ReplacementSnapshot none;
+    return index >= 0 && index < replacementCount() ? m_project.replacements.at(index) : none;
+}
+
+ReplacementSnapshot ProjectDocument::copyOfReplacement(int index) const
+{
+    ReplacementSnapshot copy = replacement(index);
+    copy.name += tr(" (copia)");
+    return copy;
+}
+
+int ProjectDocument::insertReplacement(int index, const ReplacementSnapshot &analysis)
+{
+    index = std::clamp(index, 0, replacementCount());
+    m_project.replacements.insert(index, analysis);
+    emit replacementInserted(index);
+    emit changed();
+    return index;
 }

@@ -54,6 +54,14 @@ public:
     // A copy of the alternative at `index`, named with " (copia)" appended.
     AlternativeSnapshot copyOf(int index) const;
 
+    // The replacement analyses, shown after the alternatives (ReplacementRows).
+    int replacementCount() const { return m_project.replacements.size(); }
+    // The analysis at `index`; an empty one for an index out of range.
+    const ReplacementSnapshot &replacement(int index) const;
+    ReplacementSnapshot copyOfReplacement(int index) const;
+    // Returns the index the analysis went to.
+    int insertReplacement(int index, const ReplacementSnapshot &analysis);
+
     // The changes. Each announces itself, then changed(). An index beyond
     // the last puts the node last.
     // Replaces the whole project.
@@ -65,7 +73,8 @@ public:
     int insertAlternative(int index, const AlternativeSnapshot &alternative);
     // Returns the place the flow went to; invalid when `place` names no group.
     NodePlace insertFlow(const NodePlace &place, const FlowSnapshot &flow);
-    // Removes the alternative or flow at `place` with everything under it.
+    // Removes the alternative, flow or replacement analysis at `place` with
+    // everything under it (not a defender or challenger alone).
     bool remove(const NodePlace &place);
     // Puts copyOf(index) right after the alternative; returns its index, or
     // -1 when there is no alternative at `index`.
@@ -77,6 +86,7 @@ public:
 signals:
     void projectReset();
     void alternativeInserted(int index);
+    void replacementInserted(int index);
     void flowInserted(const NodePlace &place);
     // The node at `place` is gone; the places after it moved up by one.
     void removed(const NodePlace &place);

@@ -2,6 +2,7 @@
 
 #include "filesaving.h"
 #include "flowkind.h"
+#include "replacementfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -155,7 +156,7 @@ QString describe(const QString &path)
 
 int ProjectFile::versionFor(const ProjectSnapshot &project)
 {
-    int version = 1;
+    int version = project.replacements.isEmpty() ? 1 : ReplacementsVersion;
     double ignored = 0.0;
     const auto percentage = [&ignored](const QString &typed) {
         return FigureReader::readPercentage(typed, &ignored);
@@ -198,6 +199,8 @@ QByteArray ProjectFile::toJson(const ProjectSnapshot &project, const QJsonObject
     root.insert(QLatin1String("format"), FormatName);
     root.insert(QLatin1String("version"), versionFor(project));
     root.insert(QLatin1String("alternatives"), alternatives);
+    if (!project.replacements.isEmpty())
+        root.insert(QLatin1String("replacements"), ReplacementFile::toJson(project.replacements));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -285,6 +288,9 @@ bool ProjectFile::fromJson(const QByteArray &data, ProjectSnapshot *project, QSt
             return false;
         read.alternatives.append(alternative);
     }
+    if (!ReplacementFile::fromJson(root.value(QLatin1String("replacements")), &read.replacements,
+                                   reason))
+        return false;
     *project = read;
     if (extra)
         *extra = root;
@@ -314,7 +320,7 @@ QString ProjectFile::limitProblem(const ProjectSnapshot &project)
             return tr("una celda de «%1» pasa de %2 caracteres")
                 .arg(alternative.name.left(80), QString::number(MaxTextLength));
     }
-    return QString();
+    return ReplacementFile::limitProblem(project.replacements, MaxTextLength);
 }
 
 bool ProjectFile::read(const QString &path, ProjectSnapshot *project, QString *error,

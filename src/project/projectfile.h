@@ -22,11 +22,13 @@ public:
     // that reads it as it is meant: 1 unless it has a single payment or a
     // rate typed as a percentage (2), or a tax rate, an asset or a loan (3), so that earlier releases still open it,
     // and refuse with their version message what they would read wrongly.
-    static constexpr int Version = 3;
+    static constexpr int Version = 4;
     // The first version whose reader takes "10 %" in a rate cell as 0.1.
     static constexpr int PercentRatesVersion = 2;
     // The first version with a "taxRate" and the kinds "asset" and "loan".
     static constexpr int AfterTaxVersion = 3;
+    // The first version with replacement analyses (ReplacementFile).
+    static constexpr int ReplacementsVersion = 4;
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
     static constexpr int MaxAlternatives = 10000;
     static constexpr int MaxFlows = 100000;

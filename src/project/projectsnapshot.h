@@ -2,13 +2,16 @@
 #define PROJECTSNAPSHOT_H
 
 #include "alternativesnapshot.h"
+#include "replacementsnapshot.h"
 
 #include <QVector>
 
-// A whole project as the user typed it: its alternatives in tree order.
+// A whole project as the user typed it: its alternatives in tree order,
+// then its replacement analyses.
 struct ProjectSnapshot
 {
     QVector<AlternativeSnapshot> alternatives;
+    QVector<ReplacementSnapshot> replacements = {}; // after the alternatives in the tree
 
     int flowCount() const
     {
@@ -18,7 +21,10 @@ struct ProjectSnapshot
         return count;
     }
 
-    bool operator==(const ProjectSnapshot &other) const { return alternatives == other.alternatives; }
+    bool operator==(const ProjectSnapshot &other) const
+    {
+        return alternatives == other.alternatives && replacements == other.replacements;
+    }
     bool operator!=(const ProjectSnapshot &other) const { return !(*this == other); }
 };
 

@@ -11,6 +11,7 @@
 #include "rateofreturn.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
+#include "replacementsection.h"
 #include "reportnotice.h"
 #include "vpnprofile.h"
 
@@ -163,7 +164,15 @@ ReportDocument ComparisonReport::document(const ProjectFigures &project, int pic
     for (const AlternativeFigures &alternative : project.alternatives)
         report.addAlternative(alternative);
     report.setUnreadCells(project.unread);
-    return report.document(pictureWidth);
+    // Replacement analyses alone: no empty table of alternatives above them.
+    ReportDocument document;
+    if (project.alternatives.isEmpty() && !project.replacements.isEmpty())
+        document.html = ReportMarkup::documentStart() + ReportNotice::unreadCells(project.unread)
+            + ReportMarkup::documentEnd();
+    else
+        document = report.document(pictureWidth);
+    ReplacementSection::append(&document, project.replacements, pictureWidth);
+    return document;
 }
 
 ReportDocument ComparisonReport::document(int pictureWidth) const

@@ -2,6 +2,7 @@
 #define PROJECTFIGURES_H
 
 #include "alternativefigures.h"
+#include "replacementfigures.h"
 
 #include <QString>
 #include <QVector>
@@ -17,6 +18,7 @@ struct ProjectFigures {
 
     QVector<AlternativeFigures> alternatives;
     QVector<UnreadCell> unread;
+    QVector<ReplacementFigures> replacements = {};
 };
 
 #endif // PROJECTFIGURES_H

@@ -9,6 +9,7 @@
 #include "payback.h"
 #include "perpetualnotice.h"
 #include "rateofreturn.h"
+#include "replacementformula.h"
 #include "reportformat.h"
 #include "reportmarkup.h"
 #include "reportnotice.h"
@@ -255,6 +256,6 @@ ReportDocument WorkedSolution::document(const ProjectFigures &project, long long
     for (int a = 0; a < project.alternatives.size(); ++a)
         html += alternative(project.alternatives.at(a), shown.at(a));
     html += IncrementalSection::markup(project.alternatives) + incrementFlows(project.alternatives, shown);
-    html += M::documentEnd();
+    html += ReplacementFormula::markup(project.replacements) + M::documentEnd();
     return document;
 }

@@ -23,6 +23,16 @@ NodeCommand::NodeCommand(ProjectDocument *document, Action action, const NodePla
 {
 }
 
+NodeCommand::NodeCommand(ProjectDocument *document, Action action, const NodePlace &place,
+                         const ReplacementSnapshot &analysis, const QString &text)
+    : QUndoCommand(text)
+    , document(document)
+    , action(action)
+    , place(NodePlace::ofReplacement(place.replacement))
+    , analysis(analysis)
+{
+}
+
 void NodeCommand::undo()
 {
     if (action == Action::Insert)
@@ -42,7 +52,9 @@ void NodeCommand::redo()
 void NodeCommand::put()
 {
     // The place the node went to: one beyond the last goes last.
-    if (place.isFlow())
+    if (place.isReplacement())
+        place.replacement = document->insertReplacement(place.replacement, analysis);
+    else if (place.isFlow())
         place = document->insertFlow(place, flow);
     else
         place.alternative = document->insertAlternative(place.alternative, alternative);

@@ -4,6 +4,7 @@
 #include "alternativesnapshot.h"
 #include "flowsnapshot.h"
 #include "nodeplace.h"
+#include "replacementsnapshot.h"
 
 #include <QString>
 #include <QUndoCommand>
@@ -26,6 +27,10 @@ public:
     NodeCommand(ProjectDocument *document, Action action, const NodePlace &place,
                 const FlowSnapshot &flow, const QString &text);
 
+    // A replacement analysis at `place` (place.isReplacement()).
+    NodeCommand(ProjectDocument *document, Action action, const NodePlace &place,
+                const ReplacementSnapshot &analysis, const QString &text);
+
     void undo() override;
     void redo() override;
 
@@ -38,6 +43,7 @@ private:
     NodePlace place;
     AlternativeSnapshot alternative;
     FlowSnapshot flow;
+    ReplacementSnapshot analysis;
 };
 
 #endif // NODECOMMAND_H

@@ -1,5 +1,7 @@
 #include "projectwindow.h"
 
+#include "listfill.h"
+
 #include "ui_projectwindow.h"
 
 #include "filestate.h"
@@ -64,6 +66,7 @@ void ProjectWindow::setUp(const ProjectSnapshot &project)
     panel = new PropertyPanel(ui->twProperty, m_document, m_tree, this);
     m_commands = new TreeCommands(this, m_document, m_tree, panel, steps);
     connect(panel, &PropertyPanel::committed, m_commands, &TreeCommands::commitCell);
+    m_listFill = new ListFill(ui->twProperty, m_document, m_tree, m_commands);
     // A click shows the node clicked, also the one already current.
     connect(ui->twProjectList, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *node) { panel->show(node); });

@@ -20,6 +20,7 @@ class QCloseEvent;
 class QResizeEvent;
 class QTableWidget;
 class QTextEdit;
+class ListFill;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QUndoStack;
@@ -74,6 +75,8 @@ public:
     TreeCommands *commands() const { return m_commands; }
     QList<QAction *> contextActions(QTreeWidgetItem *node);
     QUndoStack *undoStack() const { return steps; }
+    // "Llenar…" on a list cell of the panel.
+    ListFill *listFill() const { return m_listFill; }
 
     // The reports: see ReportPane.
     ReportPane *reports() const { return pane; }
@@ -132,6 +135,7 @@ private:
     ProjectTree *m_tree = nullptr;
     PropertyPanel *panel = nullptr;
     TreeCommands *m_commands = nullptr;
+    ListFill *m_listFill = nullptr;
     ReportPane *pane = nullptr;
     SensitivityControls *sensitivity = nullptr;
     QPushButton *detail = nullptr;

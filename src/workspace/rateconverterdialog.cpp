@@ -151,7 +151,7 @@ bool RateConverterDialog::useInAlternative()
         return false;
     NodePlace place = project->projectTree()->placeOf(project->tree()->currentItem());
     ProjectDocument *document = project->document();
-    place.group = place.flow = -1;
+    place.group = place.flow = place.replacement = place.asset = -1;
     if (!document->contains(place)) {
         answer->setText(tr("Elija en el árbol la alternativa que recibe la tasa."));
         return false;

@@ -30,6 +30,8 @@ TreeCommands::TreeCommands(QWidget *window, ProjectDocument *document, ProjectTr
     alternativeAction = new QAction(tr("Añadir Alternativa"), view);
     removeAction = new QAction(tr("Eliminar"), view);
     duplicateAction = new QAction(tr("Duplicar alternativa"), view);
+    replacementAction = new QAction(tr("Añadir análisis de reemplazo"), view);
+    connect(replacementAction, &QAction::triggered, this, [this]() { addReplacement(); });
     connect(flowAction, &QAction::triggered, this, &TreeCommands::askFlow);
     connect(alternativeAction, &QAction::triggered, this, &TreeCommands::askAlternative);
     connect(removeAction, &QAction::triggered, this, [this]() { removeNode(targetNode()); });
@@ -71,8 +73,12 @@ QList<QAction *> TreeCommands::contextActions(QTreeWidgetItem *node)
         return {flowAction};
     case ProjectItemType:
         if (!node)
-            return {alternativeAction};
+            return {alternativeAction, replacementAction};
+        duplicateAction->setText(tr("Duplicar alternativa"));
         return {alternativeAction, duplicateAction, removeAction};
+    case ReplacementItemType:
+        duplicateAction->setText(tr("Duplicar análisis"));
+        return {replacementAction, duplicateAction, removeAction};
     case FlowItemType:
         return {removeAction};
     default:
@@ -155,13 +161,31 @@ void TreeCommands::makeCurrent(QTreeWidgetItem *node)
     panel->table()->setCurrentCell(1, 0);
 }
 
+QTreeWidgetItem *TreeCommands::addReplacement()
+{
+    const NodePlace place = NodePlace::ofReplacement(document->replacementCount());
+    ReplacementSnapshot analysis;
+    analysis.name = tr("Reemplazo %1").arg(place.replacement + 1);
+    steps->push(new NodeCommand(document, NodeCommand::Action::Insert, place, analysis,
+                                tr("Añadir «%1»").arg(analysis.name)));
+    QTreeWidgetItem *added = projectTree->nodeAt(place);
+    projectTree->tree()->setCurrentItem(added);
+    panel->show(added);
+    return added;
+}
+
 bool TreeCommands::removeNode(QTreeWidgetItem *node)
 {
     const NodePlace place = projectTree->placeOf(node);
     if (!document->contains(place))
         return false;
     const QString text = tr("Eliminar «%1»").arg(node->text(0));
-    if (place.isFlow()) {
+    if (place.isReplacement()) {
+        if (place.asset >= 0)
+            return false;
+        steps->push(new NodeCommand(document, NodeCommand::Action::Remove, place,
+                                    document->replacement(place.replacement), text));
+    } else if (place.isFlow()) {
         steps->push(new NodeCommand(document, NodeCommand::Action::Remove, place,
                                     *document->flow(place), text));
     } else {
@@ -174,7 +198,16 @@ bool TreeCommands::removeNode(QTreeWidgetItem *node)
 QTreeWidgetItem *TreeCommands::duplicateAlternative(QTreeWidgetItem *node)
 {
     NodePlace place = projectTree->placeOf(node);
-    if (!document->contains(place) || place.isFlow())
+    if (place.isReplacement() && place.asset < 0 && document->contains(place)) {
+        const ReplacementSnapshot copy = document->copyOfReplacement(place.replacement);
+        ++place.replacement;
+        steps->push(new NodeCommand(document, NodeCommand::Action::Insert, place, copy,
+                                    tr("Duplicar «%1»").arg(node->text(0))));
+        QTreeWidgetItem *added = projectTree->nodeAt(place);
+        projectTree->tree()->setCurrentItem(added);
+        return added;
+    }
+    if (!document->contains(place) || place.isFlow() || place.isReplacement())
         return nullptr;
     const AlternativeSnapshot copy = document->copyOf(place.alternative);
     ++place.alternative;

@@ -45,8 +45,13 @@ public:
     // Appends a flow of `kind` named "Pago" to the group "Ingresos" or
     // "Egresos" `group`; null when `group` is no group.
     QTreeWidgetItem *addFlow(QTreeWidgetItem *group, CashFlow::Kind kind);
-    // "Eliminar": removes the alternative or flow `node` with everything
-    // under it; false for any other node.
+    // "Añadir análisis de reemplazo": appends "Reemplazo N" after the last
+    // analysis, with its "Defensor" and "Retador"; it becomes current.
+    QTreeWidgetItem *addReplacement();
+    // The command above, for a menu of the window.
+    QAction *replacementCommand() const { return replacementAction; }
+    // "Eliminar": removes the alternative, flow or replacement analysis
+    // `node` with everything under it; false for any other node.
     bool removeNode(QTreeWidgetItem *node);
     // "Duplicar alternativa": a copy of the alternative `node` with its flows
     // and every cell, named with " (copia)" appended, right after it; it
@@ -81,6 +86,7 @@ private:
     QAction *alternativeAction;
     QAction *removeAction;
     QAction *duplicateAction;
+    QAction *replacementAction;
     // The node on which the context menu was opened; a new flow goes there.
     QTreeWidgetItem *menuNode = nullptr;
 };
