@@ -68,33 +68,6 @@ int lineOf(const QByteArray &data, int offset)
     return int(data.left(offset).count('\n')) + 1;
 }
 
-// Reads the cell `key` of `object` into `text`: a string as it is, a number
-// as its shortest text, a missing key as an empty cell.
-bool readCell(const QJsonObject &object, const char *key, const QString &where, QString *text,
-              QString *reason)
-{
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (value.isUndefined()) {
-        text->clear();
-        return true;
-    }
-    if (value.isDouble()) {
-        *text = QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
-        return true;
-    }
-    if (!value.isString()) {
-        *reason = ProjectFile::tr("en %2, «%1» no es un texto ni un número")
-                      .arg(QLatin1String(key), where);
-        return false;
-    }
-    *text = value.toString();
-    if (text->size() > ProjectFile::MaxTextLength) {
-        *reason = ProjectFile::tr("en %2, «%1» pasa de %3 caracteres")
-                      .arg(QLatin1String(key), where, QString::number(ProjectFile::MaxTextLength));
-        return false;
-    }
-    return true;
-}
 
 bool readFlows(const QJsonArray &array, const QString &groupName, const QString &alternativeWhere,
                QVector<FlowSnapshot> *flows, QString *reason)
@@ -121,7 +94,7 @@ bool readFlows(const QJsonArray &array, const QString &groupName, const QString 
         }
         for (const FlowKind::Row &row : known->rows()) {
             QString text;
-            if (!readCell(object, row.fileKey, where, &text, reason))
+            if (!ProjectFile::readCell(object, row.fileKey, where, &text, reason))
                 return false;
             FlowKind::setText(&flow, row.field, text);
         }
@@ -153,6 +126,34 @@ QString describe(const QString &path)
 }
 
 } // namespace
+
+// Reads the cell `key` of `object` into `text`: a string as it is, a number
+// as its shortest text, a missing key as an empty cell.
+bool ProjectFile::readCell(const QJsonObject &object, const char *key, const QString &where,
+                           QString *text, QString *reason)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isUndefined()) {
+        text->clear();
+        return true;
+    }
+    if (value.isDouble()) {
+        *text = QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+        return true;
+    }
+    if (!value.isString()) {
+        *reason = ProjectFile::tr("en %2, «%1» no es un texto ni un número")
+                      .arg(QLatin1String(key), where);
+        return false;
+    }
+    *text = value.toString();
+    if (text->size() > ProjectFile::MaxTextLength) {
+        *reason = ProjectFile::tr("en %2, «%1» pasa de %3 caracteres")
+                      .arg(QLatin1String(key), where, QString::number(ProjectFile::MaxTextLength));
+        return false;
+    }
+    return true;
+}
 
 int ProjectFile::versionFor(const ProjectSnapshot &project)
 {

@@ -37,6 +37,11 @@ public:
     static constexpr int MaxNesting = 5;
 
     static int versionFor(const ProjectSnapshot &project);
+    // Reads the cell `key` of `object` into `text`: a string as it is, a
+    // number as its shortest text, a missing key as an empty cell; `where`
+    // names the object in `reason` when it is none of these or too long.
+    static bool readCell(const QJsonObject &object, const char *key, const QString &where,
+                         QString *text, QString *reason);
     // `extra` adds keys of its own to the file's object.
     static QByteArray toJson(const ProjectSnapshot &project, const QJsonObject &extra = {});
     // Parses and checks `data`. On failure leaves `project` alone, puts the

@@ -15,28 +15,6 @@ QJsonObject assetToJson(const AssetSnapshot &asset)
                        {"operatingCosts", asset.operatingCosts}};
 }
 
-// A string cell as it is, a number as its shortest text, a missing key as empty.
-bool readText(const QJsonObject &object, const char *key, const QString &where, QString *text,
-              QString *reason)
-{
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (value.isUndefined()) {
-        text->clear();
-        return true;
-    }
-    if (value.isDouble()) {
-        *text = QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
-        return true;
-    }
-    if (!value.isString() || value.toString().size() > ProjectFile::MaxTextLength) {
-        *reason = ReplacementFile::tr("en %2, «%1» no es un texto de hasta %3 caracteres")
-                      .arg(QLatin1String(key), where, QString::number(ProjectFile::MaxTextLength));
-        return false;
-    }
-    *text = value.toString();
-    return true;
-}
-
 bool readAsset(const QJsonObject &analysis, const char *key, const QString &where,
                AssetSnapshot *asset, QString *reason)
 {
@@ -49,10 +27,10 @@ bool readAsset(const QJsonObject &analysis, const char *key, const QString &wher
         return false;
     }
     const QJsonObject object = value.toObject();
-    return readText(object, "name", inside, &asset->name, reason)
-        && readText(object, "first", inside, &asset->first, reason)
-        && readText(object, "marketValues", inside, &asset->marketValues, reason)
-        && readText(object, "operatingCosts", inside, &asset->operatingCosts, reason);
+    return ProjectFile::readCell(object, "name", inside, &asset->name, reason)
+        && ProjectFile::readCell(object, "first", inside, &asset->first, reason)
+        && ProjectFile::readCell(object, "marketValues", inside, &asset->marketValues, reason)
+        && ProjectFile::readCell(object, "operatingCosts", inside, &asset->operatingCosts, reason);
 }
 
 } // namespace
@@ -92,8 +70,8 @@ bool ReplacementFile::fromJson(const QJsonValue &value, QVector<ReplacementSnaps
         }
         const QJsonObject object = array.at(i).toObject();
         ReplacementSnapshot analysis;
-        if (!readText(object, "name", where, &analysis.name, reason)
-            || !readText(object, "rate", where, &analysis.rate, reason)
+        if (!ProjectFile::readCell(object, "name", where, &analysis.name, reason)
+            || !ProjectFile::readCell(object, "rate", where, &analysis.rate, reason)
             || !readAsset(object, "defender", where, &analysis.defender, reason)
             || !readAsset(object, "challenger", where, &analysis.challenger, reason)) {
             analyses->clear();
