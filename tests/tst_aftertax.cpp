@@ -3,6 +3,7 @@
 // apart from the code), and the identities every schedule keeps.
 #include "depreciationschedule.h"
 #include "driver.h"
+#include "flowscsv.h"
 #include "loanschedule.h"
 #include "projectfile.h"
 #include "taxstatement.h"
@@ -380,7 +381,20 @@ void TestAfterTaxWindow::typedAssetAndLoan()
     QCOMPARE(flows.at(flows.size() - 2).last().join('|').replace(QChar(0xA0), ' '),
              QStringLiteral("5|9 000.00|45 000.00|5 000.00"));
     QCOMPARE(flows.last().last().last(), QStringLiteral("0.00"));
-
+    // The CSV carries the same lines, a column per period (empty where a table has no row).
+    const ProjectFigures &shown = w->shownFigures();
+    const QStringList csv = QString::fromUtf8(FlowsCsv::text(CashFlowTable::ofProject(shown), shown.alternatives)).split("\r\n");
+    const QList<QPair<QString, QVector<double>>> lines{
+        {"Flujo de caja del proyecto,Después de impuestos", {-50000, 14600, 14600, 14600, 14600, 21700}},
+        {"Torno: valor en libros,Depreciación", {50000, 41000, 32000, 23000, 14000, 5000}},
+        {"Banco: saldo inicial,Amortización", {qQNaN(), 30000}}};
+    for (const auto &line : lines) {
+        const QStringList found = csv.filter("Torno con préstamo," + line.first + ",");
+        QCOMPARE(found.size(), 1);
+        const QStringList fields = found.first().split(',').mid(3);
+        for (int k = 0; k < line.second.size(); ++k)
+            QVERIFY2(std::isnan(line.second[k]) ? fields[k].isEmpty() : std::fabs(fields[k].toDouble() - line.second[k]) < 1e-6, qPrintable(found.first()));
+    }
     // Undoing the rate appraises before taxes again.
     while (w->document()->alternative(0).taxRate != "0")
         w->undoStack()->undo();

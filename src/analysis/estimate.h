@@ -6,23 +6,33 @@
 #include <vector>
 
 // One figure of an alternative that is a quantity: its rate, or a flow's
-// first payment ("Anualidad", "Monto"), gradient or growth. Counts, starts
-// and the horizon are not estimates in this sense and are never varied.
+// first payment ("Anualidad", "Monto"), gradient or growth; after taxes
+// also the tax rate, an asset's cost and sale value and a loan's rate,
+// from which the decision flow is made again. Counts, periods and the
+// horizon are not estimates in this sense and are never varied.
 struct Estimate {
-    enum Field { Rate, Amount, Change };
+    enum Field { Rate, Amount, Change, TaxRate, AssetCost, AssetSale, LoanRate };
 
     Field field = Rate;
     bool expense = false; // the flow is an expense
-    int flow = -1;        // its index among the income or the expenses
+    // Its index among the income or the expenses (after taxes: the typed
+    // ones), or among the assets or the loans.
+    int flow = -1;
 
     double value(const Estimates &figures) const;
+    // After taxes, any figure but the rate makes the decision flow again.
     void set(Estimates &figures, double value) const;
+    // The figure alone: the caller rebuilds the decision flow.
+    void assign(Estimates &figures, double value) const;
+    // A figure whose change the decision flow is made again for.
+    bool rebuilds(const Estimates &figures) const { return figures.afterTax && field != Rate; }
     // A rate-like figure (the rate, a growth) as opposed to an amount.
     bool isRate(const Estimates &figures) const;
 
     // Every figure that is a quantity, finite and not 0 (a 0 varied by a
     // share of itself stays 0): the rate, then the income's flows, then the
-    // expenses', each its amount then its change.
+    // expenses', each its amount then its change; after taxes then the tax
+    // rate, each usable asset's cost and sale value, each loan's rate.
     static std::vector<Estimate> quantities(const Estimates &figures);
 
 private:

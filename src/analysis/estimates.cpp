@@ -1,6 +1,7 @@
 #include "estimates.h"
 
 #include "annualworth.h"
+#include "taxstatement.h"
 
 #include <climits>
 
@@ -28,4 +29,10 @@ double Estimates::annualWorthOf(double vpn, double at) const
 long long Estimates::horizonKey() const
 {
     return perpetual ? LLONG_MAX : horizon;
+}
+
+void Estimates::rebuild()
+{
+    TaxStatement(typed.income, typed.expenses, typed.taxRate, typed.assets, typed.loans)
+        .flows(true, &income, &expenses);
 }

@@ -2,6 +2,8 @@
 #define ESTIMATES_H
 
 #include "cashflow.h"
+#include "depreciationschedule.h"
+#include "loanschedule.h"
 
 #include <vector>
 
@@ -13,6 +15,22 @@ struct Estimates {
     double rate = 0.0;
     std::vector<CashFlow> income;
     std::vector<CashFlow> expenses;
+
+    // An alternative appraised after taxes or holding assets or loans:
+    // income and expenses above are then its decision flow, and these the
+    // figures it is made of, the ones varied (rebuild() makes the flow
+    // again from them, as the reports make it: TaxStatement::flows).
+    struct Typed {
+        double taxRate = 0.0;
+        std::vector<CashFlow> income;
+        std::vector<CashFlow> expenses;
+        std::vector<DepreciableAsset> assets;
+        std::vector<LoanTerms> loans;
+    };
+    bool afterTax = false;
+    Typed typed{};
+
+    void rebuild();
 
     // The VPN at the alternative's rate, each flow by its closed form.
     double netWorth() const;

@@ -55,8 +55,10 @@ void MonteCarlo::runBlock(long long block, std::uint64_t seed, long long draws,
             for (const Varied &v : varied[a]) {
                 // 53 random bits: a uniform double in [0, 1).
                 const double u = static_cast<double>(engine() >> 11) * 0x1.0p-53;
-                v.estimate.set(figures, v.draw(u));
+                v.estimate.assign(figures, v.draw(u));
             }
+            if (figures.afterTax)
+                figures.rebuild();
             const double vpn = values[a].netWorth(figures);
             outcome->vpn[a][static_cast<size_t>(d)] = vpn;
             measures[a] = annual ? figures.annualWorthOf(vpn, figures.rate) : vpn;

@@ -1,6 +1,5 @@
 #include "variedworth.h"
 
-
 #include <cstddef>
 
 VariedWorth::VariedWorth(const Estimates &typed)
@@ -14,9 +13,9 @@ VariedWorth::VariedWorth(const Estimates &typed)
 
 double VariedWorth::at(const Estimate &estimate, double value) const
 {
-    if (estimate.field == Estimate::Rate) {
+    if (estimate.field == Estimate::Rate || estimate.rebuilds(figures)) {
         Estimates varied = figures;
-        varied.rate = value;
+        estimate.set(varied, value);
         return varied.netWorth();
     }
     const auto &flows = estimate.expense ? figures.expenses : figures.income;

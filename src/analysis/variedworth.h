@@ -9,7 +9,8 @@
 // The VPN of an alternative with one estimate changed and the rest as
 // typed, as Estimates::netWorth() values it. A flow's amount or change
 // changes that flow's worth alone: the others are valued once, and only the
-// changed flow again; a change of the rate values every flow again.
+// changed flow again; a change of the rate, or of a figure the decision
+// flow after taxes is made of, values every flow again.
 class VariedWorth
 {
 public:

@@ -66,6 +66,41 @@ TaxStatement::Payments TaxStatement::loanPayments(size_t index) const
     return payments;
 }
 
+void TaxStatement::flows(bool withLoans, std::vector<CashFlow> *income,
+                         std::vector<CashFlow> *expenses, std::vector<Added> *added) const
+{
+    *income = m_income;
+    *expenses = m_expenses;
+    if (m_rate != 0.0) {
+        for (std::vector<CashFlow> *typed : {income, expenses}) {
+            for (CashFlow &flow : *typed) {
+                flow.amount *= 1.0 - m_rate;
+                if (flow.kind == CashFlow::Arithmetic)
+                    flow.change *= 1.0 - m_rate;
+            }
+        }
+    }
+    if (added)
+        added->clear();
+    const auto add = [&](bool loan, size_t index, const Payments &payments) {
+        for (const auto &payment : payments) {
+            CashFlow single;
+            single.kind = CashFlow::Single;
+            single.payments = 1;
+            single.start = static_cast<int>(payment.first);
+            const bool in = payment.second >= 0.0;
+            single.amount = in ? payment.second : -payment.second;
+            (in ? income : expenses)->push_back(single);
+            if (added)
+                added->push_back({loan, index, payment.first, in});
+        }
+    };
+    for (size_t a = 0; a < m_assets.size(); ++a)
+        add(false, a, assetPayments(a));
+    for (size_t l = 0; withLoans && l < m_loans.size(); ++l)
+        add(true, l, loanPayments(l));
+}
+
 std::vector<StatementPeriod> TaxStatement::periods(long long count) const
 {
     std::vector<StatementPeriod> rows(static_cast<size_t>(std::max(count, 0LL)));

@@ -55,6 +55,22 @@ public:
     // What loan `index` adds to the investor's flow, period by period.
     Payments loanPayments(size_t index) const;
 
+    // Where a payment of flows() that was not typed comes from.
+    struct Added {
+        bool loan = false;  // a loan's, else an asset's
+        size_t index = 0;   // among the loans or the assets
+        long long period = 0;
+        bool income = true; // put among the income, else the expenses
+    };
+    // The flow the alternative is decided on: each typed income and expense
+    // worth (1 - T) times itself (its gradient too), in their order; then a
+    // single payment for each period an asset adds something (and with
+    // `withLoans` a loan), asset by asset, then loan by loan, among the
+    // income when positive, the expenses otherwise. `added` says, in the
+    // same order, where each of them comes from.
+    void flows(bool withLoans, std::vector<CashFlow> *income, std::vector<CashFlow> *expenses,
+               std::vector<Added> *added = nullptr) const;
+
 private:
     std::vector<CashFlow> m_income;
     std::vector<CashFlow> m_expenses;

@@ -1,37 +1,5 @@
 #include "aftertaxfigures.h"
 
-namespace {
-
-QVector<AlternativeFigures::Flow> taxed(const QVector<AlternativeFigures::Flow> &flows, double rate)
-{
-    QVector<AlternativeFigures::Flow> result = flows;
-    if (rate == 0.0)
-        return result;
-    for (AlternativeFigures::Flow &flow : result) {
-        flow.figures.amount *= 1.0 - rate;
-        if (flow.figures.kind == CashFlow::Arithmetic)
-            flow.figures.change *= 1.0 - rate;
-    }
-    return result;
-}
-
-void addPayments(const QString &name, const TaxStatement::Payments &payments,
-                 AlternativeFigures *alternative)
-{
-    for (const auto &payment : payments) {
-        CashFlow single;
-        single.kind = CashFlow::Single;
-        single.payments = 1;
-        single.start = static_cast<int>(payment.first);
-        single.amount = payment.second >= 0.0 ? payment.second : -payment.second;
-        const QString named = AfterTaxFigures::tr("%1, período %2").arg(name).arg(payment.first);
-        (payment.second >= 0.0 ? alternative->income : alternative->expenses)
-            .append({named, single});
-    }
-}
-
-} // namespace
-
 TaxStatement AfterTaxFigures::statement(const AlternativeFigures &alternative)
 {
     std::vector<DepreciableAsset> assets;
@@ -47,15 +15,26 @@ TaxStatement AfterTaxFigures::statement(const AlternativeFigures &alternative)
 
 void AfterTaxFigures::build(AlternativeFigures *alternative, bool withLoans)
 {
-    alternative->income = taxed(alternative->typedIncome, alternative->taxRate);
-    alternative->expenses = taxed(alternative->typedExpenses, alternative->taxRate);
-    const TaxStatement typed = statement(*alternative);
-    for (int a = 0; a < alternative->assets.size(); ++a)
-        addPayments(alternative->assets.at(a).name, typed.assetPayments(size_t(a)), alternative);
-    if (!withLoans)
-        return;
-    for (int l = 0; l < alternative->loans.size(); ++l)
-        addPayments(alternative->loans.at(l).name, typed.loanPayments(size_t(l)), alternative);
+    std::vector<CashFlow> income;
+    std::vector<CashFlow> expenses;
+    std::vector<TaxStatement::Added> added;
+    statement(*alternative).flows(withLoans, &income, &expenses, &added);
+    QVector<AlternativeFigures::Flow> &in = alternative->income;
+    QVector<AlternativeFigures::Flow> &out = alternative->expenses;
+    in.clear();
+    out.clear();
+    for (const AlternativeFigures::Flow &flow : alternative->typedIncome)
+        in.append({flow.name, income[static_cast<size_t>(in.size())]});
+    for (const AlternativeFigures::Flow &flow : alternative->typedExpenses)
+        out.append({flow.name, expenses[static_cast<size_t>(out.size())]});
+    for (const TaxStatement::Added &payment : added) {
+        const QString name = payment.loan ? alternative->loans.at(int(payment.index)).name
+                                          : alternative->assets.at(int(payment.index)).name;
+        QVector<AlternativeFigures::Flow> &flows = payment.income ? in : out;
+        const std::vector<CashFlow> &figures = payment.income ? income : expenses;
+        flows.append({tr("%1, período %2").arg(name).arg(payment.period),
+                      figures[static_cast<size_t>(flows.size())]});
+    }
 }
 
 void AfterTaxFigures::apply(AlternativeFigures *alternative)

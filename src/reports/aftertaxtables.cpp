@@ -75,11 +75,30 @@ int AfterTaxTables::statementRows(const AlternativeFigures &alternative)
     return rows;
 }
 
-QString AfterTaxTables::statement(const AlternativeFigures &alternative, int shown)
+QVector<AfterTaxTables::StatementLine> AfterTaxTables::statementLines(
+    const AlternativeFigures &alternative, int shown)
 {
+    QVector<StatementLine> lines;
+    if (!alternative.afterTax())
+        return lines;
     const long long count = static_cast<long long>(shown < 0 ? 0 : shown) + 1;
     const std::vector<StatementPeriod> periods = AfterTaxFigures::statement(alternative).periods(count);
     const bool loans = !alternative.loans.isEmpty();
+    for (const Line &line : Lines) {
+        if (line.loan && !loans)
+            continue;
+        StatementLine result{tr(line.label), line.total, {}};
+        result.amounts.reserve(static_cast<int>(periods.size()));
+        for (const StatementPeriod &period : periods)
+            result.amounts.append(period.*line.figure);
+        lines.append(result);
+    }
+    return lines;
+}
+
+QString AfterTaxTables::statement(const AlternativeFigures &alternative, int shown)
+{
+    const long long count = static_cast<long long>(shown < 0 ? 0 : shown) + 1;
     const QString name = ReportFormat::name(alternative.name);
     const QString title = alternative.taxRate == 0.0
         ? tr("Flujo de caja de «%1», antes de impuestos").arg(name)
@@ -90,13 +109,11 @@ QString AfterTaxTables::statement(const AlternativeFigures &alternative, int sho
     for (long long period = 0; period < count; ++period)
         html += M::headerCell(ReportFormat::wholeNumber(period));
     html += M::rowEnd();
-    for (const Line &line : Lines) {
-        if (line.loan && !loans)
-            continue;
-        html += line.total ? M::figureRowStart(M::TotalColour) + M::boldLabelCell(tr(line.label))
-                           : M::figureRowStart() + M::labelCell(tr(line.label));
-        for (const StatementPeriod &period : periods) {
-            const QString amount = ReportFormat::amount(period.*line.figure);
+    for (const StatementLine &line : statementLines(alternative, shown)) {
+        html += line.total ? M::figureRowStart(M::TotalColour) + M::boldLabelCell(line.label)
+                           : M::figureRowStart() + M::labelCell(line.label);
+        for (const double figure : line.amounts) {
+            const QString amount = ReportFormat::amount(figure);
             html += line.total ? M::totalCell(amount) : M::flowCell(amount);
         }
         html += M::rowEnd();
@@ -104,20 +121,47 @@ QString AfterTaxTables::statement(const AlternativeFigures &alternative, int sho
     return html + M::tableEnd();
 }
 
-QString AfterTaxTables::depreciation(const AlternativeFigures::Asset &asset)
+QStringList AfterTaxTables::depreciationColumns()
 {
+    return {tr("Depreciación"), tr("Acumulada"), tr("Valor en libros")};
+}
+
+std::vector<AfterTaxTables::TableRow> AfterTaxTables::depreciationRows(
+    const AlternativeFigures::Asset &asset)
+{
+    std::vector<TableRow> rows;
     const DepreciationSchedule schedule(asset.terms);
-    QString html = M::tableStart()
-        + M::bandRow(M::ExpenseColour, 4, tr("Depreciación de «%1»").arg(ReportFormat::name(asset.name)))
-        + headerRow({tr("Período"), tr("Depreciación"), tr("Acumulada"), tr("Valor en libros")});
     const long long last = std::min<long long>(
         asset.terms.sale, asset.terms.purchase + static_cast<long long>(schedule.years().size()));
     double accumulated = 0.0;
     for (long long period = asset.terms.purchase; period <= last; ++period) {
         accumulated += schedule.depreciation(period);
-        html += numberRow(period, {schedule.depreciation(period), accumulated,
-                                   schedule.bookValue(period)});
+        rows.push_back({period, {schedule.depreciation(period), accumulated, schedule.bookValue(period)}});
     }
+    return rows;
+}
+
+QStringList AfterTaxTables::amortizationColumns()
+{
+    return {tr("Saldo inicial"), tr("Cuota"), tr("Interés"), tr("Abono a capital"), tr("Saldo final")};
+}
+
+std::vector<AfterTaxTables::TableRow> AfterTaxTables::amortizationRows(
+    const AlternativeFigures::Loan &loan)
+{
+    std::vector<TableRow> rows;
+    for (const LoanPeriod &row : LoanSchedule::of(loan.terms))
+        rows.push_back({row.period, {row.opening, row.payment, row.interest, row.principal, row.closing}});
+    return rows;
+}
+
+QString AfterTaxTables::depreciation(const AlternativeFigures::Asset &asset)
+{
+    QString html = M::tableStart()
+        + M::bandRow(M::ExpenseColour, 4, tr("Depreciación de «%1»").arg(ReportFormat::name(asset.name)))
+        + headerRow(QStringList{tr("Período")} + depreciationColumns());
+    for (const TableRow &row : depreciationRows(asset))
+        html += numberRow(row.period, row.figures);
     return html + M::tableEnd();
 }
 
@@ -125,9 +169,8 @@ QString AfterTaxTables::amortization(const AlternativeFigures::Loan &loan)
 {
     QString html = M::tableStart()
         + M::bandRow(M::IncomeColour, 6, tr("Amortización de «%1»").arg(ReportFormat::name(loan.name)))
-        + headerRow({tr("Período"), tr("Saldo inicial"), tr("Cuota"), tr("Interés"),
-                     tr("Abono a capital"), tr("Saldo final")});
-    for (const LoanPeriod &row : LoanSchedule::of(loan.terms))
-        html += numberRow(row.period, {row.opening, row.payment, row.interest, row.principal, row.closing});
+        + headerRow(QStringList{tr("Período")} + amortizationColumns());
+    for (const TableRow &row : amortizationRows(loan))
+        html += numberRow(row.period, row.figures);
     return html + M::tableEnd();
 }

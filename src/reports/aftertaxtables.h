@@ -5,6 +5,10 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <vector>
 
 // What "Visualizar" shows under the table of an alternative appraised after
 // taxes or holding an asset or a loan: the statement a course writes, period
@@ -24,6 +28,24 @@ public:
     static int statementRows(const AlternativeFigures &alternative);
     static QString depreciation(const AlternativeFigures::Asset &asset);
     static QString amortization(const AlternativeFigures::Loan &loan);
+
+    // The same figures as plain numbers, for the markup above and the CSV.
+    struct StatementLine {
+        QString label;
+        bool total = false;       // a flow: in bold
+        QVector<double> amounts;  // periods 0..shown
+    };
+    static QVector<StatementLine> statementLines(const AlternativeFigures &alternative, int shown);
+    // A row of a depreciation or amortization table: its period, then a
+    // figure per column after "Período".
+    struct TableRow {
+        long long period = 0;
+        std::vector<double> figures;
+    };
+    static QStringList depreciationColumns();
+    static std::vector<TableRow> depreciationRows(const AlternativeFigures::Asset &asset);
+    static QStringList amortizationColumns();
+    static std::vector<TableRow> amortizationRows(const AlternativeFigures::Loan &loan);
 };
 
 #endif // AFTERTAXTABLES_H

@@ -32,6 +32,17 @@ Estimates SensitivityReport::estimatesOf(const AlternativeFigures &alternative)
     figures.rate = alternative.rate;
     figures.income = AlternativeFigures::figuresOf(alternative.income);
     figures.expenses = AlternativeFigures::figuresOf(alternative.expenses);
+    if (alternative.afterTax()) {
+        // The decision flow above is varied through what it is made of.
+        figures.afterTax = true;
+        figures.typed.taxRate = alternative.taxRate;
+        figures.typed.income = AlternativeFigures::figuresOf(alternative.typedIncome);
+        figures.typed.expenses = AlternativeFigures::figuresOf(alternative.typedExpenses);
+        for (const AlternativeFigures::Asset &asset : alternative.assets)
+            figures.typed.assets.push_back(asset.terms);
+        for (const AlternativeFigures::Loan &loan : alternative.loans)
+            figures.typed.loans.push_back(loan.terms);
+    }
     return figures;
 }
 
@@ -51,8 +62,23 @@ MonteCarlo SensitivityReport::simulation(const ProjectFigures &project, double v
 QString SensitivityReport::plainLabel(const AlternativeFigures &alternative,
                                       const Estimate &estimate)
 {
-    if (estimate.field == Estimate::Rate)
+    switch (estimate.field) {
+    case Estimate::Rate:
         return tr("Interés de Oportunidad");
+    case Estimate::TaxRate:
+        return tr("Tasa de Impuestos");
+    case Estimate::AssetCost:
+        return tr("%1: costo").arg(ReportFormat::shortened(alternative.assets.at(estimate.flow).name));
+    case Estimate::AssetSale:
+        return tr("%1: valor de venta")
+            .arg(ReportFormat::shortened(alternative.assets.at(estimate.flow).name));
+    case Estimate::LoanRate:
+        return tr("%1: tasa").arg(ReportFormat::shortened(alternative.loans.at(estimate.flow).name));
+    case Estimate::Amount:
+    case Estimate::Change:
+        break;
+    }
+    // After taxes the typed flows come first in the decision flow, in order.
     const auto &flows = estimate.expense ? alternative.expenses : alternative.income;
     const AlternativeFigures::Flow &flow = flows.at(estimate.flow);
     const QString name = QStringLiteral("«%1»").arg(ReportFormat::shortened(flow.name));

@@ -41,7 +41,8 @@ public:
                                    const MonteCarlo::Outcome *outcome, int pictureWidth);
 
     // The report's name of a figure: "Interés de Oportunidad", "«Ventas»",
-    // "Gradiente de «Ventas»", "Crecimiento de «Ventas»"; escaped.
+    // "Gradiente de «Ventas»", "Crecimiento de «Ventas»", "Tasa de Impuestos",
+    // "Torno: costo", "Torno: valor de venta", "Banco: tasa"; escaped.
     static QString label(const AlternativeFigures &alternative, const Estimate &estimate);
     // The same, plain, for the pictures.
     static QString plainLabel(const AlternativeFigures &alternative, const Estimate &estimate);
