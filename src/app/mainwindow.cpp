@@ -273,8 +273,9 @@ void MainWindow::on_action_Exportar_csv_triggered()
     if (file.isEmpty())
         return;
     FilePlaces::remember(file);
-    const QString error = FlowsCsv::write(
-        CashFlowTable::ofProject(project->shownFigures(), project->cellsLimit()), file);
+    const ProjectFigures &figures = project->shownFigures();
+    const QString error = FlowsCsv::write(CashFlowTable::ofProject(figures, project->cellsLimit()),
+                                          figures.replacements, file);
     if (!error.isEmpty())
         Dialogs::instance()->error(this, error);
 }

@@ -2,6 +2,7 @@
 
 #include "cashflowreport.h"
 #include "filesaving.h"
+#include "replacementcsv.h"
 #include "reportformat.h"
 
 #include <QDir>
@@ -28,7 +29,8 @@ QString FlowsCsv::textField(const QString &text)
     return field(risky ? QLatin1Char('\'') + text : text);
 }
 
-QByteArray FlowsCsv::text(const QVector<CashFlowTable> &tables)
+QByteArray FlowsCsv::text(const QVector<CashFlowTable> &tables,
+                          const QVector<ReplacementFigures> &replacements)
 {
     int periods = 0;
     for (const CashFlowTable &table : tables)
@@ -56,12 +58,14 @@ QByteArray FlowsCsv::text(const QVector<CashFlowTable> &tables)
             line(row.name, tr("Egreso"), row.amounts, -1.0);
         line(CashFlowReport::tr("Total"), QString(), table.net, 1.0);
     }
+    csv += ReplacementCsv::lines(replacements, end);
     return QByteArrayLiteral("\xEF\xBB\xBF") + csv.toUtf8();
 }
 
-QString FlowsCsv::write(const QVector<CashFlowTable> &tables, const QString &fileName)
+QString FlowsCsv::write(const QVector<CashFlowTable> &tables,
+                        const QVector<ReplacementFigures> &replacements, const QString &fileName)
 {
-    const QString cause = FileSaving::write(fileName, text(tables));
+    const QString cause = FileSaving::write(fileName, text(tables, replacements));
     if (cause.isEmpty())
         return QString();
     return tr("No se pudo escribir «%1»: %2.").arg(QDir::toNativeSeparators(fileName), cause);
