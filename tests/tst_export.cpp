@@ -253,6 +253,28 @@ private slots:
             + field + ",Costo,Egreso,-200,0,\r\n" + field + ",Total,,-200,1500.5,\r\n" "B,Total,,0.1,1e+20,3\r\n";
         QCOMPARE(QString::fromUtf8(FlowsCsv::text(alternatives)), expected);
     }
+
+    // The replacement analyses' lives after the alternatives, every figure
+    // worked by hand at a rate of 0 (exact): EUAC(k) = (P - MVk + c1..ck) / k.
+    void replacementCsv()
+    {
+        ReplacementFigures analysis;
+        analysis.name = "=Reemplazo";
+        analysis.assetNames[0] = "Prensa";
+        analysis.assets[0] = {9000, {6000, 4500}, {400, 700}};
+        analysis.assets[1] = {100, {50}, {10}};
+        QVector<CashFlowTable> alternatives(1);
+        alternatives[0].name = "A";
+        alternatives[0].net = {-1};
+        const QString expected = "\uFEFF" "Alternativa,Concepto,Tipo,0\r\n" "A,Total,,-1\r\n" "\r\n"
+            "Análisis de reemplazo,Interés de Oportunidad,Activo,Nombre,Años (k),Valor de mercado,"
+            "Costo de operación,Recuperación de capital,Costo de operación equivalente,CAUE(k),Mínimo,"
+            "Costo marginal del año\r\n"
+            "'=Reemplazo,0,Defensor,Prensa,1,6000,400,3000,400,3400,,3400\r\n"
+            "'=Reemplazo,0,Defensor,Prensa,2,4500,700,2250,550,2800,mínimo,2200\r\n"
+            "'=Reemplazo,0,Retador,Retador,1,50,10,50,10,60,mínimo,\r\n";
+        QCOMPARE(QString::fromUtf8(FlowsCsv::text(alternatives, {}, {analysis})), expected);
+    }
 };
 
 QTEST_MAIN(TestExport)

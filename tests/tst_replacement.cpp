@@ -259,6 +259,7 @@ private slots:
         QVERIFY(node);
         QTableWidget *table = showNode(w, node->child(0));
         table->setCurrentCell(3, 0);
+        QVERIFY(w->listFill()->fillAction()->isEnabled());
         whenShown([]() { return QApplication::activeModalWidget(); }, [](QWidget *dialog) {
             dialog->findChild<QLineEdit *>("first")->setText("2000");
             dialog->findChild<QComboBox *>("kind")->setCurrentIndex(1);
@@ -275,6 +276,7 @@ private slots:
         w->undoStack()->undo();
         QCOMPARE(w->document()->cellText(defender, 3), "2000; 2300; 2800; 4000");
         table->setCurrentCell(1, 0);
+        QVERIFY(!w->listFill()->fillAction()->isEnabled()); // greyed out
         QVERIFY(!w->listFill()->fill()); // no list: no dialog
     }
 

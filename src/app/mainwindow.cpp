@@ -275,7 +275,7 @@ void MainWindow::on_action_Exportar_csv_triggered()
     FilePlaces::remember(file);
     const ProjectFigures &figures = project->shownFigures();
     const QString error = FlowsCsv::write(CashFlowTable::ofProject(figures, project->cellsLimit()),
-                                          figures.alternatives, file);
+                                          figures.alternatives, figures.replacements, file);
     if (!error.isEmpty())
         Dialogs::instance()->error(this, error);
 }

@@ -3,6 +3,7 @@
 #include "aftertaxtables.h"
 #include "cashflowreport.h"
 #include "filesaving.h"
+#include "replacementcsv.h"
 #include "reportformat.h"
 
 #include <QDir>
@@ -63,7 +64,8 @@ void FlowsCsv::afterTaxLines(const AlternativeFigures &alternative, const CashFl
 }
 
 QByteArray FlowsCsv::text(const QVector<CashFlowTable> &tables,
-                          const QVector<AlternativeFigures> &alternatives)
+                          const QVector<AlternativeFigures> &alternatives,
+                          const QVector<ReplacementFigures> &replacements)
 {
     int periods = 0;
     for (const CashFlowTable &table : tables)
@@ -95,13 +97,15 @@ QByteArray FlowsCsv::text(const QVector<CashFlowTable> &tables,
         if (index < alternatives.size())
             afterTaxLines(alternatives.at(index), table, line);
     }
+    csv += ReplacementCsv::lines(replacements, end);
     return QByteArrayLiteral("\xEF\xBB\xBF") + csv.toUtf8();
 }
 
 QString FlowsCsv::write(const QVector<CashFlowTable> &tables,
-                        const QVector<AlternativeFigures> &alternatives, const QString &fileName)
+                        const QVector<AlternativeFigures> &alternatives,
+                        const QVector<ReplacementFigures> &replacements, const QString &fileName)
 {
-    const QString cause = FileSaving::write(fileName, text(tables, alternatives));
+    const QString cause = FileSaving::write(fileName, text(tables, alternatives, replacements));
     if (cause.isEmpty())
         return QString();
     return tr("No se pudo escribir «%1»: %2.").arg(QDir::toNativeSeparators(fileName), cause);

@@ -2,6 +2,7 @@
 #define FLOWSCSV_H
 
 #include "cashflowtable.h"
+#include "replacementfigures.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -27,20 +28,24 @@
 // Comma separated, numbers with a decimal point and as many digits as they
 // need, UTF-8 with a byte-order mark (so that spreadsheets read the
 // accents), CRLF line ends; a field holding a comma, a quote or a line
-// break is quoted.
+// break is quoted. The replacement analyses' tables of lives follow the
+// alternatives (ReplacementCsv).
 class FlowsCsv
 {
     Q_DECLARE_TR_FUNCTIONS(FlowsCsv)
 
 public:
     // `alternatives`: the figures each table was made of, in the same order
-    // (none: the tables alone).
+    // (none: the tables alone); `replacements`: the analyses whose tables of
+    // lives follow the alternatives.
     static QByteArray text(const QVector<CashFlowTable> &tables,
-                           const QVector<AlternativeFigures> &alternatives = {});
+                           const QVector<AlternativeFigures> &alternatives = {},
+                           const QVector<ReplacementFigures> &replacements = {});
     // An empty string when the file is written; otherwise a sentence that
     // names the file and the reason. An earlier file stays whole on failure.
     static QString write(const QVector<CashFlowTable> &tables,
-                         const QVector<AlternativeFigures> &alternatives, const QString &fileName);
+                         const QVector<AlternativeFigures> &alternatives,
+                         const QVector<ReplacementFigures> &replacements, const QString &fileName);
 
     static QString field(const QString &text);
     // A text cell: field(), after an apostrophe when it starts like a formula.

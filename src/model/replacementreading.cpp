@@ -11,12 +11,24 @@ ReplacementFigures ReplacementReading::figures(const ReplacementSnapshot &analys
 {
     ReplacementFigures figures;
     figures.name = analysis.name;
-    const auto read = [unread](const QString &typed, FigureReader::Kind kind, const QString &row,
-                               const QString &node) {
-        const FigureReader::Reading reading = FigureReader::read(typed, kind);
+    const auto note = [unread](const FigureReader::Reading &reading, const QString &typed,
+                               FigureReader::Kind kind, const QString &row, const QString &node) {
         if (unread && (FigureReader::isUnread(reading) || FigureReader::isEmptyFigure(typed, kind)))
             unread->append({typed, row, node});
+    };
+    const auto read = [&note](const QString &typed, FigureReader::Kind kind, const QString &row,
+                              const QString &node) {
+        const FigureReader::Reading reading = FigureReader::read(typed, kind);
+        note(reading, typed, kind, row, node);
         return reading;
+    };
+    // A list read once: its figures, and its reading noted as read() notes it.
+    const auto readList = [&note](const QString &typed, FigureReader::Kind kind, const QString &row,
+                                  const QString &node, std::vector<double> *figures,
+                                  FigureReader::Reading *reading) {
+        const QVector<double> values = FigureReader::listValues(typed, kind, reading);
+        figures->assign(values.cbegin(), values.cend());
+        note(*reading, typed, kind, row, node);
     };
     const QStringList analysisRows = ReplacementRows::labels(-1);
     figures.rate = read(analysis.rate, FigureReader::Kind::Rate, analysisRows.at(1), analysis.name).value;
@@ -27,13 +39,11 @@ ReplacementFigures ReplacementReading::figures(const ReplacementSnapshot &analys
         figures.assetNames[a] = typed.name;
         AssetFigures &asset = figures.assets[a];
         asset.first = read(typed.first, FigureReader::Kind::Amount, rows.at(1), node).value;
-        const FigureReader::Reading values =
-            read(typed.marketValues, FigureReader::Kind::ValueList, rows.at(2), node);
-        read(typed.operatingCosts, FigureReader::Kind::AmountList, rows.at(3), node);
-        for (const double v : FigureReader::listValues(typed.marketValues))
-            asset.marketValues.push_back(v);
-        for (const double c : FigureReader::listValues(typed.operatingCosts))
-            asset.operatingCosts.push_back(c);
+        FigureReader::Reading values, costs;
+        readList(typed.marketValues, FigureReader::Kind::ValueList, rows.at(2), node,
+                 &asset.marketValues, &values);
+        readList(typed.operatingCosts, FigureReader::Kind::AmountList, rows.at(3), node,
+                 &asset.operatingCosts, &costs);
         const QString shown = ReportFormat::name(ReportFormat::shortened(node));
         if (asset.marketValues.size() != asset.operatingCosts.size()) {
             figures.problems << tr("«%1» tiene %2 valores de mercado y %3 costos de operación: "

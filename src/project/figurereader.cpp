@@ -126,20 +126,30 @@ void explainWholeNumber(const QString &text, FigureReader::Reading *reading)
 
 // A list reads as the number of its items, each an amount; the first item
 // that does not convert, or a negative one where values are wanted, is named.
-FigureReader::Reading readList(const QString &typed, bool values)
+// With `figures`, every item's figure is kept (0 when it does not convert).
+FigureReader::Reading readList(const QString &typed, bool values, QVector<double> *figures)
 {
     FigureReader::Reading reading;
     const QStringList items = FigureReader::listItems(typed);
     reading.value = items.size();
     reading.converted = true;
+    if (figures)
+        figures->reserve(items.size());
     for (int k = 0; k < items.size(); ++k) {
         const FigureReader::Reading item = FigureReader::read(items.at(k), FigureReader::Kind::Amount);
-        if (!item.converted || !std::isfinite(item.value)) {
+        const bool readable = item.converted && std::isfinite(item.value);
+        if (figures)
+            figures->append(readable ? item.value : 0.0);
+        if (reading.problem == FigureReader::Problem::ListItem)
+            continue;
+        if (!readable) {
             reading.converted = false;
             reading.problem = FigureReader::Problem::ListItem;
             reading.item = k + 1;
             reading.suggestion = items.at(k);
-            return reading;
+            if (!figures)
+                return reading;
+            continue;
         }
         if (values && item.value < 0 && reading.problem == FigureReader::Problem::None) {
             reading.problem = FigureReader::Problem::NegativeValue;
@@ -163,13 +173,10 @@ QStringList FigureReader::listItems(const QString &typed)
     return items;
 }
 
-QVector<double> FigureReader::listValues(const QString &typed)
+QVector<double> FigureReader::listValues(const QString &typed, Kind kind, Reading *reading)
 {
     QVector<double> values;
-    for (const QString &item : listItems(typed)) {
-        const Reading reading = read(item, Kind::Amount);
-        values.append(reading.converted && std::isfinite(reading.value) ? reading.value : 0.0);
-    }
+    *reading = readList(typed, kind == Kind::ValueList, &values);
     return values;
 }
 
@@ -221,7 +228,7 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
     }
     case Kind::AmountList:
     case Kind::ValueList:
-        return readList(display.toString(), kind == Kind::ValueList);
+        return readList(display.toString(), kind == Kind::ValueList, nullptr);
     case Kind::Count:
         if (isEndless(display.toString())) {
             reading.converted = true;

@@ -90,8 +90,10 @@ public:
     // The items of a list ("8000; 7000"), trimmed; a ";" at the end closes
     // the list without another item.
     static QStringList listItems(const QString &typed);
-    // The figures of a list, each item read as an amount (0 when it does not convert).
-    static QVector<double> listValues(const QString &typed);
+    // The figures of a list, each item read as an amount (0 when it does not
+    // convert), and in `reading` what read(typed, kind) says of the list
+    // (kind AmountList or ValueList): one pass over its items.
+    static QVector<double> listValues(const QString &typed, Kind kind, Reading *reading);
 };
 
 #endif // FIGUREREADER_H

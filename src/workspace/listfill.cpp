@@ -20,6 +20,9 @@ ListFill::ListFill(QTableWidget *table, ProjectDocument *document, ProjectTree *
     , action(new QAction(tr("Llenar…"), table))
 {
     connect(action, &QAction::triggered, this, &ListFill::fill);
+    action->setEnabled(false);
+    connect(table, &QTableWidget::currentCellChanged, this,
+            [this]() { this->action->setEnabled(onListCell()); });
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(table, &QWidget::customContextMenuRequested, this, &ListFill::showMenu);
 }
@@ -41,8 +44,9 @@ void ListFill::showMenu(const QPoint &pos)
     if (!index.isValid())
         return;
     table->setCurrentIndex(index);
-    if (onListCell())
-        QMenu::exec({action}, table->viewport()->mapToGlobal(pos), nullptr, table);
+    // Shown on every cell, greyed out where there is no list to fill.
+    action->setEnabled(onListCell());
+    QMenu::exec({action}, table->viewport()->mapToGlobal(pos), nullptr, table);
 }
 
 bool ListFill::fill()

@@ -22,7 +22,7 @@ public:
              TreeCommands *commands);
     ~ListFill() override;
 
-    // Acts on the panel's current cell; disabled unless it holds a list.
+    // Acts on the panel's current cell; greyed out unless it holds a list.
     QAction *fillAction() const { return action; }
     // Asks for the list and fills the current cell; false when it is no
     // list cell or the dialog is cancelled.
