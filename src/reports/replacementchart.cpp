@@ -1,6 +1,7 @@
 #include "replacementchart.h"
 
 #include "chartaxis.h"
+#include "picturememory.h"
 #include "reportformat.h"
 
 #include <QFontMetricsF>
@@ -28,6 +29,7 @@ struct Series {
 QImage ReplacementChart::render(const ReplacementDecision &d, const QString &defender,
                                 const QString &challenger, int width)
 {
+    PictureMemory::keepOnHeap();
     width = std::max(width, 240);
     const QFont font = ChartAxis::font();
     const QFontMetricsF metrics(font);
