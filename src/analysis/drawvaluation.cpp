@@ -103,22 +103,13 @@ double DrawValuation::netWorth(const Estimates &figures) const
 {
     const bool table = anyQuick && buildTable(figures.rate);
     double value = 0.0;
-    if (figures.afterTax) {
-        // A drawn figure may add, drop or move a payment the decision flow
-        // adds after the typed flows: those are valued by flowWorth.
-        const size_t typedIncome = figures.typed.income.size();
-        const size_t typedExpenses = figures.typed.expenses.size();
-        for (size_t f = 0; f < figures.income.size(); ++f)
-            value += flowWorthAt(figures.income[f], figures.rate,
-                                 table && f < typedIncome && quickIncome[f]);
-        for (size_t f = 0; f < figures.expenses.size(); ++f)
-            value -= flowWorthAt(figures.expenses[f], figures.rate,
-                                 table && f < typedExpenses && quickExpenses[f]);
-        return value;
-    }
+    // After taxes a drawn figure may add, drop or move a payment the
+    // decision flow adds after the typed flows: those are valued by flowWorth.
+    const size_t quickIn = figures.afterTax ? figures.typed.income.size() : figures.income.size();
+    const size_t quickOut = figures.afterTax ? figures.typed.expenses.size() : figures.expenses.size();
     for (size_t f = 0; f < figures.income.size(); ++f)
-        value += flowWorthAt(figures.income[f], figures.rate, table && quickIncome[f]);
+        value += flowWorthAt(figures.income[f], figures.rate, table && f < quickIn && quickIncome[f]);
     for (size_t f = 0; f < figures.expenses.size(); ++f)
-        value -= flowWorthAt(figures.expenses[f], figures.rate, table && quickExpenses[f]);
+        value -= flowWorthAt(figures.expenses[f], figures.rate, table && f < quickOut && quickExpenses[f]);
     return value;
 }

@@ -55,17 +55,8 @@ void Estimate::assign(Estimates &figures, double value) const
     }
 }
 
-void Estimate::set(Estimates &figures, double value) const
+void Estimate::setAfterTax(Estimates &figures, double value) const
 {
-    if (field == Rate) {
-        figures.rate = value;
-        return;
-    }
-    if (!figures.afterTax) {
-        CashFlow &target = (expense ? figures.expenses : figures.income)[static_cast<size_t>(flow)];
-        (field == Amount ? target.amount : target.change) = value;
-        return;
-    }
     assign(figures, value);
     figures.rebuild();
 }
