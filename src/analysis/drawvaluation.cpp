@@ -68,14 +68,10 @@ bool DrawValuation::buildTable(double rate) const
 double DrawValuation::flowWorthAt(const CashFlow &flow, double rate, bool quick) const
 {
     const Span span = spanOf(flow);
-    if (span.count <= 0)
-        return 0.0;
+    if (!quick || span.count <= 0)
+        return span.count <= 0 ? 0.0 : flowWorth(flow, rate);
     const size_t s = static_cast<size_t>(span.first);
     const size_t m = static_cast<size_t>(span.count);
-    // The table reaches period s + m + 1 for the flows it was built for
-    // alone: another one in their place is valued by flowWorth.
-    if (!quick || span.first + span.count + 1 >= periods)
-        return flowWorth(flow, rate);
     const double level = (powers[s] - powers[s + m]) * ratio;
     double worth = 0.0;
     switch (flow.kind) {
@@ -107,13 +103,13 @@ double DrawValuation::netWorth(const Estimates &figures) const
 {
     const bool table = anyQuick && buildTable(figures.rate);
     double value = 0.0;
-    // After taxes a drawn figure may add or drop a payment of the decision
-    // flow: one the typed figures did not have is valued by flowWorth.
+    // After taxes a drawn figure may add, drop or move a payment the
+    // decision flow adds after the typed flows: those are valued by flowWorth.
+    const size_t quickIn = figures.afterTax ? figures.typed.income.size() : figures.income.size();
+    const size_t quickOut = figures.afterTax ? figures.typed.expenses.size() : figures.expenses.size();
     for (size_t f = 0; f < figures.income.size(); ++f)
-        value += flowWorthAt(figures.income[f], figures.rate,
-                             table && f < quickIncome.size() && quickIncome[f]);
+        value += flowWorthAt(figures.income[f], figures.rate, table && f < quickIn && quickIncome[f]);
     for (size_t f = 0; f < figures.expenses.size(); ++f)
-        value -= flowWorthAt(figures.expenses[f], figures.rate,
-                             table && f < quickExpenses.size() && quickExpenses[f]);
+        value -= flowWorthAt(figures.expenses[f], figures.rate, table && f < quickOut && quickExpenses[f]);
     return value;
 }

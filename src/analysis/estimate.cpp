@@ -34,39 +34,31 @@ double Estimate::value(const Estimates &figures) const
 
 void Estimate::assign(Estimates &figures, double value) const
 {
-    const size_t index = static_cast<size_t>(flow);
-    Estimates::Typed &typed = figures.typed;
-    switch (field) {
-    case Rate:
+    if (field == Rate) {
         figures.rate = value;
         return;
-    case Amount:
-    case Change: {
-        std::vector<CashFlow> &flows = figures.afterTax ? (expense ? typed.expenses : typed.income)
-                                                        : (expense ? figures.expenses : figures.income);
-        (field == Amount ? flows[index].amount : flows[index].change) = value;
-        return;
     }
-    case TaxRate:
+    const size_t index = static_cast<size_t>(flow);
+    Estimates::Typed &typed = figures.typed;
+    if (field == Amount || field == Change) {
+        std::vector<CashFlow> &flows = !figures.afterTax ? (expense ? figures.expenses : figures.income)
+                                                         : (expense ? typed.expenses : typed.income);
+        (field == Amount ? flows[index].amount : flows[index].change) = value;
+    } else if (field == TaxRate) {
         typed.taxRate = value;
-        return;
-    case AssetCost:
+    } else if (field == AssetCost) {
         typed.assets[index].cost = value;
-        return;
-    case AssetSale:
+    } else if (field == AssetSale) {
         typed.assets[index].saleValue = value;
-        return;
-    case LoanRate:
+    } else {
         typed.loans[index].rate = value;
-        return;
     }
 }
 
-void Estimate::set(Estimates &figures, double value) const
+void Estimate::setAfterTax(Estimates &figures, double value) const
 {
     assign(figures, value);
-    if (rebuilds(figures))
-        figures.rebuild();
+    figures.rebuild();
 }
 
 bool Estimate::isRate(const Estimates &figures) const

@@ -3,6 +3,7 @@
 
 #include "estimates.h"
 
+#include <cstddef>
 #include <vector>
 
 // One figure of an alternative that is a quantity: its rate, or a flow's
@@ -21,7 +22,18 @@ struct Estimate {
 
     double value(const Estimates &figures) const;
     // After taxes, any figure but the rate makes the decision flow again.
-    void set(Estimates &figures, double value) const;
+    // Inline: the simulation sets figures before taxes millions of times.
+    void set(Estimates &figures, double value) const
+    {
+        if (field == Rate) {
+            figures.rate = value;
+        } else if (!figures.afterTax) {
+            CashFlow &target = (expense ? figures.expenses : figures.income)[static_cast<size_t>(flow)];
+            (field == Amount ? target.amount : target.change) = value;
+        } else {
+            setAfterTax(figures, value);
+        }
+    }
     // The figure alone: the caller rebuilds the decision flow.
     void assign(Estimates &figures, double value) const;
     // A figure whose change the decision flow is made again for.
@@ -36,6 +48,7 @@ struct Estimate {
     static std::vector<Estimate> quantities(const Estimates &figures);
 
 private:
+    void setAfterTax(Estimates &figures, double value) const;
     const CashFlow &flowOf(const Estimates &figures) const;
 };
 

@@ -52,13 +52,17 @@ void MonteCarlo::runBlock(long long block, std::uint64_t seed, long long draws,
     for (long long d = first; d < last; ++d) {
         for (size_t a = 0; a < work.size(); ++a) {
             Estimates &figures = work[a];
-            for (const Varied &v : varied[a]) {
-                // 53 random bits: a uniform double in [0, 1).
-                const double u = static_cast<double>(engine() >> 11) * 0x1.0p-53;
-                v.estimate.assign(figures, v.draw(u));
-            }
-            if (figures.afterTax)
+            // 53 random bits: a uniform double in [0, 1).
+            const auto uniform = [&engine] { return static_cast<double>(engine() >> 11) * 0x1.0p-53; };
+            if (figures.afterTax) {
+                // Every drawn figure first, then the decision flow once.
+                for (const Varied &v : varied[a])
+                    v.estimate.assign(figures, v.draw(uniform()));
                 figures.rebuild();
+            } else {
+                for (const Varied &v : varied[a])
+                    v.estimate.set(figures, v.draw(uniform()));
+            }
             const double vpn = values[a].netWorth(figures);
             outcome->vpn[a][static_cast<size_t>(d)] = vpn;
             measures[a] = annual ? figures.annualWorthOf(vpn, figures.rate) : vpn;
