@@ -161,6 +161,20 @@ FigureReader::Reading readList(const QString &typed, bool values, QVector<double
     return reading;
 }
 
+// A number that reads: used when it lies within its bounds, flagged with
+// `outside` otherwise.
+FigureReader::Reading bounded(FigureReader::Reading reading, bool inside, double value,
+                              FigureReader::Problem outside)
+{
+    if (inside) {
+        reading.value = value;
+        reading.converted = true;
+    } else {
+        reading.problem = outside;
+    }
+    return reading;
+}
+
 } // namespace
 
 QStringList FigureReader::listItems(const QString &typed)
@@ -200,30 +214,18 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
     }
     case Kind::Lifetime: {
         const qlonglong wide = display.toLongLong(&ok);
-        if (ok && wide >= 1 && wide <= MaxLifetime) {
-            reading.value = static_cast<int>(wide);
-            reading.converted = true;
-            return reading;
-        }
-        if (ok) {
-            reading.problem = Problem::OutsideBounds;
-            return reading;
-        }
+        if (ok)
+            return bounded(reading, wide >= 1 && wide <= MaxLifetime, double(wide),
+                           Problem::OutsideBounds);
         break;
     }
     case Kind::TaxRate: {
         double fraction = display.toDouble(&ok);
         if (!ok)
             ok = readPercentage(display.toString(), &fraction);
-        if (ok && fraction >= 0.0 && fraction <= 1.0) {
-            reading.value = fraction;
-            reading.converted = true;
-            return reading;
-        }
-        if (ok) {
-            reading.problem = Problem::OutsideBounds;
-            return reading;
-        }
+        if (ok)
+            return bounded(reading, fraction >= 0.0 && fraction <= 1.0, fraction,
+                           Problem::OutsideBounds);
         break;
     }
     case Kind::AmountList:
@@ -242,15 +244,9 @@ FigureReader::Reading FigureReader::read(const QVariant &display, Kind kind)
             reading.problem = Problem::NegativeCount;
             return reading;
         }
-        if (ok && wide >= INT_MIN && wide <= INT_MAX) {
-            reading.value = static_cast<int>(wide);
-            reading.converted = true;
-            return reading;
-        }
-        if (ok) {
-            reading.problem = Problem::OutOfRange;
-            return reading;
-        }
+        if (ok)
+            return bounded(reading, wide >= INT_MIN && wide <= INT_MAX, double(wide),
+                           Problem::OutOfRange);
         break;
     }
     case Kind::Amount:
